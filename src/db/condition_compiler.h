@@ -1,0 +1,27 @@
+#pragma once
+
+#include "sql/ast.h"
+#include "table_schema.h"
+#include "value.h"
+
+#include <string>
+#include <vector>
+
+namespace quillox::db {
+
+// A condition as SQLite text with anonymous "?" parameters and their values in order. No
+// value is ever written into the text.
+struct CompiledCondition {
+    std::string sql; // empty: every row
+    std::vector<Value> parameters;
+};
+
+// Checks a parsed condition against a table and turns it into SQLite text: LIKE becomes a
+// case-sensitive GLOB on characters, a literal compared with a DATE column becomes a date,
+// one compared with an INTEGER column a number. Throws DbError with line and column.
+CompiledCondition compileCondition(const sql::Condition& condition, const TableSchema& schema);
+
+// Resolves a name written in a statement to a column of the table. Throws DbError.
+int resolveColumn(const sql::Located& name, const TableSchema& schema);
+
+} // namespace quillox::db

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace quillox::db {
+
+// The engine's own numbers, appended to its messages as " - Native error: NNNNN". Failures
+// that SQLite reports carry 20000 plus SQLite's extended result code.
+enum class NativeError {
+    UnknownTable = 10010,
+    UnknownColumn = 10011,
+    InvalidLiteral = 10012,
+    InvalidName = 10013,
+    TableExists = 10014,
+    UnsupportedColumn = 10015,
+    IndexField = 10016,
+    DuplicateKey = 10020,
+    CannotCreateFile = 10030,
+    CannotOpenFile = 10031,
+    ForeignDatabase = 10032,
+    IdentifiersExhausted = 10040,
+};
+
+constexpr int sqliteNativeBase = 20000;
+
+// Every failure of the engine and of its components. what() is the message the user sees.
+class DbError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// message + " - Native error: " + the number as five digits.
+std::string withNativeError(const std::string& message, int number);
+
+[[noreturn]] void throwEngineError(const std::string& message, NativeError number);
+
+} // namespace quillox::db

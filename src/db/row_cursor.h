@@ -1,0 +1,71 @@
+#pragma once
+
+#include "condition_compiler.h"
+#include "value.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillox::db {
+
+class SqliteConnection;
+class SqliteStatement;
+
+// A cursor over the rows of one table that satisfy a condition, in storage order (SQLite's
+// row id), reading chosen columns. It reads rows in batches and resets its statements after
+// each, so it never holds the file between two calls; a batch read before a change of the
+// connection is read again.
+class RowCursor {
+public:
+    RowCursor(SqliteConnection& connection, const TableSchema& schema,
+              std::vector<int> columns);
+    ~RowCursor();
+
+    // A new condition. The current row stays current; rows after it follow the new condition.
+    void setCondition(CompiledCondition condition);
+
+    void first();
+    void next();
+    // Makes the row with this row id current, whatever the condition says of it.
+    void positionAt(std::int64_t rowid);
+    // Leaves no current row, at the end.
+    void clear();
+
+    bool eof() const { return eof_; }
+    bool hasRow() const { return position_ < rowCount(); }
+    std::int64_t rowid() const { return rowids_[position_]; }
+    // A column of the current row; null when there is none.
+    const Value& value(std::size_t column) const;
+
+    // The visible rows next to a row, for the row that takes a deleted row's place.
+    std::optional<std::int64_t> visibleAfter(std::int64_t rowid);
+    std::optional<std::int64_t> visibleBefore(std::int64_t rowid);
+
+private:
+    std::size_t rowCount() const { return rowids_.size(); }
+    void prepare();
+    void bindScan(std::int64_t rowid, std::size_t limit);
+    void fetchAfter(std::int64_t rowid, std::size_t limit);
+    bool stale() const;
+
+    SqliteConnection& connection_;
+    std::string table_;
+    std::string columnList_;
+    std::vector<int> columns_;
+    CompiledCondition condition_;
+    std::unique_ptr<SqliteStatement> scan_;
+    std::unique_ptr<SqliteStatement> before_;
+    std::unique_ptr<SqliteStatement> point_;
+
+    std::vector<std::int64_t> rowids_;
+    std::vector<Value> values_; // rowCount() rows of columns_.size() values
+    std::size_t position_ = 0;
+    std::size_t batchSize_ = 0;
+    std::uint64_t readAt_ = 0; // the connection's change count when the batch was read
+    bool eof_ = true;
+};
+
+} // namespace quillox::db

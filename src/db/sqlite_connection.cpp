@@ -1,0 +1,66 @@
+#include "sqlite_connection.h"
+
+#include "db_error.h"
+
+#include <cstring>
+#include <sqlite3.h>
+
+namespace quillox::db {
+namespace {
+
+std::string openFailure(const std::string& path, int code, const std::string& text) {
+    return "Cannot open file:'" + path + "' Error code: " + std::to_string(code) +
+           ". ErrorMessage: " + text;
+}
+
+} // namespace
+
+SqliteConnection::SqliteConnection(const std::string& path) : path_(path) {
+    const int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const int osError = db_ ? sqlite3_system_errno(db_) : 0;
+        const std::string text = osError ? std::strerror(osError) : sqlite3_errstr(rc);
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throwEngineError(openFailure(path, osError ? osError : rc, text),
+                         NativeError::CannotOpenFile);
+    }
+    sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, 2000);
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    try {
+        // The first read of the header tells a file that is not a database, or is damaged.
+        execute("PRAGMA synchronous=FULL; PRAGMA cell_size_check=ON; "
+                "SELECT count(*) FROM sqlite_schema;");
+    } catch (const DbError&) {
+        const int rc2 = sqlite3_extended_errcode(db_);
+        const std::string text = sqlite3_errmsg(db_);
+        sqlite3_close(db_);
+        db_ = nullptr;
+        throwEngineError(openFailure(path, rc2, text), NativeError::CannotOpenFile);
+    }
+}
+
+SqliteConnection::~SqliteConnection() { sqlite3_close(db_); }
+
+void SqliteConnection::execute(const std::string& sql) {
+    if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        fail();
+}
+
+void SqliteConnection::rollbackIfOpen() {
+    if (!sqlite3_get_autocommit(db_))
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+int SqliteConnection::lastErrorCode() const { return sqlite3_extended_errcode(db_); }
+
+std::int64_t SqliteConnection::lastInsertRowid() const { return sqlite3_last_insert_rowid(db_); }
+
+void SqliteConnection::fail() const {
+    throw DbError(
+        withNativeError(sqlite3_errmsg(db_), sqliteNativeBase + sqlite3_extended_errcode(db_)));
+}
+
+} // namespace quillox::db

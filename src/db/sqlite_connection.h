@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct sqlite3;
+
+namespace quillox::db {
+
+// An open SQLite database file, set up for the engine: full synchronous writes, so that each
+// committed change survives a crash; defensive mode and an untrusted schema, since a database
+// file is input like any other.
+class SqliteConnection {
+public:
+    // Opens an existing file for reading and writing (reading only when the file is write
+    // protected). Throws DbError with the "Cannot open file" message.
+    explicit SqliteConnection(const std::string& path);
+    ~SqliteConnection();
+    SqliteConnection(const SqliteConnection&) = delete;
+    SqliteConnection& operator=(const SqliteConnection&) = delete;
+
+    sqlite3* handle() const { return db_; }
+    const std::string& path() const { return path_; }
+
+    // Runs statements that return no rows.
+    void execute(const std::string& sql);
+
+    // Ends a transaction that a failed statement left open, dropping its changes.
+    void rollbackIfOpen();
+
+    // Counts the changes of this connection; a cursor holding rows read at an older count
+    // reads them again.
+    std::uint64_t changeCount() const { return changes_; }
+    void noteChange() { ++changes_; }
+
+    // SQLite's extended code for the last failure.
+    int lastErrorCode() const;
+    std::int64_t lastInsertRowid() const;
+
+    // The last failure as an engine message: SQLite's text and its native number.
+    [[noreturn]] void fail() const;
+
+private:
+    sqlite3* db_ = nullptr;
+    std::string path_;
+    std::uint64_t changes_ = 0;
+};
+
+} // namespace quillox::db

@@ -1,0 +1,28 @@
+#include "statement_text.h"
+
+#include "db_error.h"
+#include "sql/parser.h"
+#include "sql/syntax_error.h"
+
+namespace quillox::db {
+namespace {
+
+template <typename Parse> auto parsed(const QString& text, Parse parse) {
+    try {
+        return parse(text.toStdString());
+    } catch (const sql::SyntaxError& error) {
+        throw DbError(withNativeError(error.what(), static_cast<int>(error.code())));
+    }
+}
+
+} // namespace
+
+sql::SelectStatement parseStatementText(const QString& text) {
+    return parsed(text, [](const std::string& t) { return sql::parseStatement(t); });
+}
+
+std::unique_ptr<sql::Condition> parseFilterText(const QString& text) {
+    return parsed(text, [](const std::string& t) { return sql::parseFilter(t); });
+}
+
+} // namespace quillox::db

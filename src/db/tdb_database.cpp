@@ -1,0 +1,124 @@
+#include "tdb_database.h"
+
+#include "db_error.h"
+#include "sqlite_connection.h"
+#include "sqlite_statement.h"
+#include "tdb_dataset.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <unistd.h>
+
+namespace quillox::db {
+namespace {
+
+// Marks a SQLite file as a Quillox database ("Qulx").
+constexpr std::int64_t applicationId = 0x51756c78;
+
+std::map<QString, TDbDatabase*>& registry() {
+    static std::map<QString, TDbDatabase*> databases;
+    return databases;
+}
+
+std::int64_t readNumber(SqliteConnection& connection, const std::string& sql) {
+    SqliteStatement statement(connection, sql);
+    ScopedReset reset(statement);
+    return statement.step() ? statement.columnInt(0) : 0;
+}
+
+// A file that another program made is left alone: only an empty database, or one marked as
+// ours, is taken.
+void claimDatabase(SqliteConnection& connection) {
+    const std::int64_t id = readNumber(connection, "PRAGMA application_id");
+    if (id == applicationId)
+        return;
+    if (id != 0 || readNumber(connection, "SELECT count(*) FROM sqlite_schema") != 0) {
+        throwEngineError("The file '" + connection.path() + "' is not a Quillox database",
+                         NativeError::ForeignDatabase);
+    }
+    connection.execute("PRAGMA application_id = " + std::to_string(applicationId));
+}
+
+} // namespace
+
+TDbDatabase* findDatabase(const QString& alias) {
+    const auto found = registry().find(alias.toUpper());
+    return found == registry().end() ? nullptr : found->second;
+}
+
+TDbDatabase::TDbDatabase(const QString& name) : name_(name) {}
+
+TDbDatabase::~TDbDatabase() {
+    Close();
+    SetDatabaseName({});
+}
+
+void TDbDatabase::SetDatabaseName(const QString& alias) {
+    if (findDatabase(alias_) == this)
+        registry().erase(alias_.toUpper());
+    alias_ = alias;
+    if (!alias_.isEmpty())
+        registry()[alias_.toUpper()] = this;
+}
+
+void TDbDatabase::SetDatabaseFileName(const QString& fileName) {
+    Close();
+    fileName_ = fileName;
+}
+
+void TDbDatabase::Open() {
+    if (Connected())
+        return;
+    if (fileName_.isEmpty() || !QFileInfo(fileName_).isFile()) {
+        throw DbError(name_.toStdString() + ": Database file '" + fileName_.toStdString() +
+                      "' does not exist");
+    }
+    auto connection = std::make_unique<SqliteConnection>(fileName_.toStdString());
+    claimDatabase(*connection);
+    connection_ = std::move(connection);
+}
+
+void TDbDatabase::CreateDatabase() {
+    Close();
+    const std::string path = fileName_.toStdString();
+    // O_EXCL: a file that exists, whatever it holds, is never overwritten.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        const int error = errno;
+        throwEngineError("Cannot create file: '" + path + "' Error code: " +
+                             std::to_string(error) + ". ErrorMessage: " + std::strerror(error),
+                         NativeError::CannotCreateFile);
+    }
+    ::close(fd);
+    Open();
+}
+
+void TDbDatabase::Close() {
+    auto close = [this](bool queries) {
+        for (TDbDataset* dataset : std::vector<TDbDataset*>(datasets_)) {
+            if (dataset->IsQuery() == queries)
+                dataset->Close();
+        }
+    };
+    close(true);
+    close(false);
+    connection_.reset();
+}
+
+SqliteConnection& TDbDatabase::Connection() {
+    Open();
+    return *connection_;
+}
+
+void TDbDatabase::Attach(TDbDataset* dataset) {
+    if (std::find(datasets_.begin(), datasets_.end(), dataset) == datasets_.end())
+        datasets_.push_back(dataset);
+}
+
+void TDbDatabase::Detach(TDbDataset* dataset) { std::erase(datasets_, dataset); }
+
+} // namespace quillox::db

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace quillox::db {
+
+class SqliteConnection;
+class TDbDataset;
+
+// The database component: names one database file, creates or opens it, and closes it with
+// every dataset still open on it. Datasets find it by its DatabaseName.
+class TDbDatabase {
+public:
+    explicit TDbDatabase(const QString& name = {});
+    ~TDbDatabase();
+    TDbDatabase(const TDbDatabase&) = delete;
+    TDbDatabase& operator=(const TDbDatabase&) = delete;
+
+    QString Name() const { return name_; }
+    void SetName(const QString& name) { name_ = name; }
+    QString DatabaseName() const { return alias_; }
+    void SetDatabaseName(const QString& alias);
+    QString DatabaseFileName() const { return fileName_; }
+    void SetDatabaseFileName(const QString& fileName);
+
+    // Opens the existing file. Throws DbError when it is missing, unreadable, damaged or
+    // another program's database.
+    void Open();
+    // Creates a new, empty database in a file that does not exist yet, and opens it; an
+    // existing file is never replaced. Throws DbError.
+    void CreateDatabase();
+    // Closes the queries open on the database, then its tables, then the file.
+    void Close();
+    bool Connected() const { return connection_ != nullptr; }
+
+    // The open file, opened first when needed; for the datasets.
+    SqliteConnection& Connection();
+    void Attach(TDbDataset* dataset);
+    void Detach(TDbDataset* dataset);
+
+private:
+    QString name_;
+    QString alias_;
+    QString fileName_;
+    std::unique_ptr<SqliteConnection> connection_;
+    std::vector<TDbDataset*> datasets_;
+};
+
+// The database component registered under an alias, or none.
+TDbDatabase* findDatabase(const QString& alias);
+
+} // namespace quillox::db

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace quillox::platform {
+
+// The per-user application-data folder: $XDG_DATA_HOME, else ~/.local/share. Throws UserError
+// when the system names none.
+QString applicationDataFolder();
+
+// The user's documents folder, as the XDG user directories name it (~/Documents by default).
+// Throws UserError when the system names none.
+QString documentsFolder();
+
+// Makes a folder with any missing folder above it; true when it exists afterwards.
+bool makeFolder(const QString& path);
+
+} // namespace quillox::platform

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+namespace quillox::db {
+class TDbTable;
+}
+
+namespace quillox::store {
+
+// The database folder, "Quillox" in the application-data folder, made when missing; ends with
+// "/" so that a file name can be appended.
+QString getDatabaseFolder();
+
+// The document store folder, "Quillox" in the documents folder, made when missing; ends
+// with "/".
+QString getStoreFolder();
+
+// The database file in the database folder.
+QString getDatabaseFile();
+
+// One more than the largest ID of the table's visible rows, 1 for an empty table. Walks the
+// table from its first row and leaves the cursor at its end. Throws when the largest ID leaves
+// no room.
+int nextId(db::TDbTable& table);
+
+} // namespace quillox::store

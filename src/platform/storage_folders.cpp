@@ -21,8 +21,12 @@ QString applicationDataFolder() {
     return location(QStandardPaths::GenericDataLocation, "application-data");
 }
 
-QString documentsFolder() { return location(QStandardPaths::DocumentsLocation, "documents"); }
+QString documentsFolder() {
+    return location(QStandardPaths::DocumentsLocation, "documents");
+}
 
-bool makeFolder(const QString& path) { return QDir().mkpath(path); }
+bool makeFolder(const QString& path) {
+    return QDir().mkpath(path);
+}
 
 } // namespace quillox::platform

@@ -20,11 +20,17 @@ QString quilloxFolderIn(const QString& base) {
 
 } // namespace
 
-QString getDatabaseFolder() { return quilloxFolderIn(platform::applicationDataFolder()); }
+QString getDatabaseFolder() {
+    return quilloxFolderIn(platform::applicationDataFolder());
+}
 
-QString getStoreFolder() { return quilloxFolderIn(platform::documentsFolder()); }
+QString getStoreFolder() {
+    return quilloxFolderIn(platform::documentsFolder());
+}
 
-QString getDatabaseFile() { return getDatabaseFolder() + "main.abs"; }
+QString getDatabaseFile() {
+    return getDatabaseFolder() + "main.abs";
+}
 
 int nextId(db::TDbTable& table) {
     qint32 largest = 0;

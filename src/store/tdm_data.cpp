@@ -55,7 +55,9 @@ void openQuery(db::TDbQuery& query) {
 
 } // namespace
 
-TdmData::TdmData() { setObjectName("dmData"); }
+TdmData::TdmData() {
+    setObjectName("dmData");
+}
 
 TdmData::~TdmData() = default;
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// The single instances of the run, reachable from every window. Each is created once at
+// start-up, in the order of this list, and destroyed in the reverse order at the end.
+
+namespace quillox::app {
+class TfMain;
+class TfAbout;
+} // namespace quillox::app
+namespace quillox::filing {
+class TfNewDoc;
+class TfNewDir;
+} // namespace quillox::filing
+namespace quillox::retrieval {
+class TfBrowse;
+class TfSearch;
+class TfMoveDoc;
+} // namespace quillox::retrieval
+namespace quillox::scan {
+class TfScan;
+}
+namespace quillox::store {
+class TdmData;
+}
+
+extern quillox::app::TfMain* fMain;
+extern quillox::filing::TfNewDoc* fNewDoc;
+extern quillox::store::TdmData* dmData;
+extern quillox::retrieval::TfBrowse* fBrowse;
+extern quillox::scan::TfScan* fScan;
+extern quillox::retrieval::TfSearch* fSearch;
+extern quillox::filing::TfNewDir* fNewDir;
+extern quillox::app::TfAbout* fAbout;
+extern quillox::retrieval::TfMoveDoc* fMoveDoc;
+
+namespace quillox::app {
+
+using ErrorReporter = std::function<void(const QString& message)>;
+
+// Creates the nine instances in order, each running its creation handler before the next is
+// made. A handler's error is reported and start-up goes on with the next instance.
+void CreateInstances(const ErrorReporter& report);
+
+// Runs the destruction handlers and destroys the instances in the reverse order; the data
+// module closes the database on the way.
+void DestroyInstances(const ErrorReporter& report);
+
+} // namespace quillox::app

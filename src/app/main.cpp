@@ -1,0 +1,6 @@
+#include "quillox_application.h"
+
+int main(int argc, char** argv) {
+    quillox::app::QuilloxApplication application(argc, argv);
+    return application.Run();
+}

@@ -1,0 +1,83 @@
+#include "quillox_application.h"
+
+#include "error_box.h"
+#include "misc_ops.h"
+#include "single_instance.h"
+#include "termination_signals.h"
+#include "tf_main.h"
+
+#include <exception>
+#include <memory>
+
+namespace quillox::app {
+namespace {
+
+// What another copy's start asks for: the windows of this run in front, as they are.
+void bringRunToFront() {
+    bool shown = false;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            window->raise();
+            window->activateWindow();
+            shown = true;
+        }
+    }
+    if (!shown && fMain)
+        fMain->show();
+}
+
+} // namespace
+
+QuilloxApplication::QuilloxApplication(int& argc, char** argv)
+    : QApplication(argc, argv), reporter_(showErrorBox) {
+    setApplicationName("Quillox");
+    // The run ends with the main window alone, whatever other windows are open.
+    setQuitOnLastWindowClosed(false);
+}
+
+bool QuilloxApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ReportError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ReportError("An unexpected error occurred");
+    }
+    return false;
+}
+
+void QuilloxApplication::ReportError(const QString& message) {
+    reporter_(message);
+}
+
+int QuilloxApplication::Run() {
+    const ErrorReporter report = [this](const QString& message) { ReportError(message); };
+    // A second copy must never open the same database: it hands over to the running copy.
+    std::unique_ptr<SingleInstance> guard;
+    try {
+        guard = std::make_unique<SingleInstance>(store::getDatabaseFile());
+    } catch (const std::exception& error) {
+        report(QString::fromUtf8(error.what()));
+    }
+    if (guard && !guard->Acquire()) {
+        if (guard->ActivateRunningCopy())
+            return 0;
+        report("Quillox is already running with this store, and it does not answer. Close it "
+               "first");
+        return 1;
+    }
+    if (guard)
+        guard->Listen(bringRunToFront);
+    platform::TerminationSignals terminationSignals;
+    connect(&terminationSignals, &platform::TerminationSignals::Received, this, [] {
+        if (fMain)
+            fMain->close();
+    });
+    CreateInstances(report);
+    fMain->show();
+    const int status = exec();
+    DestroyInstances(report);
+    return status;
+}
+
+} // namespace quillox::app

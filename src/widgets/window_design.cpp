@@ -1,0 +1,18 @@
+#include "window_design.h"
+
+#include <QWidget>
+
+namespace quillox::widgets {
+
+void applyWindowDesign(QWidget& window, const QString& caption, QSize clientSize, Border border) {
+    window.setWindowTitle(caption);
+    if (border == Border::Fixed) {
+        window.setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint);
+        window.setFixedSize(clientSize);
+    } else {
+        window.resize(clientSize);
+    }
+}
+
+} // namespace quillox::widgets

@@ -17,6 +17,8 @@ public:
              bool required);
 
     QString FieldName() const { return name_; }
+    // The column's position in the dataset, from 0.
+    int FieldIndex() const { return index_; }
     TFieldType DataType() const { return type_; }
     int Size() const { return size_; }
     bool Required() const { return required_; }

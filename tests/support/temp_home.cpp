@@ -18,8 +18,8 @@ TempHome::TempHome() {
     qputenv("XDG_DATA_HOME", (path() + "/data").toUtf8());
     qputenv("XDG_CONFIG_HOME", (path() + "/config").toUtf8());
     QDir(path()).mkpath("runtime");
-    QFile::setPermissions(path() + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                   QFileDevice::ExeOwner);
+    QFile::setPermissions(path() + "/runtime",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", (path() + "/runtime").toUtf8());
 }
 

@@ -1,0 +1,231 @@
+#include "startup_test.h"
+
+#include "error_box.h"
+#include "instances.h"
+#include "quillox_application.h"
+#include "tdm_data.h"
+#include "temp_home.h"
+#include "tf_about.h"
+#include "tf_browse.h"
+#include "tf_main.h"
+#include "tf_move_doc.h"
+#include "tf_new_dir.h"
+#include "tf_new_doc.h"
+#include "tf_scan.h"
+#include "tf_search.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+#include <csignal>
+
+using quillox::app::QuilloxApplication;
+using quillox::testing::TempHome;
+
+namespace {
+
+QuilloxApplication& application() {
+    return *static_cast<QuilloxApplication*>(qApp);
+}
+
+// Collects what would go to the error box while it lives.
+class ReportedErrors {
+public:
+    ReportedErrors() {
+        application().SetErrorReporter([this](const QString& m) { messages << m; });
+    }
+    ~ReportedErrors() { application().SetErrorReporter(quillox::app::showErrorBox); }
+    QStringList messages;
+};
+
+struct Run {
+    explicit Run(ReportedErrors& errors) : errors_(errors) {
+        quillox::app::CreateInstances(report());
+        fMain->show();
+    }
+    ~Run() { quillox::app::DestroyInstances(report()); }
+    quillox::app::ErrorReporter report() {
+        return [this](const QString& m) { errors_.messages << m; };
+    }
+    ReportedErrors& errors_;
+};
+
+QList<QWidget*> windows() {
+    return {fMain, fNewDoc, fBrowse, fScan, fSearch, fNewDir, fAbout, fMoveDoc};
+}
+
+} // namespace
+
+void StartupTest::createsTheInstancesAndShowsOnlyTheMainWindow() {
+    TempHome home;
+    ReportedErrors errors;
+    Run run(errors);
+    QVERIFY(errors.messages.isEmpty());
+    QVERIFY(dmData && dmData->tDocuments.Active() && dmData->qQuery3.Active());
+
+    struct Design {
+        QWidget* window;
+        const char* caption;
+        QSize size;
+    };
+    const Design designs[] = {
+        {fMain, "Quillox - Start filing now!", {483, 210}},
+        {fNewDoc, "Quillox - Import your documents here!", {344, 462}},
+        {fBrowse, "Quillox - View your documents here!", {954, 552}},
+        {fScan, "Scan Result", {635, 573}},
+        {fSearch, "Quillox - Search your documents here!", {540, 490}},
+        {fNewDir, "Quillox - Create your new folder!", {1009, 421}},
+        {fAbout, "About", {886, 663}},
+        {fMoveDoc, "Move", {371, 410}},
+    };
+    for (const Design& design : designs) {
+        QVERIFY(design.window);
+        QCOMPARE(design.window->windowTitle(), QString(design.caption));
+        QCOMPARE(design.window->size(), design.size);
+        QCOMPARE(design.window->isVisible(), design.window == fMain);
+        QVERIFY(design.window->isWindow());
+    }
+    QVERIFY(fMain->acceptDrops());
+}
+
+void StartupTest::destroysTheInstancesInReverseOrder() {
+    TempHome home;
+    ReportedErrors errors;
+    QStringList destroyed;
+    {
+        Run run(errors);
+        const QList<QObject*> instances = {fMain,   fNewDoc, dmData, fBrowse, fScan,
+                                           fSearch, fNewDir, fAbout, fMoveDoc};
+        for (QObject* instance : instances) {
+            const QString name = instance->metaObject()->className();
+            QObject::connect(instance, &QObject::destroyed,
+                             [&destroyed, name] { destroyed << name.section("::", -1); });
+        }
+    }
+    QCOMPARE(destroyed, QStringList({"TfMoveDoc", "TfAbout", "TfNewDir", "TfSearch", "TfScan",
+                                     "TfBrowse", "TdmData", "TfNewDoc", "TfMain"}));
+    QVERIFY(!fMain && !dmData && !fMoveDoc);
+    QVERIFY(errors.messages.isEmpty());
+}
+
+void StartupTest::aFailingCreationHandlerIsReportedAndStartUpGoesOn() {
+    TempHome home;
+    // A file where the data folder should be: the database cannot be created.
+    QFile blocker(home.path() + "/data");
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    ReportedErrors errors;
+    Run run(errors);
+    QCOMPARE(errors.messages.size(), 1);
+    QVERIFY2(errors.messages.front().startsWith("Cannot create file: '"),
+             qPrintable(errors.messages.front()));
+    for (QWidget* window : windows())
+        QVERIFY(window);
+    QVERIFY(fMain->isVisible());
+    QVERIFY(!dmData->tDocuments.Active());
+}
+
+namespace {
+
+class Throwing : public QObject {
+public:
+    bool event(QEvent*) override { throw std::runtime_error("Field 'Name' must have a value"); }
+};
+
+} // namespace
+
+void StartupTest::anErrorInAnEventHandlerReachesTheErrorBox() {
+    ReportedErrors errors;
+    Throwing receiver;
+    QEvent event(QEvent::User);
+    QVERIFY(!QCoreApplication::sendEvent(&receiver, &event));
+    QCOMPARE(errors.messages, QStringList({"Field 'Name' must have a value"}));
+}
+
+void StartupTest::theErrorBoxAddsAFullStop_data() {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letter") << "Twain is not installed"
+                            << "Twain is not installed.";
+    QTest::newRow("digit") << "x - Native error: 10001"
+                           << "x - Native error: 10001.";
+    QTest::newRow("quote") << "Field 'Nope' not found"
+                           << "Field 'Nope' not found.";
+    QTest::newRow("full stop") << "Duplicate found."
+                               << "Duplicate found.";
+    QTest::newRow("exclamation") << "Done!"
+                                 << "Done!";
+    QTest::newRow("closing parenthesis") << "(see above)"
+                                         << "(see above)";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void StartupTest::theErrorBoxAddsAFullStop() {
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    QCOMPARE(quillox::app::withFullStop(message), shown);
+}
+
+namespace {
+
+// The temporary home is in this process's environment already.
+QProcessEnvironment programEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    return environment;
+}
+
+// Starts the program and waits until it holds its database.
+void startProgram(QProcess& program, const TempHome& home) {
+    program.setProcessEnvironment(programEnvironment());
+    program.start(QUILLOX_PATH, {});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.databaseFolder() + "main.abs.lock"), 20000);
+    QTest::qWait(300);
+}
+
+} // namespace
+
+void StartupTest::aTerminationSignalEndsTheRunCleanly_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+}
+
+void StartupTest::aTerminationSignalEndsTheRunCleanly() {
+    QFETCH(int, signal);
+    TempHome home;
+    QProcess program;
+    startProgram(program, home);
+    ::kill(static_cast<pid_t>(program.processId()), signal);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(!QFile::exists(home.databaseFolder() + "main.abs.lock"));
+    QVERIFY(!QFile::exists(home.databaseFolder() + "main.abs-journal"));
+
+    // The database opens again, with its tables.
+    quillox::store::TdmData data;
+    data.DataModuleCreate();
+    QVERIFY(data.tFolders.Active());
+}
+
+void StartupTest::aSecondCopyHandsOverToTheFirst() {
+    TempHome home;
+    QProcess first;
+    startProgram(first, home);
+
+    QProcess second;
+    second.setProcessEnvironment(programEnvironment());
+    second.start(QUILLOX_PATH, {});
+    QVERIFY(second.waitForFinished(20000));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+
+    first.terminate();
+    QVERIFY(first.waitForFinished(20000));
+    QCOMPARE(first.exitCode(), 0);
+}

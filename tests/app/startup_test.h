@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void createsTheInstancesAndShowsOnlyTheMainWindow();
+    void destroysTheInstancesInReverseOrder();
+    void aFailingCreationHandlerIsReportedAndStartUpGoesOn();
+    void anErrorInAnEventHandlerReachesTheErrorBox();
+    void theErrorBoxAddsAFullStop_data();
+    void theErrorBoxAddsAFullStop();
+    void aTerminationSignalEndsTheRunCleanly_data();
+    void aTerminationSignalEndsTheRunCleanly();
+    void aSecondCopyHandsOverToTheFirst();
+};

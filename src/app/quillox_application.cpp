@@ -68,14 +68,18 @@ int QuilloxApplication::Run() {
     }
     if (guard)
         guard->Listen(bringRunToFront);
+    // A signal that comes while start-up still shows an error box ends the run all the same.
+    bool terminating = false;
     platform::TerminationSignals terminationSignals;
-    connect(&terminationSignals, &platform::TerminationSignals::Received, this, [] {
+    connect(&terminationSignals, &platform::TerminationSignals::Received, this, [&terminating] {
+        terminating = true;
         if (fMain)
             fMain->close();
+        QCoreApplication::quit();
     });
     CreateInstances(report);
     fMain->show();
-    const int status = exec();
+    const int status = terminating ? 0 : exec();
     DestroyInstances(report);
     return status;
 }

@@ -61,6 +61,7 @@ void StartupTest::createsTheInstancesAndShowsOnlyTheMainWindow() {
     ReportedErrors errors;
     Run run(errors);
     QVERIFY(errors.messages.isEmpty());
+    QCOMPARE(QCoreApplication::applicationName(), QString("Quillox"));
     QVERIFY(dmData && dmData->tDocuments.Active() && dmData->qQuery3.Active());
 
     struct Design {

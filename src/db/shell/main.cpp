@@ -1,0 +1,10 @@
+#include "run_shell.h"
+
+#include <iostream>
+
+int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return quillox::db::shell::runShell(arguments, std::cin, std::cout, std::cerr);
+}

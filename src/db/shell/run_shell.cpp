@@ -1,0 +1,33 @@
+#include "run_shell.h"
+
+#include "command_line.h"
+#include "shell_error.h"
+#include "shell_session.h"
+
+#include <string>
+
+namespace quillox::db::shell {
+
+int runShell(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    try {
+        const CommandLine commandLine = parseCommandLine(arguments);
+        ShellSession session(commandLine.databaseFile, out);
+        if (commandLine.readsStandardInput()) {
+            std::string line;
+            while (std::getline(in, line))
+                session.run(QString::fromStdString(line));
+        } else {
+            for (const QString& command : commandLine.commands)
+                session.run(command);
+        }
+        if (!out.flush())
+            throw ShellError("Cannot write the output");
+    } catch (const std::exception& error) {
+        out.flush();
+        err << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace quillox::db::shell

@@ -1,0 +1,81 @@
+#include "shell_commands.h"
+
+#include "output_format.h"
+#include "table_schema.h"
+#include "tdb_database.h"
+#include "tdb_query.h"
+#include "tdb_table.h"
+
+namespace quillox::db::shell {
+namespace {
+
+QString typeName(TFieldType type) {
+    switch (type) {
+    case ftInteger:
+        return "INTEGER";
+    case ftDate:
+        return "DATE";
+    case ftString:
+        break;
+    }
+    return "STRING";
+}
+
+// A component named after its table, so that the engine's messages name the table.
+void openTable(TDbTable& table, TDbDatabase& database, const QString& name) {
+    table.SetName(name);
+    table.SetDatabaseName(database.DatabaseName());
+    table.SetTableName(name);
+    table.Open();
+}
+
+} // namespace
+
+void printQuery(TDbDatabase& database, const QString& statement, std::ostream& out) {
+    TDbQuery query("Query");
+    query.SetDatabaseName(database.DatabaseName());
+    query.SQL().Add(statement);
+    query.Open();
+    QStringList names;
+    for (int i = 0; i < query.FieldCount(); ++i)
+        names.append(query.Fields(i).FieldName());
+    writeLine(out, names);
+    for (; !query.Eof(); query.Next()) {
+        QStringList values;
+        for (int i = 0; i < query.FieldCount(); ++i)
+            values.append(query.Fields(i).AsString());
+        writeLine(out, values);
+    }
+}
+
+void printTables(TDbDatabase& database, std::ostream& out) {
+    for (const std::string& name : tableNames(database.Connection()))
+        writeLine(out, {QString::fromStdString(name)});
+}
+
+void printSchema(TDbDatabase& database, const QString& table, std::ostream& out) {
+    TDbTable component;
+    openTable(component, database, table);
+    writeLine(out, {"Column", "Type", "Width", "Required"});
+    for (int i = 0; i < component.FieldCount(); ++i) {
+        const TDbField& field = component.Fields(i);
+        writeLine(out, {field.FieldName(), typeName(field.DataType()),
+                        QString::number(field.Size()), field.Required() ? "yes" : "no"});
+    }
+}
+
+void appendRow(TDbDatabase& database, const AppendArguments& row) {
+    TDbTable table;
+    openTable(table, database, row.table);
+    table.Append();
+    try {
+        for (const ColumnValue& assignment : row.values)
+            table.FieldByName(assignment.column).SetAsString(assignment.value);
+        table.Post();
+    } catch (...) {
+        table.Cancel();
+        throw;
+    }
+}
+
+} // namespace quillox::db::shell

@@ -1,0 +1,162 @@
+#include "shell_test.h"
+
+#include "db_error.h"
+#include "tdb_database.h"
+#include "tdb_query.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <vector>
+
+namespace quillox::db::shell {
+namespace {
+
+// Engine messages end with a number of the engine's choosing.
+const QString native = " - Native error: \\d{5}";
+
+struct FailingCommand {
+    QString command;
+    QString message; // a pattern for the whole line on standard error
+};
+
+class DbshellErrorTest : public DbshellTest {
+protected:
+    DbshellErrorTest() {
+        const ShellRun seeded =
+            run({".append Folders ID=1 Name=\"TAX FOLDER\" Parent=- Picture=3"});
+        EXPECT_EQ(seeded.exitCode, 0) << seeded.err.toStdString();
+    }
+
+    void expectOnlyTheSeedFolder() const {
+        EXPECT_EQ(run({"SELECT ID FROM Folders"}).out, "ID\n1\n");
+    }
+};
+
+void expectFailure(const ShellRun& result, const QString& messagePattern) {
+    EXPECT_EQ(result.exitCode, 1);
+    const QRegularExpression line(QRegularExpression::anchoredPattern(messagePattern + "\n"));
+    EXPECT_TRUE(line.match(result.err).hasMatch())
+        << "stderr: " << result.err.toStdString() << "wanted: " << messagePattern.toStdString();
+}
+
+// What the engine itself says when it runs the statement.
+QString engineMessage(const QString& storeFile, const QString& statement) {
+    TDbDatabase database("quillox-db");
+    database.SetDatabaseName("InProcess");
+    database.SetDatabaseFileName(storeFile);
+    TDbQuery query;
+    query.SetDatabaseName("InProcess");
+    query.SQL().Add(statement);
+    try {
+        query.Open();
+    } catch (const DbError& error) {
+        return QString::fromUtf8(error.what());
+    }
+    ADD_FAILURE() << "the engine accepts " << statement.toStdString();
+    return {};
+}
+
+TEST_F(DbshellErrorTest, RejectedStatementPrintsTheEngineMessageUnchanged) {
+    const QStringList statements = {
+        "SELECT * FROM Documents WHERE Folder = 'O'NEIL';",
+        "SELECT Name FROM Folders WHERE Parent = '-' OR",
+        "SELECT FROM Folders",
+        "SELECT Colour FROM Folders",
+        "SELECT * FROM Nowhere",
+        "DELETE FROM Folders",
+    };
+    for (const QString& statement : statements) {
+        SCOPED_TRACE(statement.toStdString());
+        const QString expected = engineMessage(storeFile, statement);
+        const ShellRun result = run({statement});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.err, expected + "\n");
+        EXPECT_EQ(result.out, "");
+    }
+    expectOnlyTheSeedFolder();
+}
+
+TEST_F(DbshellErrorTest, FailingCommandPrintsOnlyTheMessageAndStoresNothing) {
+    const std::vector<FailingCommand> cases = {
+        {".append Folders ID=1 Name=COPY Parent=- Picture=-1",
+         "Primary Key constraint '_ID' violated\\. Duplicate found\\." + native},
+        {".append Folders ID=2 Name=\"\" Parent=- Picture=-1", "Field 'Name' must have a value"},
+        {".append Folders ID=2 Name=X Parent=-", "Field 'Picture' must have a value"},
+        {".append Folders ID=2 Colour=red", "Folders: Field 'Colour' not found"},
+        {".append Folders ID 2", "Argument 'ID' is not of the form Column=value"},
+        {".append Folders ID=2 =X", "Argument '=X' is not of the form Column=value"},
+        {".append Folders ID=2 Name=\"OPEN FOLDER",
+         "The value of 'Name' has no closing double quote"},
+        {".append Folders ID=2 Name=\"A\"B",
+         "The value of 'Name' goes on after its closing double quote"},
+        {".append Folders ID=2 Name=A\"B",
+         "The value of 'Name' holds a double quote: write it between double quotes, the quote "
+         "doubled"},
+        {".append Nowhere ID=2", "Table 'Nowhere' does not exist" + native},
+        {".append", "Usage: \\.append TABLE Column=value \\.\\.\\."},
+        {".schema", "Usage: \\.schema TABLE"},
+        {".tables Folders", "Usage: \\.tables"},
+        {".drop Folders", "Unknown command '\\.drop'"},
+    };
+    for (const FailingCommand& failing : cases) {
+        SCOPED_TRACE(failing.command.toStdString());
+        const ShellRun result = run({failing.command});
+        expectFailure(result, failing.message);
+        EXPECT_EQ(result.out, "");
+    }
+    expectOnlyTheSeedFolder();
+}
+
+TEST_F(DbshellErrorTest, ProcessingStopsAtTheFirstError) {
+    const QString append = ".append Folders ID=2 Name=LATER Parent=- Picture=-1";
+    const ShellRun fromArguments = run({"SELECT Name FROM Folders", ".bogus", append});
+    expectFailure(fromArguments, "Unknown command '\\.bogus'");
+    EXPECT_EQ(fromArguments.out, "Name\nTAX FOLDER\n");
+
+    const ShellRun fromInput = runQuilloxDb({storeFile}, (".bogus\n" + append + "\n").toUtf8());
+    expectFailure(fromInput, "Unknown command '\\.bogus'");
+    expectOnlyTheSeedFolder();
+}
+
+TEST(DbshellFileErrorTest, MissingDatabaseFileIsNeverCreated) {
+    QTemporaryDir dir;
+    for (const QString& path : {dir.filePath("main.abs"), dir.filePath("none/main.abs")}) {
+        for (const QByteArray& input : {QByteArray(), QByteArray(".tables\n")}) {
+            SCOPED_TRACE(path.toStdString() + " with input " + input.toStdString());
+            const ShellRun result = runQuilloxDb({path}, input);
+            EXPECT_EQ(result.exitCode, 1);
+            EXPECT_EQ(result.err, "quillox-db: Database file '" + path + "' does not exist\n");
+            EXPECT_FALSE(QFile::exists(path));
+        }
+    }
+}
+
+TEST(DbshellFileErrorTest, FileThatIsNoDatabaseIsRefusedAndLeftAlone) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("notes.abs");
+    const QByteArray content = "These are notes, not a database.\n";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    const ShellRun result = runQuilloxDb({path, "-c", ".tables"});
+    expectFailure(result,
+                  "Cannot open file:'" + QRegularExpression::escape(path) + "' .*" + native);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), content);
+}
+
+TEST(DbshellFileErrorTest, WrongArgumentsShowTheUsage) {
+    const std::vector<QStringList> cases = {
+        {}, {"main.abs", "-c"}, {"a.abs", "b.abs"}, {"-x", "a.abs"}};
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const ShellRun result = runQuilloxDb(arguments);
+        expectFailure(result, ".*\\(usage: quillox-db FILE \\[-c COMMAND\\]\\.\\.\\.\\)");
+    }
+}
+
+} // namespace
+} // namespace quillox::db::shell

@@ -121,6 +121,15 @@ void RowCursor::clear() {
     eof_ = true;
 }
 
+void RowCursor::refresh() {
+    if (!hasRow() || !stale())
+        return;
+    const bool atEnd = eof_;
+    positionAt(rowid());
+    if (hasRow())
+        eof_ = atEnd;
+}
+
 const Value& RowCursor::value(std::size_t column) const {
     if (!hasRow() || column >= columns_.size())
         return nullValue;

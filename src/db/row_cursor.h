@@ -33,6 +33,9 @@ public:
     void positionAt(std::int64_t rowid);
     // Leaves no current row, at the end.
     void clear();
+    // Reads the current row again if the connection changed it since; a row that is gone
+    // leaves no current row.
+    void refresh();
 
     bool eof() const { return eof_; }
     bool hasRow() const { return position_ < rowCount(); }

@@ -71,6 +71,9 @@ void TDbTable::Edit() {
     CheckActive();
     if (state_ != TDataSetState::dsBrowse)
         return;
+    // Another component may have changed the row since it was read; the edit starts from the
+    // stored row, or its Post would write the old values back.
+    cursor_->refresh();
     if (!cursor_->hasRow())
         Fail("Cannot perform this operation on an empty dataset");
     buffer_.clear();

@@ -9,6 +9,19 @@ namespace {
 // Parentheses and NOT nest; past this depth a text is refused rather than risking the stack.
 constexpr int maxNesting = 200;
 
+// A token as a message quotes it. Messages are C strings, which a NUL byte would cut short
+// before the line and column, so NUL shows as the replacement character.
+std::string shown(const Token& token) {
+    std::string text;
+    for (char c : token.source) {
+        if (c == '\0')
+            text += "\xEF\xBF\xBD";
+        else
+            text += c;
+    }
+    return text;
+}
+
 class Parser {
 public:
     explicit Parser(const std::string& text) : tokens_(tokenize(text)) {}
@@ -53,12 +66,11 @@ private:
 
     [[noreturn]] void expected(const std::string& what) const {
         fail(SyntaxErrorCode::TokenExpected,
-             "Token '" + what + "' expected, but '" + current().source + "' found");
+             "Token '" + what + "' expected, but '" + shown(current()) + "' found");
     }
 
     [[noreturn]] void unexpected() const {
-        fail(SyntaxErrorCode::UnexpectedToken,
-             "Unexpected token '" + current().source + "' found");
+        fail(SyntaxErrorCode::UnexpectedToken, "Unexpected token '" + shown(current()) + "' found");
     }
 
     void expectKeyword(const char* keyword) {
@@ -123,7 +135,7 @@ private:
         }
         if (current().kind != TokenKind::Identifier) {
             fail(SyntaxErrorCode::BooleanExpected,
-                 "Boolean expression expected, but '" + current().source + "' found");
+                 "Boolean expression expected, but '" + shown(current()) + "' found");
         }
         return test();
     }

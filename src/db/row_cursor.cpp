@@ -47,6 +47,7 @@ void RowCursor::setCondition(CompiledCondition condition) {
         rowids_.resize(position_ + 1);
         values_.resize(rowids_.size() * columns_.size());
     }
+    batchFromStart_ = false;
 }
 
 bool RowCursor::stale() const { return readAt_ != connection_.changeCount(); }
@@ -78,12 +79,21 @@ void RowCursor::fetchAfter(std::int64_t rowid, std::size_t limit) {
     values_ = std::move(values);
     position_ = 0;
     eof_ = false;
+    batchFromStart_ = false;
 }
 
 void RowCursor::first() {
+    // Open reads the first rows already; the First that callers make right after it must not
+    // scan for them again.
+    if (batchFromStart_ && !stale()) {
+        position_ = 0;
+        eof_ = rowids_.empty();
+        return;
+    }
     clear();
     batchSize_ = firstBatch;
     fetchAfter(std::numeric_limits<std::int64_t>::min(), batchSize_);
+    batchFromStart_ = true;
 }
 
 void RowCursor::next() {
@@ -119,6 +129,7 @@ void RowCursor::clear() {
     values_.clear();
     position_ = 0;
     eof_ = true;
+    batchFromStart_ = false;
 }
 
 void RowCursor::refresh() {

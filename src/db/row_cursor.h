@@ -68,6 +68,7 @@ private:
     std::size_t position_ = 0;
     std::size_t batchSize_ = 0;
     std::uint64_t readAt_ = 0; // the connection's change count when the batch was read
+    bool batchFromStart_ = false; // the batch holds the first visible rows
     bool eof_ = true;
 };
 

@@ -58,6 +58,8 @@ int SqliteConnection::lastErrorCode() const { return sqlite3_extended_errcode(db
 
 std::int64_t SqliteConnection::lastInsertRowid() const { return sqlite3_last_insert_rowid(db_); }
 
+int SqliteConnection::lastChangedRows() const { return sqlite3_changes(db_); }
+
 void SqliteConnection::fail() const {
     throw DbError(
         withNativeError(sqlite3_errmsg(db_), sqliteNativeBase + sqlite3_extended_errcode(db_)));

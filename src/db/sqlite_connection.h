@@ -36,6 +36,8 @@ public:
     // SQLite's extended code for the last failure.
     int lastErrorCode() const;
     std::int64_t lastInsertRowid() const;
+    // How many rows the last INSERT, UPDATE or DELETE changed.
+    int lastChangedRows() const;
 
     // The last failure as an engine message: SQLite's text and its native number.
     [[noreturn]] void fail() const;

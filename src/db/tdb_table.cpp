@@ -141,6 +141,9 @@ void TDbTable::Post() {
         throw;
     }
     connection.noteChange();
+    // The edited row may have been deleted through another component since Edit.
+    if (!inserting && connection.lastChangedRows() == 0)
+        Fail("The row being edited no longer exists");
     const std::int64_t rowid = inserting ? connection.lastInsertRowid() : cursor_->rowid();
     buffer_.clear();
     state_ = TDataSetState::dsBrowse;

@@ -208,6 +208,21 @@ TEST_F(CursorTest, EditThroughOneComponentStartsFromWhatAnotherPosted) {
     EXPECT_THAT(columnOf(other, "Note"), ElementsAre("x", "z"));
 }
 
+TEST_F(CursorTest, PostingAnEditOfARowThatAnotherComponentDeletedFails) {
+    addItems(items_, {{1, "one"}, {2, "two"}});
+    TDbTable other("tOther");
+    openItems(other);
+    moveTo(items_, 2);
+    moveTo(other, 2);
+
+    items_.Edit();
+    items_.FieldByName("Name").SetAsString("TWO");
+    other.Delete();
+    EXPECT_EQ(errorOf([&] { items_.Post(); }), "tItems: The row being edited no longer exists");
+    EXPECT_EQ(items_.State(), TDataSetState::dsEdit);
+    EXPECT_THAT(columnOf(other, "Name"), ElementsAre("one"));
+}
+
 TEST_F(CursorTest, ClosingTheDatabaseClosesItsDatasetsAndTheyOpenItAgain) {
     addItems(items_, {{1, "one"}});
     TDbQuery query("qItems");

@@ -86,7 +86,7 @@ private:
             readString(token);
         } else if ((c == '>' || c == '<') && peek(1) == '=') {
             token.kind = TokenKind::Symbol;
-            token.text.assign(c == '>' ? ">=" : "<=");
+            token.text = {static_cast<char>(c), '='};
             advance();
             advance();
         } else if (std::string_view("(),;*=").find(static_cast<char>(c)) != std::string_view::npos) {

@@ -22,8 +22,8 @@ RowCursor::RowCursor(SqliteConnection& connection, const TableSchema& schema,
     columnList_ = "rowid";
     for (int column : columns_)
         columnList_ += ", " + quoted(schema.columns[static_cast<std::size_t>(column)].name);
-    point_ = std::make_unique<SqliteStatement>(
-        connection_, "SELECT " + columnList_ + " FROM " + table_ + " WHERE rowid = ?");
+    point_ = std::make_unique<SqliteStatement>(connection_, "SELECT " + columnList_ + " FROM " +
+                                                                table_ + " WHERE rowid = ?");
     prepare();
 }
 
@@ -32,8 +32,8 @@ RowCursor::~RowCursor() = default;
 void RowCursor::prepare() {
     const std::string where = condition_.sql.empty() ? "" : " AND " + condition_.sql;
     scan_ = std::make_unique<SqliteStatement>(connection_, "SELECT " + columnList_ + " FROM " +
-                                                               table_ + " WHERE rowid > ?" +
-                                                               where + " ORDER BY rowid LIMIT ?");
+                                                               table_ + " WHERE rowid > ?" + where +
+                                                               " ORDER BY rowid LIMIT ?");
     before_ = std::make_unique<SqliteStatement>(connection_, "SELECT rowid FROM " + table_ +
                                                                  " WHERE rowid < ?" + where +
                                                                  " ORDER BY rowid DESC LIMIT 1");
@@ -50,7 +50,9 @@ void RowCursor::setCondition(CompiledCondition condition) {
     batchFromStart_ = false;
 }
 
-bool RowCursor::stale() const { return readAt_ != connection_.changeCount(); }
+bool RowCursor::stale() const {
+    return readAt_ != connection_.changeCount();
+}
 
 void RowCursor::bindScan(std::int64_t rowid, std::size_t limit) {
     int number = 1;

@@ -20,8 +20,7 @@ class SqliteStatement;
 // connection is read again.
 class RowCursor {
 public:
-    RowCursor(SqliteConnection& connection, const TableSchema& schema,
-              std::vector<int> columns);
+    RowCursor(SqliteConnection& connection, const TableSchema& schema, std::vector<int> columns);
     ~RowCursor();
 
     // A new condition. The current row stays current; rows after it follow the new condition.
@@ -67,7 +66,7 @@ private:
     std::vector<Value> values_; // rowCount() rows of columns_.size() values
     std::size_t position_ = 0;
     std::size_t batchSize_ = 0;
-    std::uint64_t readAt_ = 0; // the connection's change count when the batch was read
+    std::uint64_t readAt_ = 0;    // the connection's change count when the batch was read
     bool batchFromStart_ = false; // the batch holds the first visible rows
     bool eof_ = true;
 };

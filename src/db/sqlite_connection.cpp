@@ -42,7 +42,9 @@ SqliteConnection::SqliteConnection(const std::string& path) : path_(path) {
     }
 }
 
-SqliteConnection::~SqliteConnection() { sqlite3_close(db_); }
+SqliteConnection::~SqliteConnection() {
+    sqlite3_close(db_);
+}
 
 void SqliteConnection::execute(const std::string& sql) {
     if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -54,11 +56,17 @@ void SqliteConnection::rollbackIfOpen() {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
-int SqliteConnection::lastErrorCode() const { return sqlite3_extended_errcode(db_); }
+int SqliteConnection::lastErrorCode() const {
+    return sqlite3_extended_errcode(db_);
+}
 
-std::int64_t SqliteConnection::lastInsertRowid() const { return sqlite3_last_insert_rowid(db_); }
+std::int64_t SqliteConnection::lastInsertRowid() const {
+    return sqlite3_last_insert_rowid(db_);
+}
 
-int SqliteConnection::lastChangedRows() const { return sqlite3_changes(db_); }
+int SqliteConnection::lastChangedRows() const {
+    return sqlite3_changes(db_);
+}
 
 void SqliteConnection::fail() const {
     throw DbError(

@@ -14,7 +14,9 @@ SqliteStatement::SqliteStatement(SqliteConnection& connection, const std::string
     }
 }
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(statement_); }
+SqliteStatement::~SqliteStatement() {
+    sqlite3_finalize(statement_);
+}
 
 void SqliteStatement::bind(int number, const Value& value) {
     int rc = SQLITE_OK;
@@ -55,7 +57,9 @@ void SqliteStatement::reset() {
     sqlite3_clear_bindings(statement_);
 }
 
-int SqliteStatement::columnCount() const { return sqlite3_column_count(statement_); }
+int SqliteStatement::columnCount() const {
+    return sqlite3_column_count(statement_);
+}
 
 Value SqliteStatement::column(int index) const {
     switch (sqlite3_column_type(statement_, index)) {

@@ -6,6 +6,7 @@
 #include "text_rules.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace quillox::db {
 namespace {
@@ -94,19 +95,34 @@ int TableSchema::columnIndex(std::string_view column) const {
     return -1;
 }
 
-std::string quoted(const std::string& name) { return "\"" + name + "\""; }
+std::string quoted(const std::string& name) {
+    return "\"" + name + "\"";
+}
 
-bool tableExists(SqliteConnection& connection, const std::string& table) {
+namespace {
+
+// The table's name as the file spells it; names are compared without regard to case.
+std::optional<std::string> storedTableName(SqliteConnection& connection, const std::string& table) {
     SqliteStatement statement(
-        connection, "SELECT 1 FROM sqlite_schema WHERE type = 'table' AND name = ? COLLATE NOCASE");
+        connection,
+        "SELECT name FROM sqlite_schema WHERE type = 'table' AND name = ? COLLATE NOCASE");
     ScopedReset reset(statement);
     statement.bind(1, Value(table));
-    return statement.step();
+    if (!statement.step())
+        return std::nullopt;
+    return statement.columnText(0);
+}
+
+} // namespace
+
+bool tableExists(SqliteConnection& connection, const std::string& table) {
+    return storedTableName(connection, table).has_value();
 }
 
 std::vector<std::string> tableNames(SqliteConnection& connection) {
-    SqliteStatement statement(connection, "SELECT name FROM sqlite_schema WHERE type = 'table' "
-                                          "AND name NOT LIKE 'sqlite!_%' ESCAPE '!' ORDER BY rowid");
+    SqliteStatement statement(connection,
+                              "SELECT name FROM sqlite_schema WHERE type = 'table' "
+                              "AND name NOT LIKE 'sqlite!_%' ESCAPE '!' ORDER BY rowid");
     ScopedReset reset(statement);
     std::vector<std::string> names;
     while (statement.step())
@@ -115,11 +131,13 @@ std::vector<std::string> tableNames(SqliteConnection& connection) {
 }
 
 TableSchema readTableSchema(SqliteConnection& connection, const std::string& table) {
-    if (!isBareName(table) || !tableExists(connection, table))
+    const auto name = isBareName(table) ? storedTableName(connection, table) : std::nullopt;
+    if (!name)
         throwEngineError("Table '" + table + "' does not exist", NativeError::UnknownTable);
     TableSchema schema;
-    SqliteStatement statement(connection,
-                              "SELECT name, type, \"notnull\" FROM pragma_table_info(?) ORDER BY cid");
+    schema.name = *name;
+    SqliteStatement statement(
+        connection, "SELECT name, type, \"notnull\" FROM pragma_table_info(?) ORDER BY cid");
     ScopedReset reset(statement);
     statement.bind(1, Value(table));
     while (statement.step()) {
@@ -134,12 +152,6 @@ TableSchema readTableSchema(SqliteConnection& connection, const std::string& tab
         }
         schema.columns.push_back(std::move(column));
     }
-    // Keep the name as the file spells it.
-    SqliteStatement name(connection,
-                         "SELECT name FROM sqlite_schema WHERE type = 'table' AND name = ? COLLATE NOCASE");
-    ScopedReset nameReset(name);
-    name.bind(1, Value(table));
-    schema.name = name.step() ? name.columnText(0) : table;
     schema.indexes = readIndexes(connection, schema.name);
     return schema;
 }

@@ -89,8 +89,8 @@ void TDbDatabase::CreateDatabase() {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) {
         const int error = errno;
-        throwEngineError("Cannot create file: '" + path + "' Error code: " +
-                             std::to_string(error) + ". ErrorMessage: " + std::strerror(error),
+        throwEngineError("Cannot create file: '" + path + "' Error code: " + std::to_string(error) +
+                             ". ErrorMessage: " + std::strerror(error),
                          NativeError::CannotCreateFile);
     }
     ::close(fd);
@@ -119,6 +119,8 @@ void TDbDatabase::Attach(TDbDataset* dataset) {
         datasets_.push_back(dataset);
 }
 
-void TDbDatabase::Detach(TDbDataset* dataset) { std::erase(datasets_, dataset); }
+void TDbDatabase::Detach(TDbDataset* dataset) {
+    std::erase(datasets_, dataset);
+}
 
 } // namespace quillox::db

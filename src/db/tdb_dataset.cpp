@@ -9,7 +9,9 @@ namespace quillox::db {
 
 TDbDataset::TDbDataset(const QString& name) : name_(name) {}
 
-TDbDataset::~TDbDataset() { Close(); }
+TDbDataset::~TDbDataset() {
+    Close();
+}
 
 void TDbDataset::Fail(const std::string& message) const {
     throw DbError(name_.isEmpty() ? message : name_.toStdString() + ": " + message);
@@ -65,7 +67,9 @@ void TDbDataset::Next() {
     cursor_->next();
 }
 
-bool TDbDataset::Eof() const { return !cursor_ || cursor_->eof(); }
+bool TDbDataset::Eof() const {
+    return !cursor_ || cursor_->eof();
+}
 
 TDbField& TDbDataset::FieldByName(const QString& name) {
     const std::string wanted = name.toStdString();

@@ -23,10 +23,12 @@ std::string textOf(const Value& value) {
 
 TDbField::TDbField(TDbDataset& dataset, int index, const QString& name, TFieldType type, int size,
                    bool required)
-    : dataset_(dataset), index_(index), name_(name), type_(type), size_(size),
-      required_(required) {}
+    : dataset_(dataset), index_(index), name_(name), type_(type), size_(size), required_(required) {
+}
 
-bool TDbField::IsNull() const { return isNull(dataset_.FieldValue(index_)); }
+bool TDbField::IsNull() const {
+    return isNull(dataset_.FieldValue(index_));
+}
 
 QString TDbField::AsString() const {
     const Value& value = dataset_.FieldValue(index_);
@@ -104,6 +106,8 @@ void TDbField::SetAsDateTime(const QDateTime& value) {
     SetAsString(value.date().toString(Qt::ISODate));
 }
 
-void TDbField::Clear() { dataset_.SetFieldValue(index_, std::monostate{}); }
+void TDbField::Clear() {
+    dataset_.SetFieldValue(index_, std::monostate{});
+}
 
 } // namespace quillox::db

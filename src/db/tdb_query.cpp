@@ -9,7 +9,9 @@ namespace quillox::db {
 
 TDbQuery::TDbQuery(const QString& name) : TDbDataset(name) {}
 
-TDbQuery::~TDbQuery() { Close(); }
+TDbQuery::~TDbQuery() {
+    Close();
+}
 
 void TDbQuery::OpenCursor(SqliteConnection& connection) {
     const sql::SelectStatement statement = parseStatementText(sql_.Text());
@@ -28,8 +30,8 @@ void TDbQuery::OpenCursor(SqliteConnection& connection) {
     cursor->first();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const ColumnSchema& column = schema.columns[static_cast<std::size_t>(columns[i])];
-        AddField(static_cast<int>(i), QString::fromStdString(column.name), column.type,
-                 column.size, column.required);
+        AddField(static_cast<int>(i), QString::fromStdString(column.name), column.type, column.size,
+                 column.required);
     }
     cursor_ = std::move(cursor);
 }

@@ -14,7 +14,9 @@ namespace quillox::db {
 
 TDbTable::TDbTable(const QString& name) : TDbDataset(name) {}
 
-TDbTable::~TDbTable() { Close(); }
+TDbTable::~TDbTable() {
+    Close();
+}
 
 void TDbTable::SetTableName(const QString& table) {
     if (Active())
@@ -39,13 +41,14 @@ void TDbTable::CreateTable() {
 }
 
 void TDbTable::OpenCursor(SqliteConnection& connection) {
-    auto schema = std::make_unique<TableSchema>(readTableSchema(connection, tableName_.toStdString()));
+    auto schema =
+        std::make_unique<TableSchema>(readTableSchema(connection, tableName_.toStdString()));
     std::vector<int> columns;
     for (std::size_t i = 0; i < schema->columns.size(); ++i) {
         const ColumnSchema& column = schema->columns[i];
         columns.push_back(static_cast<int>(i));
-        AddField(static_cast<int>(i), QString::fromStdString(column.name), column.type,
-                 column.size, column.required);
+        AddField(static_cast<int>(i), QString::fromStdString(column.name), column.type, column.size,
+                 column.required);
     }
     auto cursor = std::make_unique<RowCursor>(connection, *schema, std::move(columns));
     if (filtered_ && !filter_.trimmed().isEmpty())

@@ -10,6 +10,8 @@ namespace quillox::db {
 // the form yyyy-mm-dd, which sorts and compares as the dates do.
 using Value = std::variant<std::monostate, std::int64_t, std::string>;
 
-inline bool isNull(const Value& v) { return std::holds_alternative<std::monostate>(v); }
+inline bool isNull(const Value& v) {
+    return std::holds_alternative<std::monostate>(v);
+}
 
 } // namespace quillox::db

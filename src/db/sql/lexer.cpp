@@ -15,9 +15,13 @@ bool isWordByte(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool isDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
 
-bool isContinuationByte(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool isContinuationByte(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 std::string upper(std::string_view s) {
     std::string out(s);
@@ -89,7 +93,8 @@ private:
             token.text = {static_cast<char>(c), '='};
             advance();
             advance();
-        } else if (std::string_view("(),;*=").find(static_cast<char>(c)) != std::string_view::npos) {
+        } else if (std::string_view("(),;*=").find(static_cast<char>(c)) !=
+                   std::string_view::npos) {
             token.kind = TokenKind::Symbol;
             token.text = std::string(1, static_cast<char>(c));
             advance();
@@ -153,6 +158,8 @@ private:
 
 } // namespace
 
-std::vector<Token> tokenize(const std::string& text) { return Lexer(text).run(); }
+std::vector<Token> tokenize(const std::string& text) {
+    return Lexer(text).run();
+}
 
 } // namespace quillox::sql

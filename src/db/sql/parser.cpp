@@ -93,10 +93,9 @@ private:
     }
 
     std::unique_ptr<Condition> orCondition(int depth) {
-        return chain(ConditionKind::Or, "OR", depth,
-                     [this](int d) { return chain(ConditionKind::And, "AND", d, [this](int e) {
-                                         return unary(e);
-                                     }); });
+        return chain(ConditionKind::Or, "OR", depth, [this](int d) {
+            return chain(ConditionKind::And, "AND", d, [this](int e) { return unary(e); });
+        });
     }
 
     template <typename Operand>
@@ -173,8 +172,12 @@ private:
 
 } // namespace
 
-SelectStatement parseStatement(const std::string& text) { return Parser(text).statement(); }
+SelectStatement parseStatement(const std::string& text) {
+    return Parser(text).statement();
+}
 
-std::unique_ptr<Condition> parseFilter(const std::string& text) { return Parser(text).filter(); }
+std::unique_ptr<Condition> parseFilter(const std::string& text) {
+    return Parser(text).filter();
+}
 
 } // namespace quillox::sql

@@ -1,5 +1,6 @@
 #include "quillox_application.h"
 
+#include "artwork.h"
 #include "error_box.h"
 #include "misc_ops.h"
 #include "single_instance.h"
@@ -31,6 +32,7 @@ void bringRunToFront() {
 QuilloxApplication::QuilloxApplication(int& argc, char** argv)
     : QApplication(argc, argv), reporter_(showErrorBox) {
     setApplicationName("Quillox");
+    setWindowIcon(artwork::applicationIcon());
     // The run ends with the main window alone, whatever other windows are open.
     setQuitOnLastWindowClosed(false);
 }

@@ -25,4 +25,10 @@ std::unique_ptr<sql::Condition> parseFilterText(const QString& text) {
     return parsed(text, [](const std::string& t) { return sql::parseFilter(t); });
 }
 
+QString quotedText(const QString& value) {
+    QString doubled = value;
+    doubled.replace('\'', "''");
+    return '\'' + doubled + '\'';
+}
+
 } // namespace quillox::db

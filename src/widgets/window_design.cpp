@@ -15,4 +15,10 @@ void applyWindowDesign(QWidget& window, const QString& caption, QSize clientSize
     }
 }
 
+QFont designFont(const QString& family, int pixelSize) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
 } // namespace quillox::widgets

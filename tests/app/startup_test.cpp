@@ -1,5 +1,6 @@
 #include "startup_test.h"
 
+#include "app_run.h"
 #include "error_box.h"
 #include "instances.h"
 #include "quillox_application.h"
@@ -24,32 +25,6 @@ using quillox::testing::TempHome;
 
 namespace {
 
-QuilloxApplication& application() {
-    return *static_cast<QuilloxApplication*>(qApp);
-}
-
-// Collects what would go to the error box while it lives.
-class ReportedErrors {
-public:
-    ReportedErrors() {
-        application().SetErrorReporter([this](const QString& m) { messages << m; });
-    }
-    ~ReportedErrors() { application().SetErrorReporter(quillox::app::showErrorBox); }
-    QStringList messages;
-};
-
-struct Run {
-    explicit Run(ReportedErrors& errors) : errors_(errors) {
-        quillox::app::CreateInstances(report());
-        fMain->show();
-    }
-    ~Run() { quillox::app::DestroyInstances(report()); }
-    quillox::app::ErrorReporter report() {
-        return [this](const QString& m) { errors_.messages << m; };
-    }
-    ReportedErrors& errors_;
-};
-
 QList<QWidget*> windows() {
     return {fMain, fNewDoc, fBrowse, fScan, fSearch, fNewDir, fAbout, fMoveDoc};
 }
@@ -59,7 +34,7 @@ QList<QWidget*> windows() {
 void StartupTest::createsTheInstancesAndShowsOnlyTheMainWindow() {
     TempHome home;
     ReportedErrors errors;
-    Run run(errors);
+    AppRun run(errors);
     QVERIFY(errors.messages.isEmpty());
     QCOMPARE(QCoreApplication::applicationName(), QString("Quillox"));
     QVERIFY(dmData && dmData->tDocuments.Active() && dmData->qQuery3.Active());
@@ -94,7 +69,7 @@ void StartupTest::destroysTheInstancesInReverseOrder() {
     ReportedErrors errors;
     QStringList destroyed;
     {
-        Run run(errors);
+        AppRun run(errors);
         const QList<QObject*> instances = {fMain,   fNewDoc, dmData, fBrowse, fScan,
                                            fSearch, fNewDir, fAbout, fMoveDoc};
         for (QObject* instance : instances) {
@@ -117,7 +92,7 @@ void StartupTest::aFailingCreationHandlerIsReportedAndStartUpGoesOn() {
     blocker.close();
 
     ReportedErrors errors;
-    Run run(errors);
+    AppRun run(errors);
     QCOMPARE(errors.messages.size(), 1);
     QVERIFY2(errors.messages.front().startsWith("Cannot create file: '"),
              qPrintable(errors.messages.front()));

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+namespace quillox::widgets {
+
+enum class PictureScaling { Stretch, KeepProportions };
+
+// A picture that can act as a button: its image scaled to the widget, a hint shown when the
+// pointer rests on it, and a click when the left button is pressed and released on it. A
+// disabled picture looks the same and ignores clicks.
+class PictureButton : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PictureButton(QWidget* parent = nullptr);
+
+    // Pictures drawn transparent take their bottom-left pixel's colour as see-through.
+    void SetPicture(const QImage& image, PictureScaling scaling = PictureScaling::Stretch,
+                    bool transparent = false);
+    const QImage& Picture() const { return image_; }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QImage image_;
+    PictureScaling scaling_ = PictureScaling::Stretch;
+    bool pressed_ = false;
+};
+
+} // namespace quillox::widgets

@@ -1,0 +1,34 @@
+#include "app_run.h"
+
+#include "error_box.h"
+#include "quillox_application.h"
+#include "tf_main.h"
+
+namespace {
+
+quillox::app::QuilloxApplication& application() {
+    return *static_cast<quillox::app::QuilloxApplication*>(qApp);
+}
+
+} // namespace
+
+ReportedErrors::ReportedErrors() {
+    application().SetErrorReporter([this](const QString& m) { messages << m; });
+}
+
+ReportedErrors::~ReportedErrors() {
+    application().SetErrorReporter(quillox::app::showErrorBox);
+}
+
+AppRun::AppRun(ReportedErrors& errors) : errors_(errors) {
+    quillox::app::CreateInstances(report());
+    fMain->show();
+}
+
+AppRun::~AppRun() {
+    quillox::app::DestroyInstances(report());
+}
+
+quillox::app::ErrorReporter AppRun::report() {
+    return [this](const QString& m) { errors_.messages << m; };
+}

@@ -1,0 +1,82 @@
+#include "app_icon.h"
+
+#include "drawing_kit.h"
+#include "palette.h"
+#include "soft_shadow.h"
+
+#include <QPainter>
+#include <QtMath>
+#include <cmath>
+
+namespace quillox::artwork {
+namespace {
+
+constexpr int iconSize = 128;
+
+QPainterPath folderBack() {
+    QPainterPath tab = roundedRectPath(QRectF(8, 20, 44, 24), 7);
+    return roundedRectPath(QRectF(8, 30, 112, 84), 10).united(tab);
+}
+
+QPainterPath folderFront() {
+    return roundedRectPath(QRectF(8, 58, 112, 56), 10);
+}
+
+void paintSheet(QPainter& painter) {
+    painter.setPen(roundPen(rim(), 1.5));
+    painter.setBrush(paper());
+    painter.drawRoundedRect(QRectF(26, 12, 80, 74), 5, 5);
+    painter.setPen(roundPen(rim().darker(108), 4));
+    painter.drawLine(QPointF(36, 26), QPointF(96, 26));
+    painter.drawLine(QPointF(36, 37), QPointF(96, 37));
+    painter.drawLine(QPointF(36, 48), QPointF(58, 48));
+}
+
+// The label holder on the folder's front, where a filing label would go.
+void paintLabelHolder(QPainter& painter, const Hue& hue) {
+    painter.fillPath(roundedRectPath(QRectF(44, 78, 40, 14), 4), hue.tint);
+    painter.fillPath(roundedRectPath(QRectF(48, 82, 32, 6), 3), paper());
+}
+
+// The quill lies along its own axis from the nib at the origin, then is turned into place.
+void paintQuill(QPainter& painter, QPointF nib, QPointF end) {
+    const QPointF axis = end - nib;
+    const qreal length = std::hypot(axis.x(), axis.y());
+    painter.save();
+    painter.translate(nib);
+    painter.rotate(qRadiansToDegrees(std::atan2(axis.y(), axis.x())));
+
+    const Hue& hue = yellowHue();
+    QPainterPath vane;
+    vane.moveTo(14, 0);
+    vane.cubicTo(28, -13, 52, -15, length, -3);
+    vane.cubicTo(length - 6, 6, 44, 11, 14, 0);
+    fillRounded(painter, vane, hue.main, 2);
+    painter.setPen(roundPen(paper(), 2));
+    painter.drawLine(QPointF(44, -11), QPointF(50, -6));
+    painter.drawLine(QPointF(58, 7), QPointF(52, 3));
+    painter.setPen(roundPen(hue.deep, 2.5));
+    painter.drawLine(QPointF(6, 0), QPointF(length + 3, -1.5));
+    fillRounded(painter, polygonPath({{0, 0}, {13, -3.5}, {13, 3.5}}), hue.deep, 1.5);
+    painter.restore();
+}
+
+} // namespace
+
+QImage appIcon() {
+    QImage icon = transparentCanvas(iconSize, iconSize);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const Hue& hue = blueHue();
+    paintSoftShadow(painter, folderBack(), {2.5, 7, 0.35});
+    painter.fillPath(folderBack(), hue.deep);
+    paintSheet(painter);
+    painter.setPen(roundPen(hue.deep, 2));
+    painter.drawLine(QPointF(58, 48), QPointF(64, 48));
+    paintQuill(painter, {64, 49}, {117, 6});
+    painter.fillPath(folderFront(), hue.main);
+    paintLabelHolder(painter, hue);
+    return icon;
+}
+
+} // namespace quillox::artwork

@@ -1,0 +1,69 @@
+#include "image_files.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <cstring>
+#include <stdexcept>
+
+namespace quillox::artwork {
+namespace {
+
+[[noreturn]] void fail(const QString& path, const QString& problem) {
+    throw std::runtime_error((path + ": " + problem).toStdString());
+}
+
+QImage readBack(const QString& path, QSize expectedSize) {
+    const QImage written(path);
+    if (written.isNull())
+        fail(path, "cannot be read back");
+    if (written.size() != expectedSize)
+        fail(path, "was read back with another size");
+    return written;
+}
+
+// The bit count field of the BMP info header, which the reader does not report.
+int bmpBitsPerPixel(const QString& path) {
+    constexpr int bitCountOffset = 28;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(path, "cannot be opened");
+    const QByteArray header = file.read(bitCountOffset + 2);
+    if (header.size() < bitCountOffset + 2)
+        fail(path, "has no BMP header");
+    return qFromLittleEndian<quint16>(header.constData() + bitCountOffset);
+}
+
+// The BMP writer copies whole scanlines, the bytes that pad them to 32 bits included, and those
+// are left uninitialised by conversions; clearing them makes the same picture give the same file.
+QImage withClearedPadding(const QImage& picture) {
+    QImage cleared(picture.size(), picture.format());
+    cleared.setColorTable(picture.colorTable());
+    std::memset(cleared.bits(), 0, static_cast<std::size_t>(cleared.sizeInBytes()));
+    const auto rowBytes = static_cast<std::size_t>((picture.width() * picture.depth() + 7) / 8);
+    for (int y = 0; y < picture.height(); ++y)
+        std::memcpy(cleared.scanLine(y), picture.constScanLine(y), rowBytes);
+    return cleared;
+}
+
+} // namespace
+
+void writePng(const QImage& picture, const QString& path) {
+    if (!picture.convertToFormat(QImage::Format_ARGB32).save(path, "PNG"))
+        fail(path, "cannot be written");
+    if (!readBack(path, picture.size()).hasAlphaChannel())
+        fail(path, "lost its alpha channel");
+}
+
+void writeBmp(const QImage& picture, const QString& path, int bitsPerPixel) {
+    const QImage::Format format =
+        bitsPerPixel == 8 ? QImage::Format_Indexed8 : QImage::Format_RGB888;
+    if (picture.format() != format)
+        fail(path, "is not in the form of its file");
+    if (!withClearedPadding(picture).save(path, "BMP"))
+        fail(path, "cannot be written");
+    readBack(path, picture.size());
+    if (bmpBitsPerPixel(path) != bitsPerPixel)
+        fail(path, QString("was not written with %1 bits per pixel").arg(bitsPerPixel));
+}
+
+} // namespace quillox::artwork

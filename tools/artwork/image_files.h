@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace quillox::artwork {
+
+// Each writer saves the picture in the stated form, reads the file back and throws
+// std::runtime_error when the file does not hold that form.
+
+// 32 bits per pixel with alpha.
+void writePng(const QImage& picture, const QString& path);
+
+// A BMP of 24 bits per pixel (true colour) or 8 (256-colour palette).
+void writeBmp(const QImage& picture, const QString& path, int bitsPerPixel);
+
+} // namespace quillox::artwork

@@ -23,6 +23,10 @@ public:
     // Closes the datasets and the database.
     void DataModuleDestroy();
 
+    // Deletes the folder, every folder below it and the documents of them all: rows only, the
+    // stored files stay. Terminates on a damaged table whose parents form a cycle.
+    void deleteFolder(const QString& name);
+
     // Declared first, so that it is destroyed after the datasets.
     db::TDbDatabase dbMain{"dbMain"};
     db::TDbTable tDocuments{"tDocuments"};

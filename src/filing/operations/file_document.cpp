@@ -1,0 +1,79 @@
+#include "file_document.h"
+
+#include "misc_ops.h"
+#include "stored_file_name.h"
+#include "tag_words.h"
+#include "tdm_data.h"
+#include "user_error.h"
+
+#include <QFile>
+#include <optional>
+#include <sys/stat.h>
+
+namespace quillox::filing {
+namespace {
+
+// Any entry counts, a dangling link too: the copy's rename would refuse it all the same.
+bool nameTaken(const QString& path) {
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+}
+
+// The stored copy's path, or nothing when the user cancelled. The first free name is tried
+// first; should another filing take it meanwhile, the rename refuses and the next one follows.
+std::optional<QString> copyIntoStore(const FilingInput& input, const QDateTime& moment,
+                                     const platform::CopyProgress& progress) {
+    const QString folder = store::getStoreFolder();
+    for (int counter = 1; counter <= maxStoredNameCounter; ++counter) {
+        const QString path =
+            storedFileName(folder, input.documentName, moment, input.sourcePath, counter);
+        if (nameTaken(path))
+            continue;
+        switch (platform::copyFileSafely(input.sourcePath, path, progress)) {
+        case platform::CopyOutcome::Copied:
+            return path;
+        case platform::CopyOutcome::Cancelled:
+            return std::nullopt;
+        case platform::CopyOutcome::TargetExists:
+            break;
+        }
+    }
+    throw platform::UserError(
+        QString("The store already holds too many documents named \"%1\" filed this minute.")
+            .arg(input.documentName));
+}
+
+void postRow(db::TDbTable& documents, int id, const FilingInput& input, const QString& path) {
+    documents.Append();
+    documents.FieldByName("ID").SetAsInteger(id);
+    documents.FieldByName("Document_Name").SetAsString(input.documentName);
+    documents.FieldByName("Tag_Words").SetAsString(store::upperCaseTagText(input.tagWords));
+    documents.FieldByName("Description").SetAsString(input.description);
+    documents.FieldByName("Path").SetAsString(path);
+    documents.FieldByName("InputDate").SetAsDateTime(input.date);
+    documents.FieldByName("Folder").SetAsString(input.folder);
+    documents.Post();
+}
+
+} // namespace
+
+bool fileDocument(store::TdmData& data, const FilingInput& input,
+                  const platform::CopyProgress& progress) {
+    platform::checkCopySource(input.sourcePath);
+    store::addSearchTerms(data.tSearchTerms, input.tagWords);
+    const int id = store::nextId(data.tDocuments);
+    const QDateTime moment = QDateTime::currentDateTime();
+    const std::optional<QString> path = copyIntoStore(input, moment, progress);
+    if (!path)
+        return false;
+    try {
+        postRow(data.tDocuments, id, input, *path);
+    } catch (...) {
+        data.tDocuments.Cancel();
+        QFile::remove(*path);
+        throw;
+    }
+    return true;
+}
+
+} // namespace quillox::filing

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "file_copy.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace quillox::store {
+class TdmData;
+}
+
+namespace quillox::filing {
+
+// What the new document dialog gathers for one filing.
+struct FilingInput {
+    QString sourcePath;   // the file to file, left where it is
+    QString documentName; // as typed
+    QString description;
+    QString tagWords; // the line as typed
+    QDateTime date;   // the picker's value; the row keeps its calendar date
+    QString folder;   // the Name of the destination folder
+};
+
+// Files a copy of the source into the store and records it: adds the tag words to the
+// vocabulary, copies the file under a new stored name (never replacing a stored copy), then
+// appends and posts the Documents row. A source that cannot be copied is refused before
+// anything is recorded; a copy that fails or is cancelled leaves no row and no file, and a row
+// that cannot be posted leaves no copy. Terms already added stay. False when the user
+// cancelled the copy through the progress function.
+bool fileDocument(store::TdmData& data, const FilingInput& input,
+                  const platform::CopyProgress& progress);
+
+} // namespace quillox::filing

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+
+namespace quillox::platform {
+
+// Told after each chunk how many of the source's bytes are copied; returning false cancels.
+using CopyProgress = std::function<bool(qint64 copied, qint64 total)>;
+
+enum class CopyOutcome {
+    Copied,       // the target holds the source's bytes, flushed to the disk
+    Cancelled,    // the progress function asked to stop; nothing is left behind
+    TargetExists, // a file of the target's name appeared; it is left as it was
+};
+
+// Refuses, with UserError, a source that copyFileSafely could not copy: one that is missing,
+// unreadable, a folder or not an ordinary file.
+void checkCopySource(const QString& source);
+
+// Copies an ordinary file so that the target either is complete and on the disk or does not
+// exist: the bytes go to a hidden temporary file in the target's folder, which is flushed and
+// then renamed to the target without ever replacing an existing file. A failure throws
+// UserError naming the file and the system's reason; a failure or a cancel removes the
+// temporary file. An empty progress function is allowed.
+CopyOutcome copyFileSafely(const QString& source, const QString& target,
+                           const CopyProgress& progress);
+
+} // namespace quillox::platform

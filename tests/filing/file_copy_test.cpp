@@ -1,0 +1,158 @@
+#include "child_process.h"
+#include "file_copy.h"
+#include "test_files.h"
+#include "user_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+using quillox::filing_tests::contentsOf;
+using quillox::filing_tests::entriesOf;
+using quillox::filing_tests::patternBytes;
+using quillox::filing_tests::reportFromChild;
+using quillox::filing_tests::writeFile;
+using quillox::platform::copyFileSafely;
+using quillox::platform::CopyOutcome;
+using quillox::platform::UserError;
+
+constexpr qsizetype chunk = 8 * 1024 * 1024;
+
+class FileCopy : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return dir.path() + "/" + name; }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(FileCopy, CopiesEveryByteAndLeavesNoTemporaryFile) {
+    for (const qsizetype size : {qsizetype(0), qsizetype(1), chunk, 2 * chunk + 5}) {
+        SCOPED_TRACE(size);
+        const QByteArray bytes = patternBytes(size);
+        writeFile(path("source.pdf"), bytes);
+        QFile::remove(path("copy.pdf"));
+
+        EXPECT_EQ(copyFileSafely(path("source.pdf"), path("copy.pdf"), {}), CopyOutcome::Copied);
+        EXPECT_EQ(contentsOf(path("copy.pdf")), bytes);
+        EXPECT_EQ(contentsOf(path("source.pdf")), bytes);
+        EXPECT_EQ(entriesOf(dir.path()), QStringList({"copy.pdf", "source.pdf"}));
+    }
+}
+
+TEST_F(FileCopy, ReportsProgressAfterEachChunk) {
+    const QByteArray bytes = patternBytes(2 * chunk + 5);
+    writeFile(path("source.pdf"), bytes);
+    std::vector<std::pair<qint64, qint64>> reports;
+    const auto progress = [&](qint64 copied, qint64 total) {
+        reports.emplace_back(copied, total);
+        return true;
+    };
+
+    ASSERT_EQ(copyFileSafely(path("source.pdf"), path("copy.pdf"), progress), CopyOutcome::Copied);
+    ASSERT_GE(reports.size(), 3u) << "a large file reports more than once";
+    qint64 before = 0;
+    for (const auto& [copied, total] : reports) {
+        EXPECT_GT(copied, before);
+        EXPECT_LE(copied - before, chunk);
+        EXPECT_EQ(total, bytes.size());
+        before = copied;
+    }
+    EXPECT_EQ(before, bytes.size());
+}
+
+TEST_F(FileCopy, ACancelStopsAtOnceAndLeavesNothing) {
+    struct Case {
+        qsizetype size;
+        int cancelAtReport; // a cancel at the last chunk still comes before the rename
+    };
+    for (const Case& c : {Case{1000, 1}, Case{2 * chunk + 5, 2}}) {
+        SCOPED_TRACE(c.size);
+        writeFile(path("source.pdf"), patternBytes(c.size));
+        int reports = 0;
+        const auto progress = [&](qint64, qint64) { return ++reports < c.cancelAtReport; };
+
+        EXPECT_EQ(copyFileSafely(path("source.pdf"), path("copy.pdf"), progress),
+                  CopyOutcome::Cancelled);
+        EXPECT_EQ(reports, c.cancelAtReport);
+        EXPECT_EQ(entriesOf(dir.path()), QStringList({"source.pdf"}));
+    }
+}
+
+TEST_F(FileCopy, NeverReplacesAnExistingTarget) {
+    writeFile(path("source.pdf"), "new bytes");
+    writeFile(path("file.pdf"), "theirs");
+    ASSERT_TRUE(QFile::link(path("nowhere"), path("dangling.pdf")));
+
+    for (const QString name : {"file.pdf", "dangling.pdf"}) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(copyFileSafely(path("source.pdf"), path(name), {}), CopyOutcome::TargetExists);
+    }
+    EXPECT_EQ(contentsOf(path("file.pdf")), "theirs");
+    EXPECT_EQ(QFile::symLinkTarget(path("dangling.pdf")), path("nowhere"));
+    EXPECT_EQ(entriesOf(dir.path()), QStringList({"dangling.pdf", "file.pdf", "source.pdf"}));
+}
+
+TEST_F(FileCopy, RefusalsAndFailuresNameTheFileAndTheReason) {
+    writeFile(path("source.pdf"), "bytes");
+    ASSERT_TRUE(QDir().mkdir(path("folder")));
+    ASSERT_EQ(mkfifo(path("pipe").toLocal8Bit().constData(), 0600), 0);
+    const QString copy = path("copy.pdf");
+    const QString source = path("source.pdf");
+    struct Case {
+        QString source;
+        QString target;
+        QString message;
+    };
+    const Case cases[] = {
+        {path("missing.pdf"), copy,
+         "The file \"" + path("missing.pdf") + "\" could not be read: No such file or directory."},
+        {path("folder"), copy, "\"" + path("folder") + "\" is a folder, not a file."},
+        {path("pipe"), copy, "\"" + path("pipe") + "\" is not an ordinary file."},
+        {source, path("no folder/copy.pdf"),
+         "The file \"" + source + "\" could not be copied to \"" + path("no folder/copy.pdf") +
+             "\": No such file or directory."},
+        {source, path("source.pdf/copy.pdf"),
+         "The file \"" + source + "\" could not be copied to \"" + path("source.pdf/copy.pdf") +
+             "\": Not a directory."},
+    };
+    const QStringList before = entriesOf(dir.path());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message.toStdString());
+        try {
+            copyFileSafely(c.source, c.target, {});
+            ADD_FAILURE() << "no error";
+        } catch (const UserError& error) {
+            EXPECT_EQ(error.what(), c.message.toStdString());
+        }
+        EXPECT_EQ(entriesOf(dir.path()), before);
+    }
+}
+
+TEST_F(FileCopy, AWriteFailingPartWayRemovesTheTemporaryFile) {
+    const QString source = path("source.pdf");
+    const QString copy = path("copy.pdf");
+    writeFile(source, patternBytes(2 * chunk + 5));
+
+    // The file size limit makes the second chunk fail as a full disk would.
+    const std::string report = reportFromChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{chunk, chunk};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return std::string("setrlimit failed");
+        copyFileSafely(source, copy, {});
+        return std::string("copied");
+    });
+    EXPECT_EQ(report, "failed: The file \"" + source.toStdString() +
+                          "\" could not be copied to \"" + copy.toStdString() +
+                          "\": File too large.");
+    EXPECT_EQ(entriesOf(dir.path()), QStringList({"source.pdf"}));
+}
+
+} // namespace

@@ -1,0 +1,293 @@
+#include "child_process.h"
+#include "file_document.h"
+#include "stored_file_name.h"
+#include "tdm_data.h"
+#include "temp_home.h"
+#include "test_files.h"
+#include "user_error.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using quillox::filing::fileDocument;
+using quillox::filing::FilingInput;
+using quillox::filing_tests::contentsOf;
+using quillox::filing_tests::entriesOf;
+using quillox::filing_tests::ordinaryUserId;
+using quillox::filing_tests::patternBytes;
+using quillox::filing_tests::reportWithoutRoot;
+using quillox::filing_tests::writeFile;
+
+struct DocumentRow {
+    int id = 0;
+    QString name;
+    QString tags;
+    QString description;
+    QString path;
+    QDate date;
+    QString folder;
+};
+
+class FileDocument : public ::testing::Test {
+protected:
+    void SetUp() override { data.DataModuleCreate(); }
+
+    QString source(const QString& name, const QByteArray& bytes) {
+        const QString path = home.path() + "/incoming/" + name;
+        writeFile(path, bytes);
+        return path;
+    }
+
+    static FilingInput inputFor(const QString& sourcePath) {
+        return {sourcePath,
+                "Invoice",
+                "Garden centre, paid by card",
+                "tax  Invoice 'water bill' tax",
+                QDateTime(QDate(2013, 3, 4), QTime(10, 0)),
+                "HOUSE"};
+    }
+
+    std::vector<DocumentRow> documents() {
+        std::vector<DocumentRow> rows;
+        auto& table = data.tDocuments;
+        for (table.First(); !table.Eof(); table.Next()) {
+            rows.push_back(
+                {table.FieldByName("ID").AsInteger(), table.FieldByName("Document_Name").AsString(),
+                 table.FieldByName("Tag_Words").AsString(),
+                 table.FieldByName("Description").AsString(), table.FieldByName("Path").AsString(),
+                 table.FieldByName("InputDate").AsDateTime().date(),
+                 table.FieldByName("Folder").AsString()});
+        }
+        return rows;
+    }
+
+    QStringList terms() {
+        QStringList words;
+        auto& table = data.tSearchTerms;
+        for (table.First(); !table.Eof(); table.Next())
+            words << table.FieldByName("Term").AsString();
+        return words;
+    }
+
+    void insertDocument(int id) {
+        auto& table = data.tDocuments;
+        table.Append();
+        table.FieldByName("ID").SetAsInteger(id);
+        table.FieldByName("Document_Name").SetAsString("Older");
+        table.FieldByName("Path").SetAsString("/elsewhere/older.pdf");
+        table.FieldByName("InputDate").SetAsDateTime(QDateTime::currentDateTime());
+        table.FieldByName("Folder").SetAsString("HOUSE");
+        table.Post();
+    }
+
+    QString storedName(const QString& name, const QDateTime& moment, const QString& extension,
+                       int counter = 1) const {
+        return quillox::filing::storedFileName(home.storeFolder(), name, moment, "x" + extension,
+                                               counter);
+    }
+
+    quillox::testing::TempHome home;
+    quillox::store::TdmData data;
+};
+
+TEST_F(FileDocument, RecordsTheRowOnlyAfterAFaithfulCopy) {
+    const QByteArray bytes = patternBytes(100'000);
+    const QString path = source("march.PDF", bytes);
+    qint64 reported = 0;
+    const QDateTime before = QDateTime::currentDateTime();
+
+    ASSERT_TRUE(fileDocument(data, inputFor(path), [&](qint64 copied, qint64) {
+        reported = copied;
+        return true;
+    }));
+
+    const QDateTime after = QDateTime::currentDateTime();
+    const auto rows = documents();
+    ASSERT_EQ(rows.size(), 1u);
+    const DocumentRow& row = rows[0];
+    EXPECT_EQ(row.id, 1);
+    EXPECT_EQ(row.name, "Invoice");
+    EXPECT_EQ(row.tags, "TAX  INVOICE 'WATER BILL' TAX");
+    EXPECT_EQ(row.description, "Garden centre, paid by card");
+    EXPECT_EQ(row.date, QDate(2013, 3, 4)) << "the picker's date, not the day of filing";
+    EXPECT_EQ(row.folder, "HOUSE");
+    EXPECT_TRUE(row.path == storedName("Invoice", before, ".PDF") ||
+                row.path == storedName("Invoice", after, ".PDF"))
+        << row.path.toStdString();
+    EXPECT_EQ(contentsOf(row.path), bytes);
+    EXPECT_EQ(contentsOf(path), bytes) << "the source stays where it was";
+    EXPECT_EQ(entriesOf(home.storeFolder()), QStringList({QFileInfo(row.path).fileName()}));
+    EXPECT_EQ(reported, bytes.size());
+    EXPECT_EQ(terms(), QStringList({"TAX", "INVOICE", "'WATER BILL'"}));
+}
+
+TEST_F(FileDocument, TakesTheIdAfterTheLargestPresent) {
+    for (const int id : {1, 2, 3, 4, 7})
+        insertDocument(id);
+    ASSERT_TRUE(fileDocument(data, inputFor(source("a.pdf", "bytes")), {}));
+    EXPECT_EQ(documents().back().id, 8);
+}
+
+TEST_F(FileDocument, KeepsAwkwardNamesAndTagsAsTypedAndTheCopyInTheStore) {
+    struct Case {
+        QString name;
+        QString tags;
+        QString storedTags;
+    };
+    const Case cases[] = {
+        {"O'Neil's invoice", "o'neil \"big\" bill", "O'NEIL \"BIG\" BILL"},
+        {"Tom & Jerry \"Ltd\"", "a&b it's", "A&B IT'S"},
+        {"..", "..", ".."},
+        {"../../../outside", "../x", "../X"},
+        {"Счёт Müller 東京", "straße café", "STRAßE CAFé"},
+        {QString(300, 'x'), "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.left(40).toStdString());
+        const QByteArray bytes = c.name.toUtf8() + "\ncontents";
+        FilingInput input = inputFor(source("doc.pdf", bytes));
+        input.documentName = c.name;
+        input.tagWords = c.tags;
+        ASSERT_TRUE(fileDocument(data, input, {}));
+
+        const DocumentRow row = documents().back();
+        EXPECT_EQ(row.name, c.name.left(100)) << "the engine keeps the first 100 bytes";
+        EXPECT_EQ(row.tags, c.storedTags);
+        EXPECT_EQ(QFileInfo(row.path).absolutePath() + "/", home.storeFolder());
+        EXPECT_EQ(contentsOf(row.path), bytes);
+    }
+    EXPECT_EQ(entriesOf(home.storeFolder()).size(), std::size(cases));
+    EXPECT_EQ(entriesOf(home.path() + "/Documents"), QStringList({"Quillox"}));
+}
+
+TEST_F(FileDocument, RefusesASourceThatCannotBeCopiedBeforeRecordingAnything) {
+    const QString gone = source("gone.pdf", "bytes");
+    ASSERT_TRUE(QFile::remove(gone));
+    const QString folder = home.path() + "/incoming/Taxes";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    struct Case {
+        QString source;
+        QString message;
+    };
+    const Case cases[] = {
+        {gone, "The file \"" + gone + "\" could not be read: No such file or directory."},
+        {folder, "\"" + folder + "\" is a folder, not a file."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message.toStdString());
+        try {
+            fileDocument(data, inputFor(c.source), {});
+            ADD_FAILURE() << "filed";
+        } catch (const quillox::platform::UserError& error) {
+            EXPECT_EQ(error.what(), c.message.toStdString());
+        }
+    }
+    EXPECT_TRUE(documents().empty());
+    EXPECT_TRUE(terms().empty());
+    EXPECT_TRUE(entriesOf(home.storeFolder()).empty());
+}
+
+// Hands the home to the ordinary user, all but the store folder, which only root may write.
+void lockStoreFolderFromOrdinaryUser(const QString& home, const QString& storeFolder) {
+    QDirIterator entries(home, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    ASSERT_EQ(lchown(QFile::encodeName(home).constData(), ordinaryUserId, ordinaryUserId), 0);
+    while (entries.hasNext()) {
+        ASSERT_EQ(
+            lchown(QFile::encodeName(entries.next()).constData(), ordinaryUserId, ordinaryUserId),
+            0);
+    }
+    ASSERT_EQ(chown(QFile::encodeName(storeFolder).constData(), 0, 0), 0);
+}
+
+TEST_F(FileDocument, AStoreFolderThatCannotBeWrittenIsReportedAndNothingIsFiled) {
+    const QString path = source("march.pdf", "bytes");
+    ASSERT_TRUE(QDir().mkpath(home.storeFolder()));
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                          QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(home.storeFolder(), readOnly));
+    if (geteuid() == 0)
+        lockStoreFolderFromOrdinaryUser(home.path(), home.storeFolder());
+
+    const auto report = reportWithoutRoot([&] {
+        std::string message = "filed";
+        try {
+            fileDocument(data, inputFor(path), {});
+        } catch (const std::exception& error) {
+            message = error.what();
+        }
+        return message + "\n" + std::to_string(documents().size()) + " rows";
+    });
+    QFile::setPermissions(home.storeFolder(), readOnly | QFileDevice::WriteOwner);
+    if (!report)
+        GTEST_SKIP() << "cannot run as an ordinary user";
+
+    const std::string expectedStart = "The file \"" + path.toStdString() +
+                                      "\" could not be copied to \"" +
+                                      (home.storeFolder() + "Invoice").toStdString();
+    EXPECT_EQ(report->substr(0, expectedStart.size()), expectedStart) << *report;
+    EXPECT_TRUE(report->ends_with(".pdf\": Permission denied.\n0 rows")) << *report;
+    EXPECT_TRUE(entriesOf(home.storeFolder()).empty());
+}
+
+TEST_F(FileDocument, MakesTheStoreFolderAgainWhenItWasDeleted) {
+    ASSERT_TRUE(fileDocument(data, inputFor(source("a.pdf", "first")), {}));
+    ASSERT_TRUE(QDir(home.storeFolder()).removeRecursively());
+
+    ASSERT_TRUE(fileDocument(data, inputFor(source("b.pdf", "second")), {}));
+    EXPECT_EQ(contentsOf(documents().back().path), "second");
+}
+
+TEST_F(FileDocument, NeverReplacesAStoredCopyOfTheSameName) {
+    // Whatever the minute of the filing, its first-choice name is taken.
+    const QDateTime now = QDateTime::currentDateTime();
+    const QStringList planted = {storedName("Invoice", now, ".pdf"),
+                                 storedName("Invoice", now.addSecs(60), ".pdf")};
+    for (const QString& path : planted)
+        writeFile(path, "planted");
+
+    ASSERT_TRUE(fileDocument(data, inputFor(source("a.pdf", "first")), {}));
+    ASSERT_TRUE(fileDocument(data, inputFor(source("b.pdf", "second")), {}));
+
+    const auto rows = documents();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_TRUE(rows[0].path.endsWith(" (2).pdf")) << rows[0].path.toStdString();
+    EXPECT_NE(rows[0].path, rows[1].path);
+    EXPECT_EQ(contentsOf(rows[0].path), "first");
+    EXPECT_EQ(contentsOf(rows[1].path), "second");
+    for (const QString& path : planted)
+        EXPECT_EQ(contentsOf(path), "planted");
+}
+
+TEST_F(FileDocument, ACancelledCopyLeavesNoRowAndNoFile) {
+    const QString path = source("a.pdf", patternBytes(1000));
+    EXPECT_FALSE(fileDocument(data, inputFor(path), [](qint64, qint64) { return false; }));
+    EXPECT_TRUE(documents().empty());
+    EXPECT_TRUE(entriesOf(home.storeFolder()).empty());
+}
+
+TEST_F(FileDocument, ARowThatCannotBePostedLeavesNoCopy) {
+    FilingInput input = inputFor(source("a.pdf", "bytes"));
+    input.folder.clear();
+    try {
+        fileDocument(data, input, {});
+        ADD_FAILURE() << "filed";
+    } catch (const std::exception& error) {
+        EXPECT_EQ(std::string(error.what()), "Field 'Folder' must have a value");
+    }
+    EXPECT_TRUE(documents().empty());
+    EXPECT_TRUE(entriesOf(home.storeFolder()).empty());
+
+    // The table is left usable for the next filing.
+    ASSERT_TRUE(fileDocument(data, inputFor(input.sourcePath), {}));
+    EXPECT_EQ(documents().size(), 1u);
+}
+
+} // namespace

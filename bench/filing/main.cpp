@@ -1,0 +1,90 @@
+// Times filing against what the system's own tools and plain SQLite take for the same work:
+// a large file through fileDocument against cp and sync, and the database work of one filing
+// on a store of 100,000 documents against plain SQLite. Prints medians and their ratios.
+// Arguments: "copy" or "database" runs one part only.
+
+#include "big_file_filing.h"
+#include "database_work.h"
+#include "store_generator.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+
+namespace {
+
+constexpr int copyRepetitions = 5;
+constexpr int databaseRepetitions = 15;
+constexpr double copyTarget = 1.25;
+constexpr double databaseTarget = 2;
+
+void printRatio(double ratio, double target) {
+    std::printf("  ratio                  %8.2f   (target <= %.2f: %s)\n\n", ratio, target,
+                ratio <= target ? "met" : "MISSED");
+}
+
+void reportCopy(const QString& folder) {
+    const BigFileFigures figures = compareBigFileFiling(folder, copyRepetitions);
+    std::printf("Filing a file of %lld bytes (%.2f GiB), median of %d, order alternating:\n",
+                static_cast<long long>(figures.bytes),
+                static_cast<double>(figures.bytes) / (1 << 30), figures.repetitions);
+    std::printf("  fileDocument           %8.3f s\n", figures.filingSeconds);
+    std::printf("  cp + sync of the copy  %8.3f s\n", figures.cpSeconds);
+    printRatio(figures.filingSeconds / figures.cpSeconds, copyTarget);
+}
+
+void reportDatabase(const QString& folder) {
+    const BenchStore store = generateStore(folder);
+    const DatabaseFigures figures = compareDatabaseWork(store, folder, databaseRepetitions);
+    std::printf("Database work of one filing, %d tag words of which %d new, on 100,000 documents "
+                "and 20,000 terms; median of %d, order alternating:\n",
+                figures.words, figures.newWords, figures.repetitions);
+    std::printf("  engine                 %8.2f ms\n", figures.engineMs);
+    std::printf("    addSearchTerms       %8.2f ms  (%d passes over SearchTerms, %d posts)\n",
+                figures.addSearchTermsMs, figures.words + 1, figures.newWords);
+    std::printf("    nextId on Documents  %8.2f ms  (one pass over the documents)\n",
+                figures.nextIdMs);
+    std::printf("    Append and Post      %8.2f ms\n", figures.postMs);
+    std::printf("  addSearchTerms again, every word known: %.2f ms (the passes alone)\n",
+                figures.knownWordsMs);
+    std::printf("  plain SQLite           %8.2f ms  (index look-ups, %d autocommitted inserts)\n",
+                figures.plainMs, figures.newWords + 1);
+    printRatio(figures.engineMs / figures.plainMs, databaseTarget);
+}
+
+int run(int argc, char** argv) {
+    const bool copy = argc < 2 || std::strcmp(argv[1], "copy") == 0;
+    const bool database = argc < 2 || std::strcmp(argv[1], "database") == 0;
+    if (argc > 2 || (!copy && !database)) {
+        std::fprintf(stderr, "usage: %s [copy|database]\n", argv[0]);
+        return 2;
+    }
+    QTemporaryDir folder(QDir::tempPath() + "/quillox-filing-bench-XXXXXX");
+    if (!folder.isValid()) {
+        std::fprintf(stderr, "cannot make a temporary folder: %s\n",
+                     qPrintable(folder.errorString()));
+        return 1;
+    }
+    std::printf("Working in %s\n\n", qPrintable(folder.path()));
+    std::fflush(stdout);
+    if (copy) {
+        reportCopy(folder.path() + "/copy");
+        std::fflush(stdout);
+    }
+    if (database)
+        reportDatabase(folder.path() + "/database");
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "quillox_filing_bench: %s\n", error.what());
+        return 1;
+    }
+}

@@ -1,12 +1,139 @@
 #include "tf_new_dir.h"
 
+#include "artwork.h"
+#include "folder_names.h"
+#include "folder_tree.h"
+#include "folder_tree_view.h"
+#include "icon_grid.h"
+#include "instances.h"
+#include "misc_ops.h"
+#include "picture_button.h"
+#include "tdm_data.h"
+#include "user_error.h"
 #include "window_design.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
 
 namespace quillox::filing {
 
-TfNewDir::TfNewDir(QWidget* owner) : QWidget(owner, Qt::Window) {
+TfNewDir::TfNewDir(QWidget* owner) : QDialog(owner) {
     widgets::applyWindowDesign(*this, "Quillox - Create your new folder!", {1009, 421},
                                widgets::Border::Fixed);
+    setFont(widgets::designFont("Calibri", 13));
+    setModal(true);
+
+    iWatermark = new widgets::PictureButton(this);
+    iWatermark->setGeometry(335, 0, 316, 421);
+    iWatermark->SetPicture(artwork::watermark());
+
+    Label1 = new QLabel("Select icon for your new folder", this);
+    Label1->setGeometry(620, 55, 167, 15);
+
+    lNewFolderName = new QLabel("New Folder Name", this);
+    lNewFolderName->setGeometry(10, 4, 121, 15);
+    eNewFolderName = new QLineEdit(this);
+    eNewFolderName->setGeometry(10, 20, 121, 23);
+    lNewFolderName->setBuddy(eNewFolderName);
+
+    cbSubfolder = new QCheckBox("Create as subfolder of:", this);
+    // Wider than designed, so that the whole caption shows in the fonts at hand.
+    cbSubfolder->setGeometry(10, 45, 170, 17);
+    connect(cbSubfolder, &QCheckBox::clicked, this, [this] { cbSubfolderClick(); });
+
+    tvFolders = new widgets::FolderTreeView(this);
+    tvFolders->setGeometry(5, 70, 361, 261);
+    tvFolders->setEnabled(false);
+    tvFolders->OnDragDrop = [this](const QPoint& point) {
+        store::dropFolderNode(*tvFolders, point, dmData->tFolders);
+    };
+
+    // Five cells of 120 pixels with 4 between them fill a row beside the scroll bar.
+    ilvImageSelect = new widgets::IconGrid({100, 100}, {123, 124}, this);
+    ilvImageSelect->setGeometry(370, 70, 636, 261);
+    for (const QImage& icon : artwork::folderIcons())
+        ilvImageSelect->AddIcon(icon);
+
+    iOkButton = new widgets::PictureButton(this);
+    iOkButton->setGeometry(5, 335, 81, 81);
+    iOkButton->SetPicture(artwork::okButton(), widgets::PictureScaling::Stretch, true);
+    iOkButton->setCursor(Qt::PointingHandCursor);
+    iOkButton->setToolTip("Create the folder");
+    connect(iOkButton, &widgets::PictureButton::clicked, this, [this] { bOkClick(); });
+
+    iCancelButton = new widgets::PictureButton(this);
+    iCancelButton->setGeometry(925, 335, 81, 81);
+    iCancelButton->SetPicture(artwork::cancelButton(), widgets::PictureScaling::Stretch, true);
+    iCancelButton->setCursor(Qt::PointingHandCursor);
+    iCancelButton->setToolTip("Cancel");
+    connect(iCancelButton, &widgets::PictureButton::clicked, this, [this] { bCancelClick(); });
+
+    setTabOrder(tvFolders, eNewFolderName);
+    setTabOrder(eNewFolderName, cbSubfolder);
+    setTabOrder(cbSubfolder, ilvImageSelect);
+}
+
+void TfNewDir::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfNewDir::FormShow() {
+    eNewFolderName->clear();
+    cbSubfolder->setChecked(false);
+    cbSubfolderClick();
+    store::loadFolderTree(*tvFolders, dmData->tFolders);
+    eNewFolderName->setFocus();
+}
+
+void TfNewDir::cbSubfolderClick() {
+    tvFolders->setEnabled(cbSubfolder->isChecked());
+    if (!cbSubfolder->isChecked()) {
+        tvFolders->clearSelection();
+        tvFolders->setCurrentItem(nullptr);
+    }
+}
+
+void TfNewDir::bOkClick() {
+    const QList<QTreeWidgetItem*> selected = tvFolders->selectedItems();
+    const QString parent = selected.isEmpty() ? QString("-") : selected.front()->text(0);
+    if (eNewFolderName->text().isEmpty())
+        return;
+    const QString name = store::newFolderName(eNewFolderName->text(), parent == "-");
+    db::TDbTable& folders = dmData->tFolders;
+    if (store::folderNameTaken(folders, name)) {
+        throw platform::UserError("A folder named \"" + name +
+                                  "\" already exists. Choose another name");
+    }
+    const int id = store::nextId(folders);
+    folders.Append();
+    try {
+        folders.FieldByName("ID").SetAsInteger(id);
+        folders.FieldByName("Name").SetAsString(name);
+        folders.FieldByName("Parent").SetAsString(parent);
+        folders.FieldByName("Picture").SetAsInteger(ilvImageSelect->SelectedIndex());
+        folders.Post();
+    } catch (...) {
+        folders.Cancel();
+        throw;
+    }
+    accept();
+}
+
+void TfNewDir::bCancelClick() {
+    reject();
+}
+
+// Return confirms as the OK picture does; Escape cancels, as for any dialog.
+void TfNewDir::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        bOkClick();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 } // namespace quillox::filing

@@ -1,12 +1,207 @@
 #include "tf_new_doc.h"
 
+#include "artwork.h"
+#include "file_document.h"
+#include "folder_tree.h"
+#include "folder_tree_view.h"
+#include "instances.h"
+#include "picture_button.h"
+#include "tdm_data.h"
+#include "tf_main.h"
+#include "tf_new_dir.h"
+#include "tf_scan.h"
 #include "window_design.h"
 
+#include <QCloseEvent>
+#include <QDateTimeEdit>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <memory>
+
 namespace quillox::filing {
+namespace {
+
+QLabel* label(QWidget* parent, const QString& text, QRect geometry) {
+    auto* result = new QLabel(text, parent);
+    result->setGeometry(geometry);
+    return result;
+}
+
+QLineEdit* edit(QWidget* parent, QRect geometry) {
+    auto* result = new QLineEdit(parent);
+    result->setGeometry(geometry);
+    return result;
+}
+
+} // namespace
 
 TfNewDoc::TfNewDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
     widgets::applyWindowDesign(*this, "Quillox - Import your documents here!", {344, 462},
                                widgets::Border::Fixed);
+    setFont(widgets::designFont("Calibri", 13));
+
+    iBackground = new widgets::PictureButton(this);
+    iBackground->setGeometry(rect());
+    iBackground->SetPicture(artwork::background());
+
+    Label2 = label(this, "Document Name", {15, 6, 89, 15});
+    Label6 = label(this, "Description", {15, 33, 63, 15});
+    Label3 = label(this, "Folder", {15, 65, 35, 15});
+    Label4 = label(this, "Date", {15, 327, 25, 15});
+    Label5 = label(this, "Tag Words", {15, 355, 57, 15});
+
+    ePath = edit(this, {105, 5, 231, 23});
+    ePath->setReadOnly(true);
+    ePath->hide();
+    eDocumentName = edit(this, {105, 7, 231, 23});
+    eDescription = edit(this, {105, 35, 231, 23});
+    dtpDate = new QDateTimeEdit(this);
+    dtpDate->setGeometry(100, 324, 186, 23);
+    dtpDate->setCalendarPopup(true);
+    dtpDate->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    eTagWords = edit(this, {100, 350, 231, 23});
+    Label2->setBuddy(eDocumentName);
+    Label6->setBuddy(eDescription);
+    Label4->setBuddy(dtpDate);
+    Label5->setBuddy(eTagWords);
+
+    TreeView1 = new widgets::FolderTreeView(this);
+    TreeView1->setGeometry(15, 80, 321, 241);
+    Label3->setBuddy(TreeView1);
+    TreeView1->OnDragDrop = [this](const QPoint& point) {
+        store::dropFolderNode(*TreeView1, point, dmData->tFolders);
+    };
+
+    bNewFolder = new QPushButton("Create folder", this);
+    bNewFolder->setGeometry(105, 65, 86, 15);
+    connect(bNewFolder, &QPushButton::clicked, this, [this] { bNewFolderClick(); });
+
+    iOkButton = new widgets::PictureButton(this);
+    iOkButton->setGeometry(10, 375, 81, 81);
+    iOkButton->SetPicture(artwork::okButton(), widgets::PictureScaling::Stretch, true);
+    iOkButton->setToolTip("Confirm input");
+    iOkButton->setCursor(Qt::PointingHandCursor);
+    connect(iOkButton, &widgets::PictureButton::clicked, this, [this] { CreateNewDocument(); });
+
+    iCancelButton = new widgets::PictureButton(this);
+    iCancelButton->setGeometry(255, 375, 81, 81);
+    iCancelButton->SetPicture(artwork::cancelButton(), widgets::PictureScaling::Stretch, true);
+    iCancelButton->setToolTip("Cancel");
+    iCancelButton->setCursor(Qt::PointingHandCursor);
+    connect(iCancelButton, &widgets::PictureButton::clicked, this, [this] { bCancelClick(); });
+
+    for (QLineEdit* field : {eDocumentName, eDescription, eTagWords})
+        connect(field, &QLineEdit::textChanged, this, [this] { Check(); });
+    connect(dtpDate, &QDateTimeEdit::dateTimeChanged, this, [this] { Check(); });
+    connect(TreeView1, &QTreeWidget::itemSelectionChanged, this, [this] { Check(); });
+
+    setTabOrder(eDocumentName, eDescription);
+    setTabOrder(eDescription, dtpDate);
+    setTabOrder(dtpDate, eTagWords);
+    setTabOrder(eTagWords, TreeView1);
+    setTabOrder(TreeView1, bNewFolder);
+}
+
+void TfNewDoc::Clear() {
+    ePath->clear();
+    eDocumentName->clear();
+    eTagWords->clear();
+    eDescription->clear();
+}
+
+void TfNewDoc::Check() {
+    iOkButton->setEnabled(!ePath->text().isEmpty() && !eDocumentName->text().isEmpty() &&
+                          !TreeView1->selectedItems().isEmpty());
+}
+
+void TfNewDoc::CreateNewDocument() {
+    const QList<QTreeWidgetItem*> selected = TreeView1->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const FilingInput input{ePath->text(),     eDocumentName->text(), eDescription->text(),
+                            eTagWords->text(), dtpDate->dateTime(),   selected.front()->text(0)};
+    // A large file takes a while: after half a second a progress dialog shows, whose Cancel
+    // stops the copy and files nothing.
+    std::unique_ptr<QProgressDialog> progress;
+    const bool filed =
+        fileDocument(*dmData, input, [this, &progress, &input](qint64 copied, qint64 total) {
+            if (!progress) {
+                progress = std::make_unique<QProgressDialog>(
+                    "Copying \"" + QFileInfo(input.sourcePath).fileName() + "\" into the store",
+                    "Cancel", 0, 1000, this);
+                progress->setWindowTitle("Quillox");
+                progress->setWindowModality(Qt::WindowModal);
+                progress->setMinimumDuration(500);
+            }
+            progress->setValue(total > 0 ? static_cast<int>(copied * 1000 / total) : 1000);
+            return !progress->wasCanceled();
+        });
+    progress.reset();
+    if (!filed)
+        return;
+    Clear();
+    handBackToMainWindow();
+}
+
+void TfNewDoc::bCancelClick() {
+    handBackToMainWindow();
+}
+
+void TfNewDoc::handBackToMainWindow() {
+    fMain->show();
+    hide();
+    fScan->hide();
+}
+
+void TfNewDoc::FormShow() {
+    Check();
+    dtpDate->setDateTime(QDateTime::currentDateTime());
+}
+
+void TfNewDoc::FormActivate() {
+    store::loadFolderTree(*TreeView1, dmData->tFolders);
+    Check();
+}
+
+void TfNewDoc::bNewFolderClick() {
+    fNewDir->exec();
+    store::loadFolderTree(*TreeView1, dmData->tFolders);
+    Check();
+}
+
+void TfNewDoc::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) {
+        if (fMain)
+            move(fMain->frameGeometry().center() - rect().center());
+        FormShow();
+    }
+    QWidget::showEvent(event);
+}
+
+void TfNewDoc::closeEvent(QCloseEvent* event) {
+    bCancelClick();
+    event->accept();
+}
+
+void TfNewDoc::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+// Return files the document when OK is enabled; Escape cancels.
+void TfNewDoc::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && iOkButton->isEnabled())
+        CreateNewDocument();
+    else if (event->key() == Qt::Key_Escape)
+        bCancelClick();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace quillox::filing

@@ -1,3 +1,4 @@
+#include "filing_dialogs_test.h"
 #include "quillox_application.h"
 #include "startup_test.h"
 
@@ -6,5 +7,8 @@
 int main(int argc, char** argv) {
     quillox::app::QuilloxApplication application(argc, argv);
     StartupTest startup;
-    return QTest::qExec(&startup, argc, argv);
+    FilingDialogsTest filingDialogs;
+    int failures = QTest::qExec(&startup, argc, argv);
+    failures += QTest::qExec(&filingDialogs, argc, argv);
+    return failures;
 }

@@ -1,0 +1,31 @@
+#include "folder_names.h"
+
+#include "statement_text.h"
+#include "tag_words.h"
+#include "tdb_query.h"
+#include "tdb_table.h"
+#include "text_rules.h"
+
+namespace quillox::store {
+namespace {
+
+constexpr std::size_t nameWidth = 100;
+
+} // namespace
+
+QString newFolderName(const QString& typed, bool topLevel) {
+    const QString name = upperCaseTagText(typed) + (topLevel ? " FOLDER" : " SUBFOLDER");
+    return QString::fromStdString(db::cutToWidth(name.toStdString(), nameWidth));
+}
+
+// A query of its own, so that the shared cursor and filter of the table stay as they are.
+bool folderNameTaken(db::TDbTable& folders, const QString& name) {
+    db::TDbQuery query;
+    query.SetDatabaseName(folders.DatabaseName());
+    query.SQL().Add("SELECT ID FROM " + folders.TableName() +
+                    " WHERE Name = " + db::quotedText(name));
+    query.Open();
+    return !query.Eof();
+}
+
+} // namespace quillox::store

@@ -1,0 +1,272 @@
+#include "filing_dialogs_test.h"
+
+#include "app_run.h"
+#include "folder_tree_view.h"
+#include "icon_grid.h"
+#include "instances.h"
+#include "picture_button.h"
+#include "tdm_data.h"
+#include "temp_home.h"
+#include "tf_main.h"
+#include "tf_new_dir.h"
+#include "tf_new_doc.h"
+#include "tf_scan.h"
+
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using quillox::testing::TempHome;
+
+namespace {
+
+struct FolderRow {
+    QString name;
+    QString parent;
+    int picture;
+};
+
+QList<FolderRow> folderRows() {
+    QList<FolderRow> rows;
+    quillox::db::TDbTable& folders = dmData->tFolders;
+    for (folders.First(); !folders.Eof(); folders.Next()) {
+        rows.append({folders.FieldByName("Name").AsString(),
+                     folders.FieldByName("Parent").AsString(),
+                     folders.FieldByName("Picture").AsInteger()});
+    }
+    return rows;
+}
+
+QTreeWidgetItem* node(QTreeWidget* tree, const QString& text) {
+    const QList<QTreeWidgetItem*> found =
+        tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+void click(quillox::widgets::PictureButton* picture) {
+    QTest::mouseClick(picture, Qt::LeftButton, {}, picture->rect().center());
+}
+
+// Makes a folder through the dialog: name, optional parent node, optional icon.
+void makeFolder(const QString& name, const QString& parent = {}, int icon = -2) {
+    fNewDir->show();
+    fNewDir->eNewFolderName->setText(name);
+    if (!parent.isEmpty()) {
+        fNewDir->cbSubfolder->click();
+        fNewDir->tvFolders->setCurrentItem(node(fNewDir->tvFolders, parent));
+    }
+    if (icon >= -1)
+        fNewDir->ilvImageSelect->SetSelectedIndex(icon);
+    click(fNewDir->iOkButton);
+}
+
+} // namespace
+
+void FilingDialogsTest::aNewFolderIsNamedByItsPlaceInTheTree_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("underHome");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("top level") << "taxes" << false << "TAXES FOLDER";
+    QTest::newRow("under a folder") << "taxes" << true << "TAXES SUBFOLDER";
+    QTest::newRow("accents kept") << " café o'neil " << false << " CAFé O'NEIL  FOLDER";
+    QTest::newRow("cut to the column") << QString(95, 'x') << true << QString(95, 'X') + " SUBF";
+}
+
+void FilingDialogsTest::aNewFolderIsNamedByItsPlaceInTheTree() {
+    QFETCH(QString, typed);
+    QFETCH(bool, underHome);
+    QFETCH(QString, name);
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    makeFolder("home", {}, 3);
+    makeFolder(typed, underHome ? "HOME FOLDER" : QString());
+
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    QCOMPARE(fNewDir->result(), int(QDialog::Accepted));
+    QVERIFY(!fNewDir->isVisible());
+    const QList<FolderRow> rows = folderRows();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[1].name, name);
+    QCOMPARE(rows[1].parent, underHome ? QString("HOME FOLDER") : QString("-"));
+    dmData->tFolders.First();
+    QCOMPARE(dmData->tFolders.FieldByName("ID").AsInteger(), 1);
+}
+
+void FilingDialogsTest::anEmptyNameOrATakenNameAddsNoFolder() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    makeFolder("home");
+
+    // An empty name: nothing happens and the dialog stays open.
+    fNewDir->show();
+    click(fNewDir->iOkButton);
+    QVERIFY(fNewDir->isVisible());
+    QVERIFY(errors.messages.isEmpty());
+
+    // Ticking the box, choosing a node and unticking it again gives a top-level name, which
+    // is taken.
+    fNewDir->eNewFolderName->setText("Home");
+    fNewDir->cbSubfolder->click();
+    fNewDir->tvFolders->setCurrentItem(node(fNewDir->tvFolders, "HOME FOLDER"));
+    fNewDir->cbSubfolder->click();
+    QVERIFY(!fNewDir->tvFolders->isEnabled());
+    click(fNewDir->iOkButton);
+    QCOMPARE(errors.messages.size(), 1);
+    QVERIFY2(errors.messages.front().contains("\"HOME FOLDER\""), qPrintable(errors.messages[0]));
+    QVERIFY(fNewDir->isVisible());
+    QCOMPARE(folderRows().size(), 1);
+    fNewDir->bCancelClick();
+    QCOMPARE(fNewDir->result(), int(QDialog::Rejected));
+}
+
+void FilingDialogsTest::theIconChoiceIsKeptForTheNextFolder() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    makeFolder("first");
+    makeFolder("second", {}, 42);
+    makeFolder("third");
+    const QList<FolderRow> rows = folderRows();
+    QCOMPARE(rows[0].picture, -1);
+    QCOMPARE(rows[1].picture, 42);
+    QCOMPARE(rows[2].picture, 42);
+    QCOMPARE(fNewDir->ilvImageSelect->count(), 80);
+}
+
+void FilingDialogsTest::draggingAFolderNodeReparentsIt() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    makeFolder("home");
+    makeFolder("bank");
+
+    fNewDir->show();
+    fNewDir->cbSubfolder->click();
+    quillox::widgets::FolderTreeView* tree = fNewDir->tvFolders;
+    QTreeWidgetItem* bank = node(tree, "BANK FOLDER");
+    tree->setCurrentItem(bank);
+    const QRect target = tree->visualItemRect(node(tree, "HOME FOLDER"));
+    tree->OnDragDrop(QPoint(target.left() + 4, target.center().y()));
+    fNewDir->bCancelClick();
+
+    // Stored at once, whether the dialog is confirmed or not.
+    QCOMPARE(folderRows()[1].parent, QString("HOME FOLDER"));
+    fNewDir->show();
+    QCOMPARE(node(fNewDir->tvFolders, "BANK FOLDER")->parent()->text(0), QString("HOME FOLDER"));
+    fNewDir->bCancelClick();
+}
+
+void FilingDialogsTest::theOkPictureWaitsForPathNameAndFolder() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    makeFolder("home");
+    fNewDoc->Clear();
+    fNewDoc->show();
+    fNewDoc->FormActivate();
+    QVERIFY(!fNewDoc->iOkButton->isEnabled());
+
+    fNewDoc->ePath->setText("/tmp/x.pdf");
+    fNewDoc->eDocumentName->setText("Invoice");
+    QVERIFY(!fNewDoc->iOkButton->isEnabled());
+    fNewDoc->TreeView1->setCurrentItem(node(fNewDoc->TreeView1, "HOME FOLDER"));
+    QVERIFY(fNewDoc->iOkButton->isEnabled());
+    fNewDoc->eDocumentName->clear();
+    QVERIFY(!fNewDoc->iOkButton->isEnabled());
+    fNewDoc->eDocumentName->setText(" ");
+    QVERIFY(fNewDoc->iOkButton->isEnabled());
+
+    // Reloading the tree on activation leaves no folder chosen.
+    fNewDoc->FormActivate();
+    QVERIFY(!fNewDoc->iOkButton->isEnabled());
+    QVERIFY(fNewDoc->TreeView1->selectedItems().isEmpty());
+}
+
+void FilingDialogsTest::cancelAndCloseBoxHandBackWithoutFiling() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    for (bool closeBox : {false, true}) {
+        fMain->hide();
+        fScan->show();
+        fNewDoc->show();
+        fNewDoc->eDocumentName->setText("kept");
+        if (closeBox)
+            fNewDoc->close();
+        else
+            click(fNewDoc->iCancelButton);
+        QVERIFY(fMain->isVisible());
+        QVERIFY(!fNewDoc->isVisible());
+        QVERIFY(!fScan->isVisible());
+        QCOMPARE(fNewDoc->eDocumentName->text(), QString("kept"));
+    }
+    dmData->tDocuments.First();
+    QVERIFY(dmData->tDocuments.Eof());
+}
+
+void FilingDialogsTest::filingEndToEnd() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    QFile source(home.path() + "/march.PDF");
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    const QByteArray content = QByteArray("%PDF-1.4 a real enough file\n").repeated(5000);
+    source.write(content);
+    source.close();
+
+    // Handed over as the main window does with a dropped file.
+    fNewDoc->Clear();
+    fNewDoc->ePath->setText(source.fileName());
+    fMain->hide();
+    fNewDoc->show();
+    fNewDoc->FormActivate();
+
+    // The folder is made with the new folder dialog, opened modally from the window.
+    QTimer::singleShot(0, [] {
+        fNewDir->eNewFolderName->setText("Taxes");
+        click(fNewDir->iOkButton);
+    });
+    fNewDoc->bNewFolder->click();
+    QTreeWidgetItem* folder = node(fNewDoc->TreeView1, "TAXES FOLDER");
+    QVERIFY(folder);
+    fNewDoc->TreeView1->setCurrentItem(folder);
+    fNewDoc->eDocumentName->setText("Invoice");
+    fNewDoc->eDescription->setText("Water, March");
+    fNewDoc->eTagWords->setText("tax  water 'march bill'");
+    fNewDoc->dtpDate->setDate(QDate(2014, 3, 8));
+    click(fNewDoc->iOkButton);
+
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    QVERIFY(fMain->isVisible());
+    QVERIFY(!fNewDoc->isVisible());
+    QVERIFY(fNewDoc->ePath->text().isEmpty());
+
+    quillox::db::TDbTable& documents = dmData->tDocuments;
+    documents.First();
+    QVERIFY(!documents.Eof());
+    QCOMPARE(documents.FieldByName("ID").AsInteger(), 1);
+    QCOMPARE(documents.FieldByName("Document_Name").AsString(), QString("Invoice"));
+    QCOMPARE(documents.FieldByName("Description").AsString(), QString("Water, March"));
+    QCOMPARE(documents.FieldByName("Tag_Words").AsString(), QString("TAX  WATER 'MARCH BILL'"));
+    QCOMPARE(documents.FieldByName("Folder").AsString(), QString("TAXES FOLDER"));
+    QCOMPARE(documents.FieldByName("InputDate").AsDateTime().date(), QDate(2014, 3, 8));
+    const QString stored = documents.FieldByName("Path").AsString();
+    QVERIFY2(stored.startsWith(home.storeFolder() + "Invoice") && stored.endsWith(".PDF"),
+             qPrintable(stored));
+    QFile copy(stored);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), content);
+    QVERIFY(QFile::exists(source.fileName()));
+
+    QStringList terms;
+    quillox::db::TDbTable& vocabulary = dmData->tSearchTerms;
+    for (vocabulary.First(); !vocabulary.Eof(); vocabulary.Next())
+        terms << vocabulary.FieldByName("Term").AsString();
+    QCOMPARE(terms, QStringList({"TAX", "WATER", "'MARCH BILL'"}));
+}

@@ -98,6 +98,15 @@ void RowCursor::first() {
     batchFromStart_ = true;
 }
 
+void RowCursor::last() {
+    const auto final = visibleBefore(std::numeric_limits<std::int64_t>::max());
+    if (final)
+        positionAt(*final);
+    else
+        clear();
+    eof_ = true;
+}
+
 void RowCursor::next() {
     if (!hasRow()) {
         eof_ = true;

@@ -27,6 +27,8 @@ public:
     void setCondition(CompiledCondition condition);
 
     void first();
+    // Makes the last visible row current and sets the end flag.
+    void last();
     void next();
     // Makes the row with this row id current, whatever the condition says of it.
     void positionAt(std::int64_t rowid);

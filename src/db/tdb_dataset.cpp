@@ -61,6 +61,12 @@ void TDbDataset::First() {
     cursor_->first();
 }
 
+void TDbDataset::Last() {
+    CheckActive();
+    CheckBrowseMode();
+    cursor_->last();
+}
+
 void TDbDataset::Next() {
     CheckActive();
     CheckBrowseMode();

@@ -40,6 +40,8 @@ public:
     virtual bool IsQuery() const = 0;
 
     void First();
+    // The last visible row becomes current, at the end.
+    void Last();
     void Next();
     bool Eof() const;
 

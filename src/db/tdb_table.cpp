@@ -58,6 +58,19 @@ void TDbTable::OpenCursor(SqliteConnection& connection) {
     cursor_ = std::move(cursor);
 }
 
+qint64 TDbTable::LargestInteger(const QString& column) {
+    CheckActive();
+    const int index = schema_->columnIndex(column.toStdString());
+    if (index < 0 || schema_->columns[static_cast<std::size_t>(index)].type != ftInteger)
+        Fail("Field '" + column.toStdString() + "' is not an integer field");
+    SqliteStatement statement(Connection(),
+                              "SELECT max(" +
+                                  quoted(schema_->columns[static_cast<std::size_t>(index)].name) +
+                                  ") FROM " + quoted(schema_->name));
+    ScopedReset reset(statement);
+    return statement.step() ? statement.columnInt(0) : 0;
+}
+
 void TDbTable::CheckBrowseMode() {
     if (state_ == TDataSetState::dsEdit || state_ == TDataSetState::dsInsert)
         Post();

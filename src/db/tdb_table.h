@@ -24,6 +24,10 @@ public:
     // Creates the table, empty, from the definitions; the component must be closed.
     void CreateTable();
 
+    // The largest value of an integer column over every row, whatever the filter; 0 for an
+    // empty table. An indexed column answers without a pass over the table.
+    qint64 LargestInteger(const QString& column);
+
     void Append();
     void Edit();
     void Post();

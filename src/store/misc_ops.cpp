@@ -33,17 +33,15 @@ QString getDatabaseFile() {
 }
 
 int nextId(db::TDbTable& table) {
-    qint32 largest = 0;
-    table.First();
-    while (!table.Eof()) {
-        largest = std::max(largest, table.FieldByName("ID").AsInteger());
-        table.Next();
-    }
-    if (largest == std::numeric_limits<qint32>::max()) {
+    // The ID index answers at once, where a pass over a table of years of filing would not,
+    // and every row counts, so that a filter never makes an identifier be given twice.
+    const qint64 largest = std::max<qint64>(0, table.LargestInteger("ID"));
+    table.Last();
+    if (largest >= std::numeric_limits<qint32>::max()) {
         throw platform::UserError("No identifier is left for a new row of table " +
                                   table.TableName() + ".");
     }
-    return largest + 1;
+    return static_cast<int>(largest) + 1;
 }
 
 } // namespace quillox::store

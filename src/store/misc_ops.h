@@ -19,9 +19,8 @@ QString getStoreFolder();
 // The database file in the database folder.
 QString getDatabaseFile();
 
-// One more than the largest ID of the table's visible rows, 1 for an empty table. Walks the
-// table from its first row and leaves the cursor at its end. Throws when the largest ID leaves
-// no room.
+// One more than the largest ID of the table, 1 for an empty table; leaves the cursor at the
+// table's end, where the caller appends. Throws when the largest ID leaves no room.
 int nextId(db::TDbTable& table);
 
 } // namespace quillox::store

@@ -1,8 +1,12 @@
 #include "tag_words.h"
 
 #include "misc_ops.h"
+#include "statement_text.h"
+#include "tdb_query.h"
 #include "tdb_table.h"
 #include "text_rules.h"
+
+#include <QSet>
 
 namespace quillox::store {
 namespace {
@@ -25,12 +29,25 @@ QString storedForm(const QString& word, int width) {
         db::cutToWidth(word.toStdString(), static_cast<std::size_t>(width)));
 }
 
-bool holdsTerm(db::TDbTable& searchTerms, db::TDbField& term, const QString& word) {
-    // The pass goes on after a match, so the cursor ends at the table's end whatever the word.
-    bool found = false;
-    for (searchTerms.First(); !searchTerms.Eof(); searchTerms.Next())
-        found = found || term.AsString() == word;
-    return found;
+// Which of the words the vocabulary holds already, found in one pass over it by the engine
+// rather than a pass of our own for every word. The words go in groups, to keep each
+// statement's condition small.
+QSet<QString> knownTerms(db::TDbTable& searchTerms, const QStringList& words) {
+    constexpr qsizetype group = 100;
+    QSet<QString> known;
+    for (qsizetype from = 0; from < words.size(); from += group) {
+        QStringList tests;
+        for (const QString& word : words.mid(from, group))
+            tests << "Term = " + db::quotedText(word);
+        db::TDbQuery query;
+        query.SetDatabaseName(searchTerms.DatabaseName());
+        query.SQL().Add("SELECT Term FROM " + searchTerms.TableName() + " WHERE " +
+                        tests.join(" OR "));
+        query.Open();
+        for (db::TDbField& term = query.FieldByName("Term"); !query.Eof(); query.Next())
+            known.insert(term.AsString());
+    }
+    return known;
 }
 
 } // namespace
@@ -74,14 +91,18 @@ void addSearchTerms(db::TDbTable& searchTerms, const QString& line) {
     int id = nextId(searchTerms);
     db::TDbField& idField = searchTerms.FieldByName("ID");
     db::TDbField& term = searchTerms.FieldByName("Term");
-    for (const QString& word : splitWords(upperCaseTagText(line))) {
-        const QString stored = storedForm(word, term.Size());
-        if (holdsTerm(searchTerms, term, stored))
+    QStringList words;
+    for (const QString& word : splitWords(upperCaseTagText(line)))
+        words << storedForm(word, term.Size());
+    QSet<QString> known = knownTerms(searchTerms, words);
+    for (const QString& word : words) {
+        if (known.contains(word))
             continue;
         searchTerms.Append();
         idField.SetAsInteger(id++);
-        term.SetAsString(stored);
+        term.SetAsString(word);
         searchTerms.Post();
+        known.insert(word);
     }
 }
 

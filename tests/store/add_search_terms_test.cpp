@@ -67,3 +67,21 @@ TEST_F(AddSearchTerms, AWordLongerThanATermIsKeptCutAndAddedOnce) {
     add("tax " + word);
     EXPECT_EQ(terms(), Terms({{1, QString(50, QChar(0x00E9))}, {2, "TAX"}}));
 }
+
+TEST_F(AddSearchTerms, ALongLineOfQuotedWordsIsLookedUpWholeAndAsTyped) {
+    // More words than one look-up takes, apostrophes and double quotes among them.
+    QStringList words;
+    for (int i = 0; i < 250; ++i)
+        words << QString("w%1").arg(i);
+    // An open double quote runs to the end of the line, so that word comes last.
+    words << "'it''s'"
+          << "o\"neil";
+    add(words.mid(0, 120).join(' '));
+    add(words.join(' '));
+    add(words.join(' '));
+    const Terms all = terms();
+    ASSERT_EQ(all.size(), 252u);
+    EXPECT_EQ(all[120], Terms::value_type(121, "W120"));
+    EXPECT_EQ(all[250].second, "'IT''S'");
+    EXPECT_EQ(all[251].second, "O\"NEIL");
+}

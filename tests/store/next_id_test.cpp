@@ -41,6 +41,14 @@ TEST_F(NextId, IsOneMoreThanTheLargestIdWhateverTheOrder) {
     EXPECT_EQ(store::nextId(data.tSearchTerms), 4);
 }
 
+TEST_F(NextId, CountsRowsAFilterHides) {
+    appendTerm(1);
+    appendTerm(5);
+    data.tSearchTerms.SetFilter("Term = 'WORD1'");
+    data.tSearchTerms.SetFiltered(true);
+    EXPECT_EQ(store::nextId(data.tSearchTerms), 6) << "a hidden row's ID is never given again";
+}
+
 TEST_F(NextId, RefusesWhenNoIdentifierIsLeft) {
     appendTerm(INT_MAX);
     EXPECT_THROW(store::nextId(data.tSearchTerms), std::runtime_error);

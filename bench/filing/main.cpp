@@ -42,12 +42,12 @@ void reportDatabase(const QString& folder) {
                 "and 20,000 terms; median of %d, order alternating:\n",
                 figures.words, figures.newWords, figures.repetitions);
     std::printf("  engine                 %8.2f ms\n", figures.engineMs);
-    std::printf("    addSearchTerms       %8.2f ms  (%d passes over SearchTerms, %d posts)\n",
-                figures.addSearchTermsMs, figures.words + 1, figures.newWords);
-    std::printf("    nextId on Documents  %8.2f ms  (one pass over the documents)\n",
+    std::printf("    addSearchTerms       %8.2f ms  (one look-up of the words, %d posts)\n",
+                figures.addSearchTermsMs, figures.newWords);
+    std::printf("    nextId on Documents  %8.2f ms  (largest ID from the index)\n",
                 figures.nextIdMs);
     std::printf("    Append and Post      %8.2f ms\n", figures.postMs);
-    std::printf("  addSearchTerms again, every word known: %.2f ms (the passes alone)\n",
+    std::printf("  addSearchTerms again, every word known: %.2f ms (the look-up alone)\n",
                 figures.knownWordsMs);
     std::printf("  plain SQLite           %8.2f ms  (index look-ups, %d autocommitted inserts)\n",
                 figures.plainMs, figures.newWords + 1);

@@ -77,6 +77,9 @@ private:
     std::string compile(const Condition& node) {
         switch (node.kind) {
         case ConditionKind::Or:
+            if (const int column = sharedEqualityColumn(node); column >= 0)
+                return compileIn(node, column);
+            [[fallthrough]];
         case ConditionKind::And: {
             const char* join = node.kind == ConditionKind::Or ? " OR " : " AND ";
             std::string text = "(";
@@ -99,6 +102,31 @@ private:
         const ColumnSchema& definition = schema_.columns[static_cast<std::size_t>(column)];
         parameters_.push_back(comparisonValue(node.literal, definition));
         return "(" + quoted(definition.name) + " " + node.op + " ?)";
+    }
+
+    // The column that every operand of an OR compares with "=", or -1. Such an OR means the
+    // same as IN, which SQLite answers with one look-up a row instead of a test an operand.
+    int sharedEqualityColumn(const Condition& node) const {
+        int shared = -1;
+        for (const auto& operand : node.operands) {
+            if (operand->kind != ConditionKind::Compare || operand->op != "=")
+                return -1;
+            const int column = schema_.columnIndex(operand->column.text);
+            if (column < 0 || (shared >= 0 && column != shared))
+                return -1;
+            shared = column;
+        }
+        return shared;
+    }
+
+    std::string compileIn(const Condition& node, int column) {
+        const ColumnSchema& definition = schema_.columns[static_cast<std::size_t>(column)];
+        std::string marks;
+        for (const auto& operand : node.operands) {
+            parameters_.push_back(comparisonValue(operand->literal, definition));
+            marks += marks.empty() ? "?" : ", ?";
+        }
+        return "(" + quoted(definition.name) + " IN (" + marks + "))";
     }
 
     const TableSchema& schema_;

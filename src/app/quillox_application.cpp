@@ -2,6 +2,7 @@
 
 #include "artwork.h"
 #include "error_box.h"
+#include "handler_guard.h"
 #include "misc_ops.h"
 #include "single_instance.h"
 #include "termination_signals.h"
@@ -33,6 +34,7 @@ QuilloxApplication::QuilloxApplication(int& argc, char** argv)
     : QApplication(argc, argv), reporter_(showErrorBox) {
     setApplicationName("Quillox");
     setWindowIcon(artwork::applicationIcon());
+    platform::setErrorSink([this](const QString& message) { ReportError(message); });
     // The run ends with the main window alone, whatever other windows are open.
     setQuitOnLastWindowClosed(false);
 }

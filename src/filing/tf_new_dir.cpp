@@ -4,6 +4,7 @@
 #include "folder_names.h"
 #include "folder_tree.h"
 #include "folder_tree_view.h"
+#include "handler_guard.h"
 #include "icon_grid.h"
 #include "instances.h"
 #include "misc_ops.h"
@@ -42,13 +43,14 @@ TfNewDir::TfNewDir(QWidget* owner) : QDialog(owner) {
     cbSubfolder = new QCheckBox("Create as subfolder of:", this);
     // Wider than designed, so that the whole caption shows in the fonts at hand.
     cbSubfolder->setGeometry(10, 45, 170, 17);
-    connect(cbSubfolder, &QCheckBox::clicked, this, [this] { cbSubfolderClick(); });
+    connect(cbSubfolder, &QCheckBox::clicked, this,
+            platform::guarded([this] { cbSubfolderClick(); }));
 
     tvFolders = new widgets::FolderTreeView(this);
     tvFolders->setGeometry(5, 70, 361, 261);
     tvFolders->setEnabled(false);
     tvFolders->OnDragDrop = [this](const QPoint& point) {
-        store::dropFolderNode(*tvFolders, point, dmData->tFolders);
+        platform::runHandler([&] { store::dropFolderNode(*tvFolders, point, dmData->tFolders); });
     };
 
     // Five cells of 120 pixels with 4 between them fill a row beside the scroll bar.
@@ -62,14 +64,16 @@ TfNewDir::TfNewDir(QWidget* owner) : QDialog(owner) {
     iOkButton->SetPicture(artwork::okButton(), widgets::PictureScaling::Stretch, true);
     iOkButton->setCursor(Qt::PointingHandCursor);
     iOkButton->setToolTip("Create the folder");
-    connect(iOkButton, &widgets::PictureButton::clicked, this, [this] { bOkClick(); });
+    connect(iOkButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { bOkClick(); }));
 
     iCancelButton = new widgets::PictureButton(this);
     iCancelButton->setGeometry(925, 335, 81, 81);
     iCancelButton->SetPicture(artwork::cancelButton(), widgets::PictureScaling::Stretch, true);
     iCancelButton->setCursor(Qt::PointingHandCursor);
     iCancelButton->setToolTip("Cancel");
-    connect(iCancelButton, &widgets::PictureButton::clicked, this, [this] { bCancelClick(); });
+    connect(iCancelButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { bCancelClick(); }));
 
     setTabOrder(tvFolders, eNewFolderName);
     setTabOrder(eNewFolderName, cbSubfolder);
@@ -79,7 +83,7 @@ TfNewDir::TfNewDir(QWidget* owner) : QDialog(owner) {
 void TfNewDir::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        platform::runHandler([this] { FormShow(); });
 }
 
 void TfNewDir::FormShow() {
@@ -131,7 +135,7 @@ void TfNewDir::bCancelClick() {
 // Return confirms as the OK picture does; Escape cancels, as for any dialog.
 void TfNewDir::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        bOkClick();
+        platform::runHandler([this] { bOkClick(); });
     else
         QDialog::keyPressEvent(event);
 }

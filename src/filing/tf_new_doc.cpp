@@ -4,6 +4,7 @@
 #include "file_document.h"
 #include "folder_tree.h"
 #include "folder_tree_view.h"
+#include "handler_guard.h"
 #include "instances.h"
 #include "picture_button.h"
 #include "tdm_data.h"
@@ -74,31 +75,35 @@ TfNewDoc::TfNewDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
     TreeView1->setGeometry(15, 80, 321, 241);
     Label3->setBuddy(TreeView1);
     TreeView1->OnDragDrop = [this](const QPoint& point) {
-        store::dropFolderNode(*TreeView1, point, dmData->tFolders);
+        platform::runHandler([&] { store::dropFolderNode(*TreeView1, point, dmData->tFolders); });
     };
 
     bNewFolder = new QPushButton("Create folder", this);
     bNewFolder->setGeometry(105, 65, 86, 15);
-    connect(bNewFolder, &QPushButton::clicked, this, [this] { bNewFolderClick(); });
+    connect(bNewFolder, &QPushButton::clicked, this,
+            platform::guarded([this] { bNewFolderClick(); }));
 
     iOkButton = new widgets::PictureButton(this);
     iOkButton->setGeometry(10, 375, 81, 81);
     iOkButton->SetPicture(artwork::okButton(), widgets::PictureScaling::Stretch, true);
     iOkButton->setToolTip("Confirm input");
     iOkButton->setCursor(Qt::PointingHandCursor);
-    connect(iOkButton, &widgets::PictureButton::clicked, this, [this] { CreateNewDocument(); });
+    connect(iOkButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { CreateNewDocument(); }));
 
     iCancelButton = new widgets::PictureButton(this);
     iCancelButton->setGeometry(255, 375, 81, 81);
     iCancelButton->SetPicture(artwork::cancelButton(), widgets::PictureScaling::Stretch, true);
     iCancelButton->setToolTip("Cancel");
     iCancelButton->setCursor(Qt::PointingHandCursor);
-    connect(iCancelButton, &widgets::PictureButton::clicked, this, [this] { bCancelClick(); });
+    connect(iCancelButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { bCancelClick(); }));
 
     for (QLineEdit* field : {eDocumentName, eDescription, eTagWords})
-        connect(field, &QLineEdit::textChanged, this, [this] { Check(); });
-    connect(dtpDate, &QDateTimeEdit::dateTimeChanged, this, [this] { Check(); });
-    connect(TreeView1, &QTreeWidget::itemSelectionChanged, this, [this] { Check(); });
+        connect(field, &QLineEdit::textChanged, this, platform::guarded([this] { Check(); }));
+    connect(dtpDate, &QDateTimeEdit::dateTimeChanged, this, platform::guarded([this] { Check(); }));
+    connect(TreeView1, &QTreeWidget::itemSelectionChanged, this,
+            platform::guarded([this] { Check(); }));
 
     setTabOrder(eDocumentName, eDescription);
     setTabOrder(eDescription, dtpDate);
@@ -178,28 +183,28 @@ void TfNewDoc::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         if (fMain)
             move(fMain->frameGeometry().center() - rect().center());
-        FormShow();
+        platform::runHandler([this] { FormShow(); });
     }
     QWidget::showEvent(event);
 }
 
 void TfNewDoc::closeEvent(QCloseEvent* event) {
-    bCancelClick();
+    platform::runHandler([this] { bCancelClick(); });
     event->accept();
 }
 
 void TfNewDoc::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
+        platform::runHandler([this] { FormActivate(); });
 }
 
 // Return files the document when OK is enabled; Escape cancels.
 void TfNewDoc::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && iOkButton->isEnabled())
-        CreateNewDocument();
+        platform::runHandler([this] { CreateNewDocument(); });
     else if (event->key() == Qt::Key_Escape)
-        bCancelClick();
+        platform::runHandler([this] { bCancelClick(); });
     else
         QWidget::keyPressEvent(event);
 }

@@ -165,6 +165,9 @@ bool copyBytes(const CopyJob& job, int from, int to, qint64 size) {
             failCopy(job.source, job.target, errno);
         if (done == 0)
             return true;
+        // Start writing the chunk out now, so that the flush at the end does not wait for the
+        // whole file and the disk works while the next chunk is read.
+        ::sync_file_range(to, copied, done, SYNC_FILE_RANGE_WRITE);
         copied += done;
         if (job.progress && !job.progress(copied, std::max(size, copied)))
             return false;

@@ -1,6 +1,7 @@
 // The database file: opening and creating it, and files the engine must refuse without
 // changing them.
 
+#include "child_process.h"
 #include "db_fixtures.h"
 
 #include <QDir>
@@ -176,46 +177,6 @@ TEST_F(DatabaseFileTest, AnotherProgramsDatabaseIsRefusedAndLeftAlone) {
     EXPECT_EQ(contentsOf(foreign), before);
 }
 
-// Runs an action under the rights of an ordinary user and returns what it reports. Root reads
-// and writes through any permission bits, so a test running as root runs the action in a
-// child process that has given root up; nothing comes back when that cannot be done.
-std::optional<std::string> reportWithoutRoot(const std::function<std::string()>& action) {
-    if (geteuid() != 0)
-        return action();
-    int channel[2];
-    if (pipe(channel) != 0)
-        return "pipe failed";
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        const uid_t nobody = 65534;
-        std::string text = "cannot leave root";
-        if (setgid(nobody) == 0 && setuid(nobody) == 0) {
-            try {
-                text = action();
-            } catch (const std::exception& error) {
-                text = std::string("failed: ") + error.what();
-            }
-        }
-        const ssize_t written = write(channel[1], text.data(), text.size());
-        _exit(written == static_cast<ssize_t>(text.size()) ? 0 : 1);
-    }
-    close(channel[1]);
-    std::string report;
-    char buffer[4096];
-    ssize_t got = 0;
-    while (child > 0 && (got = read(channel[0], buffer, sizeof buffer)) > 0)
-        report.append(buffer, static_cast<std::size_t>(got));
-    close(channel[0]);
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0)
-        return "the child failed: " + report;
-    if (report == "cannot leave root")
-        return std::nullopt;
-    return report;
-}
-
 TEST_F(DatabaseFileTest, FilesWithoutRightsAreRefusedWithTheSystemsReason) {
     const QFileDevice::Permissions readOnly =
         QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
@@ -234,7 +195,7 @@ TEST_F(DatabaseFileTest, FilesWithoutRightsAreRefusedWithTheSystemsReason) {
     ASSERT_TRUE(QFile::setPermissions(dir_.path(), enterOnly));
     const QByteArray before = contentsOf(databasePath());
 
-    const auto report = reportWithoutRoot([&] {
+    const auto report = quillox::testing::reportWithoutRoot([&] {
         TDbTable items("tItems");
         openItems(items);
         std::string text = "rows " + std::to_string(idsOf(items).size()) + "\n";

@@ -17,11 +17,11 @@ namespace {
 using quillox::filing_tests::contentsOf;
 using quillox::filing_tests::entriesOf;
 using quillox::filing_tests::patternBytes;
-using quillox::filing_tests::reportFromChild;
 using quillox::filing_tests::writeFile;
 using quillox::platform::copyFileSafely;
 using quillox::platform::CopyOutcome;
 using quillox::platform::UserError;
+using quillox::testing::reportFromChild;
 
 constexpr qsizetype chunk = 8 * 1024 * 1024;
 

@@ -20,10 +20,10 @@ using quillox::filing::fileDocument;
 using quillox::filing::FilingInput;
 using quillox::filing_tests::contentsOf;
 using quillox::filing_tests::entriesOf;
-using quillox::filing_tests::ordinaryUserId;
 using quillox::filing_tests::patternBytes;
-using quillox::filing_tests::reportWithoutRoot;
 using quillox::filing_tests::writeFile;
+using quillox::testing::ordinaryUserId;
+using quillox::testing::reportWithoutRoot;
 
 struct DocumentRow {
     int id = 0;

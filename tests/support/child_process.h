@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace quillox::filing_tests {
+namespace quillox::testing {
 
 // Runs the action in a forked child, so that what it changes of the process (limits, user)
 // stays there, and returns its text; an exception's message comes back as "failed: " and the
@@ -18,4 +18,4 @@ std::optional<std::string> reportWithoutRoot(const std::function<std::string()>&
 // The user that reportWithoutRoot runs as when the tests run as root.
 constexpr unsigned ordinaryUserId = 65534;
 
-} // namespace quillox::filing_tests
+} // namespace quillox::testing

@@ -5,7 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace quillox::filing_tests {
+namespace quillox::testing {
 namespace {
 
 const std::string cannotLeaveRoot = "cannot leave root";
@@ -59,4 +59,4 @@ std::optional<std::string> reportWithoutRoot(const std::function<std::string()>&
     return report;
 }
 
-} // namespace quillox::filing_tests
+} // namespace quillox::testing

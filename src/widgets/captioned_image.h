@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+
+namespace quillox::widgets {
+
+class PictureButton;
+
+// A folder tile: a picture with a word-wrapped, centred caption under it, which acts as one
+// clickable control. It knows nothing of folders; its user fills the picture, sets the caption
+// and the tag, and gives it a click handler.
+class TCaptionedImage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TCaptionedImage(QWidget* owner = nullptr);
+
+    QString Caption() const { return captionText_; }
+    // An ampersand marks the next character as underlined and is not shown; two show one.
+    void SetCaption(const QString& caption);
+    PictureButton* Image() const { return imageI_; }
+    void SetFont(const QFont& font);
+
+    using ClickHandler = std::function<void(TCaptionedImage& sender)>;
+    void SetOnClick(ClickHandler handler) { onClick_ = std::move(handler); }
+
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+
+    // The caption's text as the label shows it.
+    QString ShownCaption() const;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // Encloses the picture and the whole caption, measured at the picture's width.
+    void Layout();
+
+    PictureButton* imageI_;
+    QLabel* captionL_;
+    QString captionText_;
+    ClickHandler onClick_;
+    int tag_ = 0;
+    bool pressed_ = false;
+};
+
+} // namespace quillox::widgets

@@ -1,0 +1,71 @@
+#include "captioned_image.h"
+#include "picture_button.h"
+
+#include <QLabel>
+#include <QTest>
+
+using quillox::widgets::TCaptionedImage;
+
+class CaptionedImageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aClickOnPictureOrCaptionReachesTheHandlerWithTheTile() {
+        TCaptionedImage tile;
+        tile.SetCaption("TAX FOLDER");
+        tile.SetTag(7);
+        QList<int> tags;
+        tile.SetOnClick([&](TCaptionedImage& sender) { tags << sender.Tag(); });
+        tile.show();
+        QTest::mouseClick(&tile, Qt::LeftButton, {}, {50, 50});
+        QTest::mouseClick(&tile, Qt::LeftButton, {}, {50, 112});
+        QCOMPARE(tags, QList<int>({7, 7}));
+    }
+
+    void aTileWithoutHandlerIgnoresClicks() {
+        TCaptionedImage tile;
+        tile.show();
+        QTest::mouseClick(&tile, Qt::LeftButton, {}, {50, 50});
+    }
+
+    void theTileEnclosesPictureAndWholeCaption() {
+        TCaptionedImage empty;
+        QCOMPARE(empty.width(), 105);
+        QVERIFY(empty.height() > 105);
+        const int oneLine = empty.height();
+
+        TCaptionedImage wrapped;
+        wrapped.SetCaption("HOUSEHOLD BILLS AND INSURANCE PAPERS FOLDER");
+        QCOMPARE(wrapped.width(), 105);
+        QVERIFY(wrapped.height() >= oneLine + 2 * (oneLine - 105));
+
+        // One word wider than the picture is not broken: the tile widens around it.
+        TCaptionedImage wide;
+        wide.SetCaption("SUPERCALIFRAGILISTICEXPIALIDOCIOUS");
+        QVERIFY(wide.width() > 105);
+        QCOMPARE(wide.height(), oneLine);
+    }
+
+    void anAmpersandUnderlinesTheNextCharacter_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("accelerator") << "A&B FOLDER"
+                                     << "A<u>B</u> FOLDER";
+        QTest::newRow("double") << "A&&B"
+                                << "A&amp;B";
+        QTest::newRow("markup kept as text") << "<b>"
+                                             << "&lt;b&gt;";
+    }
+
+    void anAmpersandUnderlinesTheNextCharacter() {
+        QFETCH(QString, caption);
+        QFETCH(QString, shown);
+        TCaptionedImage tile;
+        tile.SetCaption(caption);
+        QCOMPARE(tile.Caption(), caption);
+        QCOMPARE(tile.ShownCaption(), shown);
+    }
+};
+
+QTEST_MAIN(CaptionedImageTest)
+#include "captioned_image_test.moc"

@@ -21,6 +21,12 @@ void PlainDb::exec(const std::string& sql) {
         fail();
 }
 
+void PlainDb::attach(const QString& file, const std::string& name) {
+    PlainStatement statement(*this, "ATTACH ? AS " + name);
+    statement.bind(1, file.toStdString());
+    statement.step();
+}
+
 void PlainDb::fail() const {
     throw std::runtime_error(sqlite3_errmsg(db_));
 }

@@ -18,6 +18,8 @@ public:
 
     sqlite3* handle() const { return db_; }
     void exec(const std::string& sql);
+    // Opens another database file under a schema name, for copying its rows across.
+    void attach(const QString& file, const std::string& name);
     [[noreturn]] void fail() const;
 
 private:

@@ -14,11 +14,7 @@ void makePlainFilingStore(const QString& engineFile, const QString& plainFile) {
             "TEXT, Description TEXT, Path TEXT NOT NULL, InputDate TEXT NOT NULL, Folder TEXT "
             "NOT NULL);"
             "CREATE UNIQUE INDEX Documents_ID ON Documents (ID)");
-    {
-        PlainStatement attach(db, "ATTACH ? AS engine");
-        attach.bind(1, engineFile.toStdString());
-        attach.step();
-    }
+    db.attach(engineFile, "engine");
     db.exec("BEGIN;"
             "INSERT INTO SearchTerms SELECT * FROM engine.SearchTerms ORDER BY rowid;"
             "INSERT INTO Documents SELECT * FROM engine.Documents ORDER BY rowid;"

@@ -33,6 +33,46 @@ QImage blankSheet() {
     return picture("blank_sheet.png");
 }
 
+QImage mainDropPicture() {
+    return picture("main_drop.png");
+}
+
+QImage mainScanPicture() {
+    return picture("main_scan.png");
+}
+
+QImage mainBrowsePicture() {
+    return picture("main_browse.png");
+}
+
+QImage aboutPicture() {
+    return picture("about.jpg");
+}
+
+QImage searchButton() {
+    return picture("search_button.bmp");
+}
+
+QImage addFolderButton() {
+    return picture("add_button.bmp");
+}
+
+QImage deleteFolderButton() {
+    return picture("delete_button.bmp");
+}
+
+QImage upButton() {
+    return picture("up_button.bmp");
+}
+
+QImage backButton() {
+    return picture("back_button.bmp");
+}
+
+QImage closeButton() {
+    return picture("close_button.bmp");
+}
+
 const std::vector<QImage>& folderIcons() {
     static const std::vector<QImage> icons = [] {
         std::vector<QImage> loaded;

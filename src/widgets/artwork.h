@@ -13,6 +13,19 @@ QImage watermark();
 QImage okButton();
 QImage cancelButton();
 QImage blankSheet();
+// The main window's three ways in, each 677 x 866 with transparent corners.
+QImage mainDropPicture();
+QImage mainScanPicture();
+QImage mainBrowsePicture();
+// 886 x 663; the window's help button covers its plain bottom-right corner.
+QImage aboutPicture();
+// The browse window's buttons and the search window's close button, drawn like okButton().
+QImage searchButton();
+QImage addFolderButton();
+QImage deleteFolderButton();
+QImage upButton();
+QImage backButton();
+QImage closeButton();
 // The 80 folder icons: 16 symbols in five colours each, icon = 5 * symbol + colour.
 const std::vector<QImage>& folderIcons();
 

@@ -1,7 +1,10 @@
 // The pictures compiled into the program have the sizes and pixel forms the windows rely on.
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QtEndian>
+#include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -22,23 +25,50 @@ QImage load(const QString& path) {
     return image;
 }
 
-TEST(ResourceImages, IconsHaveTransparentCornersAndOpaqueCentres) {
-    std::vector<std::pair<QString, int>> icons{{":/images/blank_sheet.png", 100},
-                                               {":/images/app_icon.png", 128}};
+TEST(ResourceImages, PicturesWithAlphaHaveTransparentCornersAndOpaqueCentres) {
+    std::vector<std::pair<QString, QSize>> pictures{
+        {":/images/blank_sheet.png", QSize(100, 100)}, {":/images/app_icon.png", QSize(128, 128)},
+        {":/images/main_drop.png", QSize(677, 866)},   {":/images/main_scan.png", QSize(677, 866)},
+        {":/images/main_browse.png", QSize(677, 866)},
+    };
     for (int index = 0; index < 80; ++index)
-        icons.emplace_back(QString(":/images/folder_%1.png").arg(index, 2, 10, QChar('0')), 100);
+        pictures.emplace_back(QString(":/images/folder_%1.png").arg(index, 2, 10, QChar('0')),
+                              QSize(100, 100));
 
-    for (const auto& [path, side] : icons) {
+    for (const auto& [path, size] : pictures) {
         SCOPED_TRACE(path.toStdString());
-        const QImage icon = load(path);
-        ASSERT_EQ(icon.size(), QSize(side, side));
-        ASSERT_TRUE(icon.hasAlphaChannel());
-        const int last = side - 1;
+        const QImage picture = load(path);
+        ASSERT_EQ(picture.size(), size);
+        ASSERT_TRUE(picture.hasAlphaChannel());
+        const int right = size.width() - 1;
+        const int bottom = size.height() - 1;
         for (const QPoint corner :
-             {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last)})
-            EXPECT_EQ(qAlpha(icon.pixel(corner)), 0);
-        EXPECT_EQ(qAlpha(icon.pixel(side / 2, side / 2)), 255);
+             {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+            EXPECT_EQ(qAlpha(picture.pixel(corner)), 0);
+        EXPECT_EQ(qAlpha(picture.pixel(size.width() / 2, size.height() / 2)), 255);
     }
+}
+
+// The about window lays its help button over the picture's bottom-right corner, which must
+// therefore be plain.
+TEST(ResourceImages, AboutPictureIsAColourJpegWithAPlainCorner) {
+    const QString path = ":/images/about.jpg";
+    EXPECT_EQ(QImageReader(path).format(), "jpeg");
+    const QImage picture = load(path);
+    ASSERT_EQ(picture.size(), QSize(886, 663));
+    EXPECT_FALSE(picture.hasAlphaChannel());
+    EXPECT_FALSE(picture.isGrayscale());
+
+    const QColor plain = picture.pixelColor(828, 646);
+    int mostApart = 0;
+    for (int y = 630; y < 663; ++y)
+        for (int x = 770; x < 886; ++x) {
+            const QColor colour = picture.pixelColor(x, y);
+            mostApart = std::max({mostApart, std::abs(colour.red() - plain.red()),
+                                  std::abs(colour.green() - plain.green()),
+                                  std::abs(colour.blue() - plain.blue())});
+        }
+    EXPECT_LE(mostApart, 6);
 }
 
 TEST(ResourceImages, WindowBackgroundsAre256ColourBitmaps) {
@@ -54,19 +84,31 @@ TEST(ResourceImages, WindowBackgroundsAre256ColourBitmaps) {
 // The windows draw the buttons "transparent": the bottom-left pixel's colour disappears
 // wherever it occurs, so it must fill the corners and occur nowhere on the button face.
 TEST(ResourceImages, ButtonsKeepTheirKeyColourOutsideTheButton) {
-    for (const QString path : {":/images/ok_button.bmp", ":/images/cancel_button.bmp"}) {
+    const std::vector<std::pair<QString, QSize>> buttons{
+        {":/images/ok_button.bmp", QSize(332, 332)},
+        {":/images/cancel_button.bmp", QSize(332, 332)},
+        {":/images/search_button.bmp", QSize(331, 333)},
+        {":/images/add_button.bmp", QSize(332, 333)},
+        {":/images/delete_button.bmp", QSize(332, 332)},
+        {":/images/up_button.bmp", QSize(332, 332)},
+        {":/images/back_button.bmp", QSize(332, 332)},
+        {":/images/close_button.bmp", QSize(332, 332)},
+    };
+    for (const auto& [path, size] : buttons) {
         SCOPED_TRACE(path.toStdString());
         const QImage button = load(path);
-        ASSERT_EQ(button.size(), QSize(332, 332));
+        ASSERT_EQ(button.size(), size);
         EXPECT_EQ(bmpBitsPerPixel(path), 24);
-        const QRgb key = button.pixel(0, 331);
-        for (const QPoint corner : {QPoint(0, 0), QPoint(331, 0), QPoint(331, 331)})
+        const int right = size.width() - 1;
+        const int bottom = size.height() - 1;
+        const QRgb key = button.pixel(0, bottom);
+        for (const QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(right, bottom)})
             EXPECT_EQ(button.pixel(corner), key);
 
-        const QPointF centre(166, 166);
+        const QPointF centre(size.width() / 2.0, size.height() / 2.0);
         int keyedInside = 0;
-        for (int y = 0; y < 332; ++y)
-            for (int x = 0; x < 332; ++x) {
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
                 const QPointF offset = QPointF(x, y) - centre;
                 if (QPointF::dotProduct(offset, offset) < 150.0 * 150.0 &&
                     button.pixel(x, y) == key)

@@ -1,6 +1,7 @@
 #include "app_icon.h"
 
 #include "drawing_kit.h"
+#include "filing_shapes.h"
 #include "palette.h"
 #include "soft_shadow.h"
 
@@ -11,31 +12,13 @@
 namespace quillox::artwork {
 namespace {
 
-constexpr int iconSize = 128;
-
-QPainterPath folderBack() {
+QPainterPath iconFolderBack() {
     QPainterPath tab = roundedRectPath(QRectF(8, 20, 44, 24), 7);
     return roundedRectPath(QRectF(8, 30, 112, 84), 10).united(tab);
 }
 
 QPainterPath folderFront() {
     return roundedRectPath(QRectF(8, 58, 112, 56), 10);
-}
-
-void paintSheet(QPainter& painter) {
-    painter.setPen(roundPen(rim(), 1.5));
-    painter.setBrush(paper());
-    painter.drawRoundedRect(QRectF(26, 12, 80, 74), 5, 5);
-    painter.setPen(roundPen(rim().darker(108), 4));
-    painter.drawLine(QPointF(36, 26), QPointF(96, 26));
-    painter.drawLine(QPointF(36, 37), QPointF(96, 37));
-    painter.drawLine(QPointF(36, 48), QPointF(58, 48));
-}
-
-// The label holder on the folder's front, where a filing label would go.
-void paintLabelHolder(QPainter& painter, const Hue& hue) {
-    painter.fillPath(roundedRectPath(QRectF(44, 78, 40, 14), 4), hue.tint);
-    painter.fillPath(roundedRectPath(QRectF(48, 82, 32, 6), 3), paper());
 }
 
 // The quill lies along its own axis from the nib at the origin, then is turned into place.
@@ -63,19 +46,23 @@ void paintQuill(QPainter& painter, QPointF nib, QPointF end) {
 
 } // namespace
 
-QImage appIcon() {
-    QImage icon = transparentCanvas(iconSize, iconSize);
-    QPainter painter(&icon);
-    painter.setRenderHint(QPainter::Antialiasing);
+void paintAppIcon(QPainter& painter) {
     const Hue& hue = blueHue();
-    paintSoftShadow(painter, folderBack(), {2.5, 7, 0.35});
-    painter.fillPath(folderBack(), hue.deep);
-    paintSheet(painter);
+    paintSoftShadow(painter, iconFolderBack(), {2.5, 7, 0.35});
+    painter.fillPath(iconFolderBack(), hue.deep);
+    paintWrittenSheet(painter, QRectF(26, 12, 80, 74), 3, 4);
     painter.setPen(roundPen(hue.deep, 2));
     painter.drawLine(QPointF(58, 48), QPointF(64, 48));
     paintQuill(painter, {64, 49}, {117, 6});
     painter.fillPath(folderFront(), hue.main);
-    paintLabelHolder(painter, hue);
+    paintLabelHolder(painter, QRectF(44, 78, 40, 14), hue);
+}
+
+QImage appIcon() {
+    QImage icon = transparentCanvas(appIconSize, appIconSize);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintAppIcon(painter);
     return icon;
 }
 

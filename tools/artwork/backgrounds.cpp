@@ -1,6 +1,7 @@
 #include "backgrounds.h"
 
 #include "drawing_kit.h"
+#include "filing_shapes.h"
 #include "palette.h"
 
 #include <QLinearGradient>
@@ -53,28 +54,6 @@ void paintSheet(QPainter& painter, QPointF foot, QSizeF size, qreal degrees, int
     painter.restore();
 }
 
-QPainterPath folderBack(const QRectF& body, qreal tabWidth, qreal tabHeight, qreal radius) {
-    const QRectF tab(body.left(), body.top() - tabHeight, tabWidth, tabHeight * 2);
-    return roundedRectPath(body, radius).united(roundedRectPath(tab, radius));
-}
-
-// The folder's front flap, lower at the left than at the right as if it had been opened.
-QPainterPath openFront(const QRectF& body, qreal radius) {
-    const qreal leftTop = body.top() + 50;
-    const qreal rightTop = body.top() + 34;
-    QPainterPath front;
-    front.moveTo(body.left(), leftTop + radius);
-    front.quadTo(body.left(), leftTop, body.left() + radius, leftTop - 1);
-    front.lineTo(body.right() - radius, rightTop + 1);
-    front.quadTo(body.right(), rightTop, body.right(), rightTop + radius);
-    front.lineTo(body.right(), body.bottom() - radius);
-    front.quadTo(body.right(), body.bottom(), body.right() - radius, body.bottom());
-    front.lineTo(body.left() + radius, body.bottom());
-    front.quadTo(body.left(), body.bottom(), body.left(), body.bottom() - radius);
-    front.closeSubpath();
-    return front;
-}
-
 } // namespace
 
 QImage documentBackground() {
@@ -104,7 +83,7 @@ QImage folderWatermark() {
 
     painter.setPen(roundPen(slateShade(0.24), 2));
     painter.setBrush(slateShade(0.17));
-    painter.drawPath(openFront(body, 26));
+    painter.drawPath(openFolderFront(body, body.top() + 50, body.top() + 34, 26));
     // The label holder sits low, where the new folder window leaves the decoration uncovered.
     painter.setBrush(slateShade(0.09));
     painter.drawRoundedRect(QRectF(144, 500, 140, 40), 10, 10);

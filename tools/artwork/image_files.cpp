@@ -45,10 +45,19 @@ QImage withClearedPadding(const QImage& picture) {
     return cleared;
 }
 
+// Files record a resolution, which new pictures take from the screen; one fixed resolution
+// keeps the files the same whatever machine draws them.
+QImage atFixedResolution(QImage picture) {
+    constexpr int dotsPerMeter = 3937; // 100 dots per inch
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
+    return picture;
+}
+
 } // namespace
 
 void writePng(const QImage& picture, const QString& path) {
-    if (!picture.convertToFormat(QImage::Format_ARGB32).save(path, "PNG"))
+    if (!atFixedResolution(picture.convertToFormat(QImage::Format_ARGB32)).save(path, "PNG"))
         fail(path, "cannot be written");
     if (!readBack(path, picture.size()).hasAlphaChannel())
         fail(path, "lost its alpha channel");
@@ -59,11 +68,22 @@ void writeBmp(const QImage& picture, const QString& path, int bitsPerPixel) {
         bitsPerPixel == 8 ? QImage::Format_Indexed8 : QImage::Format_RGB888;
     if (picture.format() != format)
         fail(path, "is not in the form of its file");
-    if (!withClearedPadding(picture).save(path, "BMP"))
+    if (!atFixedResolution(withClearedPadding(picture)).save(path, "BMP"))
         fail(path, "cannot be written");
     readBack(path, picture.size());
     if (bmpBitsPerPixel(path) != bitsPerPixel)
         fail(path, QString("was not written with %1 bits per pixel").arg(bitsPerPixel));
+}
+
+void writeJpeg(const QImage& picture, const QString& path) {
+    // High enough that lettering keeps clean edges, low enough to keep the file small.
+    constexpr int quality = 92;
+    if (!atFixedResolution(picture.convertToFormat(QImage::Format_RGB32))
+             .save(path, "JPEG", quality))
+        fail(path, "cannot be written");
+    const QImage written = readBack(path, picture.size());
+    if (written.isGrayscale() || written.hasAlphaChannel())
+        fail(path, "was not written in colour");
 }
 
 } // namespace quillox::artwork

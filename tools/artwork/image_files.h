@@ -14,4 +14,7 @@ void writePng(const QImage& picture, const QString& path);
 // A BMP of 24 bits per pixel (true colour) or 8 (256-colour palette).
 void writeBmp(const QImage& picture, const QString& path, int bitsPerPixel);
 
+// A colour JPEG: three components, no alpha.
+void writeJpeg(const QImage& picture, const QString& path);
+
 } // namespace quillox::artwork

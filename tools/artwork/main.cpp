@@ -1,12 +1,16 @@
 // quillox-artwork OUTDIR: draws every picture of the program into OUTDIR.
+#include "about_picture.h"
 #include "app_icon.h"
 #include "backgrounds.h"
-#include "buttons.h"
+#include "browse_buttons.h"
+#include "dialog_buttons.h"
 #include "folder_icons.h"
 #include "image_files.h"
+#include "main_pictures.h"
 #include "symbols.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
 #include <exception>
 
@@ -25,13 +29,26 @@ void writeAll(const QDir& out) {
     writePng(appIcon(), out.filePath("app_icon.png"));
     writeBmp(okButton(), out.filePath("ok_button.bmp"), 24);
     writeBmp(cancelButton(), out.filePath("cancel_button.bmp"), 24);
+    writeBmp(searchButton(), out.filePath("search_button.bmp"), 24);
+    writeBmp(addFolderButton(), out.filePath("add_button.bmp"), 24);
+    writeBmp(deleteFolderButton(), out.filePath("delete_button.bmp"), 24);
+    writeBmp(upButton(), out.filePath("up_button.bmp"), 24);
+    writeBmp(backButton(), out.filePath("back_button.bmp"), 24);
+    writeBmp(closeButton(), out.filePath("close_button.bmp"), 24);
     writeBmp(documentBackground(), out.filePath("background.bmp"), 8);
     writeBmp(folderWatermark(), out.filePath("watermark.bmp"), 8);
+    writePng(mainDropPicture(), out.filePath("main_drop.png"));
+    writePng(mainScanPicture(), out.filePath("main_scan.png"));
+    writePng(mainBrowsePicture(), out.filePath("main_browse.png"));
+    writeJpeg(aboutPicture(), out.filePath("about.jpg"));
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // Lettering needs the font database of a GUI application; the tool never shows a window.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication application(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: quillox-artwork OUTDIR\n");
         return 2;

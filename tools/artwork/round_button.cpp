@@ -1,17 +1,14 @@
-#include "buttons.h"
+#include "round_button.h"
 
 #include "drawing_kit.h"
 #include "palette.h"
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <functional>
 
 namespace quillox::artwork {
 namespace {
 
-constexpr int buttonSize = 332;
-constexpr QPointF centre(166, 166);
 constexpr qreal outerRadius = 158;
 constexpr qreal faceRadius = 146;
 // The face sits a little above the middle, so that its shadow shows below it.
@@ -31,12 +28,19 @@ QImage onKeyColour(const QImage& button) {
     return keyed.convertToFormat(QImage::Format_RGB888);
 }
 
-QImage button(const std::function<void(QPainter&)>& paintSign) {
-    QImage canvas = transparentCanvas(buttonSize, buttonSize);
+} // namespace
+
+QColor buttonKeyColour() {
+    return QColor(0xFF00FF);
+}
+
+QImage roundButton(QSize size, const SignPainter& paintSign) {
+    QImage canvas = transparentCanvas(size.width(), size.height());
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
 
+    const QPointF centre(size.width() / 2.0, size.height() / 2.0);
     QLinearGradient shade(0, centre.y() - outerRadius, 0, centre.y() + outerRadius);
     shade.setColorAt(0, QColor(0xE6EAF0));
     shade.setColorAt(1, QColor(0xB9C2CE));
@@ -54,27 +58,6 @@ QImage button(const std::function<void(QPainter&)>& paintSign) {
     paintSign(painter);
     painter.end();
     return onKeyColour(canvas);
-}
-
-} // namespace
-
-QColor buttonKeyColour() {
-    return QColor(0xFF00FF);
-}
-
-QImage okButton() {
-    return button([](QPainter& painter) {
-        painter.setPen(roundPen(greenHue().main, 30));
-        painter.drawPolyline(QPolygonF({{-62, 4}, {-20, 46}, {64, -44}}));
-    });
-}
-
-QImage cancelButton() {
-    return button([](QPainter& painter) {
-        painter.setPen(roundPen(redHue().main, 30));
-        painter.drawLine(QPointF(-50, -50), QPointF(50, 50));
-        painter.drawLine(QPointF(-50, 50), QPointF(50, -50));
-    });
 }
 
 } // namespace quillox::artwork

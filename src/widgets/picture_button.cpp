@@ -64,4 +64,14 @@ void PictureButton::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+PictureButton* clickablePicture(QWidget* parent, QRect geometry, const QImage& image,
+                                PictureScaling scaling, const QString& hint) {
+    auto* picture = new PictureButton(parent);
+    picture->setGeometry(geometry);
+    picture->SetPicture(image, scaling, true);
+    picture->setToolTip(hint);
+    picture->setCursor(Qt::PointingHandCursor);
+    return picture;
+}
+
 } // namespace quillox::widgets

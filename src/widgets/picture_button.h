@@ -36,4 +36,9 @@ private:
     bool pressed_ = false;
 };
 
+// A clickable picture of a window's design: drawn transparent, scaled as told, with a hint and
+// the pointing hand.
+PictureButton* clickablePicture(QWidget* parent, QRect geometry, const QImage& image,
+                                PictureScaling scaling, const QString& hint = {});
+
 } // namespace quillox::widgets

@@ -25,10 +25,10 @@ std::unique_ptr<sql::Condition> parseFilterText(const QString& text) {
     return parsed(text, [](const std::string& t) { return sql::parseFilter(t); });
 }
 
-QString quotedText(const QString& value) {
+QString quotedText(const QString& value, QChar quote) {
     QString doubled = value;
-    doubled.replace('\'', "''");
-    return '\'' + doubled + '\'';
+    doubled.replace(quote, QString(2, quote));
+    return quote + doubled + quote;
 }
 
 } // namespace quillox::db

@@ -194,7 +194,7 @@ void checkCopySource(const QString& source) {
 }
 
 CopyOutcome copyFileSafely(const QString& source, const QString& target,
-                           const CopyProgress& progress) {
+                           const CopyProgress& progress, ExistingTarget existing) {
     Source from = openSource(source);
     const QFileInfo targetInfo(target);
     const QByteArray targetName = nativePath(targetInfo.fileName());
@@ -212,16 +212,23 @@ CopyOutcome copyFileSafely(const QString& source, const QString& target,
     if (const int error = temporary.file().close())
         failCopy(source, target, error);
 
-    const int error = placeWithoutReplacing(folder.get(), temporary.name(), targetName);
+    const int error = existing == ExistingTarget::Replace
+                          ? (::renameat(folder.get(), temporary.name().constData(), folder.get(),
+                                        targetName.constData()) == 0
+                                 ? 0
+                                 : errno)
+                          : placeWithoutReplacing(folder.get(), temporary.name(), targetName);
     if (error == EEXIST)
         return CopyOutcome::TargetExists;
     if (error != 0)
         failCopy(source, target, error);
     temporary.keep();
-    // The new name must reach the disk too, or a crash could leave the copy nameless.
+    // The new name must reach the disk too, or a crash could leave the copy nameless. A
+    // replaced file is gone already, so its replacement stays.
     if (::fsync(folder.get()) != 0) {
         const int syncError = errno;
-        ::unlinkat(folder.get(), targetName.constData(), 0);
+        if (existing == ExistingTarget::Keep)
+            ::unlinkat(folder.get(), targetName.constData(), 0);
         failCopy(source, target, syncError);
     }
     return CopyOutcome::Copied;

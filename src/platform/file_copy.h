@@ -15,16 +15,19 @@ enum class CopyOutcome {
     TargetExists, // a file of the target's name appeared; it is left as it was
 };
 
+enum class ExistingTarget { Keep, Replace };
+
 // Refuses, with UserError, a source that copyFileSafely could not copy: one that is missing,
 // unreadable, a folder or not an ordinary file.
 void checkCopySource(const QString& source);
 
 // Copies an ordinary file so that the target either is complete and on the disk or does not
 // exist: the bytes go to a hidden temporary file in the target's folder, which is flushed and
-// then renamed to the target without ever replacing an existing file. A failure throws
-// UserError naming the file and the system's reason; a failure or a cancel removes the
-// temporary file. An empty progress function is allowed.
+// then renamed to the target, replacing an existing file only when told to, and then in one
+// step. A failure throws UserError naming the file and the system's reason; a failure or a
+// cancel removes the temporary file. An empty progress function is allowed.
 CopyOutcome copyFileSafely(const QString& source, const QString& target,
-                           const CopyProgress& progress);
+                           const CopyProgress& progress,
+                           ExistingTarget existing = ExistingTarget::Keep);
 
 } // namespace quillox::platform

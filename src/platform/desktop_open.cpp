@@ -1,0 +1,22 @@
+#include "desktop_open.h"
+
+#include "file_copy.h"
+#include "user_error.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace quillox::platform {
+
+void openWithDesktop(const QString& path) {
+    // The desktop would fail later and silently on a missing copy; say so now.
+    checkCopySource(path);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        throw UserError(QString("No application could open \"%1\".").arg(path));
+}
+
+void openWebPage(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+} // namespace quillox::platform

@@ -8,11 +8,25 @@
 #include "termination_signals.h"
 #include "tf_main.h"
 
+#include <QFileInfo>
+#include <QUrl>
 #include <exception>
 #include <memory>
 
 namespace quillox::app {
 namespace {
+
+// The first file named on the command line, as an absolute path; a file URL counts too.
+QString fileToFile(const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument.startsWith('-'))
+            continue;
+        const QUrl url(argument);
+        const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
+        return QFileInfo(path).absoluteFilePath();
+    }
+    return {};
+}
 
 // What another copy's start asks for: the windows of this run in front, as they are.
 void bringRunToFront() {
@@ -39,6 +53,14 @@ QuilloxApplication::QuilloxApplication(int& argc, char** argv)
     setQuitOnLastWindowClosed(false);
 }
 
+bool QuilloxApplication::event(QEvent* event) {
+    if (event->type() == QEvent::EnterWhatsThisMode && fMain) {
+        platform::runHandler([] { fMain->HelpButtonClick(); });
+        return true;
+    }
+    return QApplication::event(event);
+}
+
 bool QuilloxApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
@@ -56,6 +78,7 @@ void QuilloxApplication::ReportError(const QString& message) {
 
 int QuilloxApplication::Run() {
     const ErrorReporter report = [this](const QString& message) { ReportError(message); };
+    const QString file = fileToFile(arguments());
     // A second copy must never open the same database: it hands over to the running copy.
     std::unique_ptr<SingleInstance> guard;
     try {
@@ -64,14 +87,21 @@ int QuilloxApplication::Run() {
         report(QString::fromUtf8(error.what()));
     }
     if (guard && !guard->Acquire()) {
-        if (guard->ActivateRunningCopy())
+        if (guard->ActivateRunningCopy(file))
             return 0;
         report("Quillox is already running with this store, and it does not answer. Close it "
                "first");
         return 1;
     }
     if (guard)
-        guard->Listen(bringRunToFront);
+        guard->Listen([](const QString& handedFile) {
+            platform::runHandler([&] {
+                if (handedFile.isEmpty())
+                    bringRunToFront();
+                else if (fMain)
+                    fMain->TakeFile(handedFile);
+            });
+        });
     // A signal that comes while start-up still shows an error box ends the run all the same.
     bool terminating = false;
     platform::TerminationSignals terminationSignals;
@@ -82,7 +112,10 @@ int QuilloxApplication::Run() {
         QCoreApplication::quit();
     });
     CreateInstances(report);
-    fMain->show();
+    if (file.isEmpty())
+        fMain->show();
+    else
+        platform::runHandler([&] { fMain->TakeFile(file); });
     const int status = terminating ? 0 : exec();
     DestroyInstances(report);
     return status;

@@ -17,13 +17,18 @@ public:
     // An error that escapes an event handler is reported here, never unwound through the
     // toolkit's event loop.
     bool notify(QObject* receiver, QEvent* event) override;
+    // The title bar's help button asks for the toolkit's what's-this mode; it shows the About
+    // box instead.
+    bool event(QEvent* event) override;
 
     void ReportError(const QString& message);
     // How errors are shown; the error box unless replaced (tests collect them instead).
     void SetErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }
 
     // The whole run: start-up, the message loop until the main window closes or a
-    // termination signal arrives, and the end of the run. Returns the exit status.
+    // termination signal arrives, and the end of the run. Returns the exit status. Files
+    // named on the command line are taken as a drop on the main window's drop picture is:
+    // the first one is filed, here or, when a copy already runs, there.
     int Run();
 
 private:

@@ -5,6 +5,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
+#include <QUrl>
 #include <unistd.h>
 
 namespace quillox::app {
@@ -14,6 +15,18 @@ QString serverNameFor(const QString& databaseFile) {
     const QByteArray hash =
         QCryptographicHash::hash(databaseFile.toUtf8(), QCryptographicHash::Sha256).toHex();
     return "quillox-" + QString::number(getuid()) + "-" + QString::fromLatin1(hash.left(24));
+}
+
+// One request line: "activate", or "open" and a file's URL. Anything else is ignored.
+void answer(const QByteArray& line, const std::function<void(const QString&)>& activate) {
+    const QByteArray request = line.trimmed();
+    if (request == "activate") {
+        activate({});
+    } else if (request.startsWith("open ")) {
+        const QUrl url = QUrl::fromEncoded(request.mid(5), QUrl::StrictMode);
+        if (url.isLocalFile())
+            activate(url.toLocalFile());
+    }
 }
 
 } // namespace
@@ -30,14 +43,16 @@ bool SingleInstance::Acquire() {
     return lock_.tryLock(0);
 }
 
-bool SingleInstance::ActivateRunningCopy() {
+bool SingleInstance::ActivateRunningCopy(const QString& file) {
     // The other copy may still be starting; give it a few seconds to listen.
     const QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired()) {
         QLocalSocket socket;
         socket.connectToServer(serverName_);
         if (socket.waitForConnected(500)) {
-            socket.write("activate\n");
+            // A path may hold any character but NUL; as a URL it fits on one line.
+            socket.write(file.isEmpty() ? QByteArray("activate\n")
+                                        : "open " + QUrl::fromLocalFile(file).toEncoded() + "\n");
             return socket.waitForBytesWritten(2000);
         }
         QThread::msleep(100);
@@ -45,7 +60,7 @@ bool SingleInstance::ActivateRunningCopy() {
     return false;
 }
 
-void SingleInstance::Listen(std::function<void()> activate) {
+void SingleInstance::Listen(std::function<void(const QString& file)> activate) {
     server_ = std::make_unique<QLocalServer>();
     // We hold the lock, so a socket of that name was left by a copy that died.
     QLocalServer::removeServer(serverName_);
@@ -56,7 +71,11 @@ void SingleInstance::Listen(std::function<void()> activate) {
                          while (QLocalSocket* socket = server->nextPendingConnection()) {
                              QObject::connect(socket, &QLocalSocket::disconnected, socket,
                                               &QObject::deleteLater);
-                             activate();
+                             QObject::connect(socket, &QLocalSocket::readyRead, socket,
+                                              [socket, activate] {
+                                                  while (socket->canReadLine())
+                                                      answer(socket->readLine(), activate);
+                                              });
                          }
                      });
 }

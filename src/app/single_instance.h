@@ -11,7 +11,7 @@ namespace quillox::app {
 
 // Keeps a second running copy of the program away from a database file that one copy has
 // open: a lock beside the file, and a local socket through which the second copy asks the
-// first to come to the front.
+// first to come to the front, or hands it a file to file.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& databaseFile);
@@ -20,11 +20,11 @@ public:
     // True when this copy now holds the database; a lock left by a copy that ended without
     // releasing it is taken over.
     bool Acquire();
-    // Asks the copy that holds the database to bring its windows to the front; true when it
-    // answered.
-    bool ActivateRunningCopy();
-    // Answers other copies' requests with this action.
-    void Listen(std::function<void()> activate);
+    // Asks the copy that holds the database to bring its windows to the front, or to file the
+    // given file when there is one; true when it answered.
+    bool ActivateRunningCopy(const QString& file = {});
+    // Answers other copies' requests: the file they hand over, or the empty text.
+    void Listen(std::function<void(const QString& file)> activate);
 
 private:
     QLockFile lock_;

@@ -2,14 +2,32 @@
 
 #include <QWidget>
 
+class QPushButton;
+
+namespace quillox::widgets {
+class PictureButton;
+}
+
 namespace quillox::app {
 
-// The About box, shown beside whichever window leads.
+// The About box, shown beside whichever window leads: the product's picture and a button to
+// its support page.
 class TfAbout : public QWidget {
     Q_OBJECT
 
 public:
     explicit TfAbout(QWidget* owner);
+
+    void Button1Click();
+
+    widgets::PictureButton* Image1;
+    QPushButton* Button1;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 };
+
+// Where the About box's button leads.
+inline const QString supportPage = "https://quillox.org/support";
 
 } // namespace quillox::app

@@ -1,33 +1,134 @@
 #include "tf_main.h"
 
+#include "artwork.h"
+#include "handler_guard.h"
+#include "instances.h"
+#include "picture_button.h"
+#include "tf_about.h"
+#include "tf_browse.h"
+#include "tf_new_doc.h"
+#include "user_error.h"
 #include "window_design.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QScreen>
 
 namespace quillox::app {
+namespace {
+
+widgets::PictureButton* picture(QWidget* parent, QRect geometry, const QImage& image) {
+    auto* result = new widgets::PictureButton(parent);
+    result->setGeometry(geometry);
+    result->SetPicture(image);
+    return result;
+}
+
+// The first dropped item's local path; empty when it is not a local file.
+QString firstLocalPath(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    return urls.isEmpty() ? QString() : urls.front().toLocalFile();
+}
+
+} // namespace
 
 TfMain::TfMain() {
     widgets::applyWindowDesign(*this, "Quillox - Start filing now!", {483, 210},
                                widgets::Border::Fixed);
     setWindowFlag(Qt::WindowContextHelpButtonHint);
+    setFont(widgets::designFont("Tahoma", 11));
+    setCursor(Qt::DragCopyCursor);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+
+    iDropBotButton = picture(this, {4, 5, 154, 200}, artwork::mainDropPicture());
+    iScanBotButton = picture(this, {164, 5, 154, 200}, artwork::mainScanPicture());
+    iScanBotButton->setCursor(Qt::PointingHandCursor);
+    iBrowseBotButton = picture(this, {325, 5, 154, 200}, artwork::mainBrowsePicture());
+    iBrowseBotButton->setCursor(Qt::PointingHandCursor);
+    connect(iBrowseBotButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { iBrowseBotButtonClick(); }));
 }
 
 void TfMain::FormCreate() {
     setAcceptDrops(true);
+    iDropBotButton->setToolTip("Drag your documents\n\rhere to start filing!");
+    iScanBotButton->setToolTip("Click here to start\n\rscanning a document!");
+    iBrowseBotButton->setToolTip("Click here to browse\n\ryour documents!");
 }
 
 void TfMain::FormDestroy() {
     setAcceptDrops(false);
 }
 
+void TfMain::TakeFile(const QString& path) {
+    // A document half described must not lose what the user typed.
+    if (fNewDoc->isVisible() && !fNewDoc->ePath->text().isEmpty() &&
+        fNewDoc->ePath->text() != path) {
+        fNewDoc->raise();
+        fNewDoc->activateWindow();
+        throw platform::UserError("Finish or cancel the document being filed before filing \"" +
+                                  path + "\"");
+    }
+    fNewDoc->Clear();
+    fNewDoc->ePath->setText(path);
+    hide();
+    fNewDoc->show();
+    fNewDoc->raise();
+    fNewDoc->activateWindow();
+}
+
+void TfMain::iBrowseBotButtonClick() {
+    hide();
+    fBrowse->show();
+}
+
+void TfMain::HelpButtonClick() {
+    fAbout->show();
+    fAbout->raise();
+    fAbout->activateWindow();
+}
+
 void TfMain::closeEvent(QCloseEvent* event) {
     event->accept();
     QCoreApplication::quit();
+}
+
+// The whole window takes dropped files; only a drop inside the drop picture files one.
+void TfMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TfMain::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+// Strictly inside the picture's rectangle: a drop on its left or top edge does not count.
+void TfMain::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    const QPoint point = event->position().toPoint();
+    const QRect box = iDropBotButton->geometry();
+    const bool inside = box.left() < point.x() && point.x() < box.left() + box.width() &&
+                        box.top() < point.y() && point.y() < box.top() + box.height();
+    const QString path = firstLocalPath(*event->mimeData());
+    if (inside && !path.isEmpty())
+        platform::runHandler([&] { TakeFile(path); });
+}
+
+// Many window managers draw no help button, so F1 shows the About box too.
+void TfMain::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1)
+        platform::runHandler([this] { HelpButtonClick(); });
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace quillox::app

@@ -1,12 +1,317 @@
 #include "tf_browse.h"
 
+#include "artwork.h"
+#include "browse_statements.h"
+#include "captioned_image.h"
+#include "dataset_grid.h"
+#include "desktop_open.h"
+#include "file_copy.h"
+#include "flow_layout.h"
+#include "folder_tile_picture.h"
+#include "folder_tree.h"
+#include "handler_guard.h"
+#include "instances.h"
+#include "picture_button.h"
+#include "tdm_data.h"
+#include "tf_main.h"
+#include "tf_move_doc.h"
+#include "tf_new_dir.h"
+#include "tf_search.h"
 #include "window_design.h"
 
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QVBoxLayout>
+
 namespace quillox::retrieval {
+namespace {
+
+const QString topLevelName = "-";
+const QString browseCaption = "Quillox - View your documents here!";
+
+QLabel* heading(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(widgets::designFont("Calibri", 21));
+    label->setGeometry(5, 5, 97, 26);
+    return label;
+}
+
+// A panel holding a heading at the top and a body that fills the rest, 1 pixel inside the
+// edges, 35 pixels down.
+QWidget* headedPanel(QWidget* parent, QLabel*& label, const QString& text, QWidget* body) {
+    auto* panel = new QWidget(parent);
+    label = heading(text, panel);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(1, 35, 1, 1);
+    layout->addWidget(body);
+    return panel;
+}
+
+bool confirmed(const QString& text, QMessageBox::StandardButtons buttons,
+               QMessageBox::StandardButton defaultButton, QMessageBox::StandardButton yes) {
+    // Without a parent the box is centred on the screen.
+    QMessageBox box(QMessageBox::Question, "Confirm", text, buttons);
+    box.setDefaultButton(defaultButton);
+    return box.exec() == yes;
+}
+
+} // namespace
 
 TfBrowse::TfBrowse(QWidget* owner) : QWidget(owner, Qt::Window) {
-    widgets::applyWindowDesign(*this, "Quillox - View your documents here!", {954, 552},
-                               widgets::Border::Resizable);
+    widgets::applyWindowDesign(*this, browseCaption, {954, 552}, widgets::Border::Resizable);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(widgets::designFont("Calibri", 11));
+
+    FlowPanel1 = new QWidget;
+    auto* flow = new widgets::FlowLayout(FlowPanel1);
+    flow->setContentsMargins(3, 3, 3, 3);
+    Panel3 = headedPanel(this, Label2, "Folders", FlowPanel1);
+    Label2->resize(62, 26);
+
+    dbgFiles = new widgets::DatasetGrid({{"Document_Name", "Document Name", 232},
+                                         {"Description", "Description", 290},
+                                         {"InputDate", "Date Submitted", 108}},
+                                        {"ID", "Path"});
+    dbgFiles->setFont(widgets::designFont("Calibri", 13));
+    Panel2 = headedPanel(this, Label1, "Documents", dbgFiles);
+
+    Splitter1 = new QSplitter(Qt::Vertical, this);
+    Splitter1->setHandleWidth(3);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->addWidget(Panel3);
+    Splitter1->addWidget(Panel2);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({221, 225});
+
+    Panel1 = new QWidget(this);
+    Panel1->setFixedHeight(103);
+    const auto picture = [this](int left, const QImage& image, const QString& hint) {
+        return widgets::clickablePicture(Panel1, {left, 5, 86, 91}, image,
+                                         widgets::PictureScaling::KeepProportions, hint);
+    };
+    iSearchButton = picture(490, artwork::searchButton(), "Search");
+    iAddButton = picture(580, artwork::addFolderButton(), "New folder");
+    iDeleteButton = picture(670, artwork::deleteFolderButton(), "Delete folder");
+    iUpButton = picture(761, artwork::upButton(), "Back to folders");
+    iBackButton = picture(850, artwork::backButton(), "Back to main page");
+    connect(iSearchButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { iSearchButtonClick(); }));
+    connect(iAddButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { iAddButtonClick(); }));
+    connect(iDeleteButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { iDeleteButtonClick(); }));
+    connect(iUpButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { iUpButtonClick(); }));
+    connect(iBackButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { iBackButtonClick(); }));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Splitter1, 1);
+    layout->addWidget(Panel1);
+
+    PopupMenu1 = new QMenu(this);
+    miOpen = PopupMenu1->addAction("&Open");
+    miExport = PopupMenu1->addAction("&Export");
+    miMove = PopupMenu1->addAction("&Move");
+    Delete1 = PopupMenu1->addAction("&Delete");
+    PopupMenu1->setDefaultAction(miOpen);
+    connect(miOpen, &QAction::triggered, this, platform::guarded([this] { miOpenClick(); }));
+    connect(miExport, &QAction::triggered, this, platform::guarded([this] { miExportClick(); }));
+    connect(miMove, &QAction::triggered, this, platform::guarded([this] { miMoveClick(); }));
+    connect(Delete1, &QAction::triggered, this, platform::guarded([this] { Delete1Click(); }));
+    connect(dbgFiles, &widgets::DatasetGrid::gridDoubleClicked, this,
+            [this](QPoint position) { platform::runHandler([&] { dbgFilesDblClick(position); }); });
+}
+
+TfBrowse::~TfBrowse() = default;
+
+void TfBrowse::addTile(const QString& name, int picture, int id) {
+    auto tile = std::make_unique<widgets::TCaptionedImage>(FlowPanel1);
+    tile->SetFont(font());
+    tile->SetCaption(name);
+    tile->Image()->SetPicture(folderTilePicture(picture), widgets::PictureScaling::Stretch, true);
+    tile->SetTag(id);
+    tile->SetOnClick([this](widgets::TCaptionedImage& sender) {
+        platform::runHandler([&] { FolderTileClick(sender); });
+    });
+    tile->setCursor(Qt::PointingHandCursor);
+    FlowPanel1->layout()->addWidget(tile.get());
+    tile->show();
+    tileList_.push_back(std::move(tile));
+}
+
+void TfBrowse::showItems(const QString& parentDir) {
+    tileList_.clear();
+    db::TDbTable& folders = dmData->tFolders;
+    folders.SetFiltered(false);
+    folders.SetFilter(subfolderFilter(parentDir));
+    folders.SetFiltered(true);
+    for (folders.First(); !folders.Eof(); folders.Next())
+        addTile(folders.FieldByName("Name").AsString(), folders.FieldByName("Picture").AsInteger(),
+                folders.FieldByName("ID").AsInteger());
+
+    db::TDbQuery& documents = dmData->qQuery3;
+    documents.Close();
+    documents.SQL().Clear();
+    documents.SQL().Add(folderDocumentsStatement(parentDir));
+    dbgFiles->Clear();
+    documents.Open();
+    dbgFiles->Load(documents);
+
+    topLevel_ = parentDir == topLevelName;
+    currentFolder_ = parentDir;
+    if (topLevel_) {
+        setWindowTitle(browseCaption);
+        Label1->setText("Documents:");
+    } else {
+        const QString path = store::folderDisplayPath(folders, currentFolder_);
+        setWindowTitle(browseCaption + " (" + path + ")");
+        Label1->setText("Documents: (" + path + ")");
+    }
+    Label1->adjustSize();
+    iDeleteButton->setVisible(!topLevel_);
+    iUpButton->setVisible(!topLevel_);
+
+    folders.SetFiltered(false);
+    for (folders.First(); !folders.Eof(); folders.Next()) {
+        if (folders.FieldByName("Name").AsString() == parentDir)
+            break;
+    }
+    currentFolderHasRow_ = !folders.Eof();
+    currentParent_ = currentFolderHasRow_ ? folders.FieldByName("Parent").AsString() : QString();
+}
+
+void TfBrowse::FormShow() {
+    showItems(topLevelName);
+}
+
+void TfBrowse::FolderTileClick(widgets::TCaptionedImage& sender) {
+    db::TDbTable& folders = dmData->tFolders;
+    const int id = sender.Tag();
+    for (folders.First(); !folders.Eof(); folders.Next()) {
+        if (folders.FieldByName("ID").AsInteger() == id) {
+            showItems(folders.FieldByName("Name").AsString());
+            return;
+        }
+    }
+}
+
+// A folder shown without a row of its own (reached from a document whose folder is gone) has
+// no parent on record: Up leads to the top level.
+void TfBrowse::iUpButtonClick() {
+    if (topLevel_)
+        return;
+    showItems(currentFolderHasRow_ ? currentParent_ : topLevelName);
+}
+
+void TfBrowse::iBackButtonClick() {
+    dmData->tDocuments.SetFiltered(false);
+    dmData->tFolders.SetFiltered(false);
+    fMain->show();
+    hide();
+}
+
+void TfBrowse::iSearchButtonClick() {
+    fSearch->show();
+    hide();
+}
+
+void TfBrowse::iAddButtonClick() {
+    fNewDir->exec();
+    showItems(currentFolder_);
+}
+
+// Only a folder with a row of its own can be deleted from here.
+void TfBrowse::iDeleteButtonClick() {
+    if (topLevel_ || !currentFolderHasRow_)
+        return;
+    const QString name = currentFolder_;
+    if (!confirmed("Are you sure that you would like to delete folder " + name +
+                       ", all its subfolders and documents?",
+                   QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Ok))
+        return;
+    const QString parent = currentParent_;
+    dmData->deleteFolder(name);
+    showItems(parent);
+}
+
+void TfBrowse::dbgFilesDblClick(QPoint globalPosition) {
+    if (!dbgFiles->CurrentText("ID"))
+        return;
+    PopupMenu1->exec(globalPosition);
+}
+
+void TfBrowse::miOpenClick() {
+    if (const auto path = dbgFiles->CurrentText("Path"))
+        platform::openWithDesktop(*path);
+}
+
+void TfBrowse::miExportClick() {
+    const auto path = dbgFiles->CurrentText("Path");
+    if (!path)
+        return;
+    // The stored copy is checked first, so that a missing one is told before a place is asked.
+    platform::checkCopySource(*path);
+    const QString target =
+        QFileDialog::getSaveFileName(this, {}, QDir::home().filePath(QFileInfo(*path).fileName()));
+    if (target.isEmpty())
+        return;
+    platform::copyFileSafely(*path, target, {}, platform::ExistingTarget::Replace);
+}
+
+bool TfBrowse::locateCurrentDocument() {
+    const auto id = dbgFiles->CurrentText("ID");
+    if (!id)
+        return false;
+    db::TDbTable& documents = dmData->tDocuments;
+    for (documents.First(); !documents.Eof(); documents.Next()) {
+        if (documents.FieldByName("ID").AsString() == *id)
+            return true;
+    }
+    return false;
+}
+
+// A document deleted meanwhile is simply gone from the refreshed view.
+void TfBrowse::miMoveClick() {
+    if (!locateCurrentDocument()) {
+        showItems(currentFolder_);
+        return;
+    }
+    hide();
+    fMoveDoc->show();
+}
+
+void TfBrowse::Delete1Click() {
+    if (locateCurrentDocument()) {
+        db::TDbTable& documents = dmData->tDocuments;
+        const QString text = "Are you sure you wish to remove file \"" +
+                             documents.FieldByName("Document_Name").AsString() +
+                             "\"?  This operation is not reversible.";
+        if (confirmed(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Yes))
+            documents.Delete();
+    }
+    showItems(currentFolder_);
+}
+
+void TfBrowse::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        platform::runHandler([this] { FormShow(); });
+    QWidget::showEvent(event);
+}
+
+void TfBrowse::closeEvent(QCloseEvent* event) {
+    platform::runHandler([this] { iBackButtonClick(); });
+    event->accept();
 }
 
 } // namespace quillox::retrieval

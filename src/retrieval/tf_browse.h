@@ -1,15 +1,88 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QMenu;
+class QSplitter;
+class QAction;
+
+namespace quillox::widgets {
+class DatasetGrid;
+class PictureButton;
+class TCaptionedImage;
+} // namespace quillox::widgets
 
 namespace quillox::retrieval {
 
-// The browse window: the folders of one level as tiles and the documents of the current folder.
+// The browse window: the folders of one level as tiles and the documents of the folder being
+// viewed in a grid, with the commands on both.
 class TfBrowse : public QWidget {
     Q_OBJECT
 
 public:
     explicit TfBrowse(QWidget* owner);
+    ~TfBrowse() override;
+
+    // Rebuilds the whole view for the folder of that name, "-" for the top level.
+    void showItems(const QString& parentDir);
+
+    void FormShow();
+    void FolderTileClick(widgets::TCaptionedImage& sender);
+    void iUpButtonClick();
+    void iBackButtonClick();
+    void iSearchButtonClick();
+    void iAddButtonClick();
+    void iDeleteButtonClick();
+    void dbgFilesDblClick(QPoint globalPosition);
+    void miOpenClick();
+    void miExportClick();
+    void miMoveClick();
+    void Delete1Click();
+
+    QString currentFolder() const { return currentFolder_; }
+    bool topLevel() const { return topLevel_; }
+    const std::vector<std::unique_ptr<widgets::TCaptionedImage>>& tileList() const {
+        return tileList_;
+    }
+
+    QWidget* Panel3;
+    QLabel* Label2;
+    QWidget* FlowPanel1;
+    QSplitter* Splitter1;
+    QWidget* Panel2;
+    QLabel* Label1;
+    widgets::DatasetGrid* dbgFiles;
+    QWidget* Panel1;
+    widgets::PictureButton* iSearchButton;
+    widgets::PictureButton* iAddButton;
+    widgets::PictureButton* iDeleteButton;
+    widgets::PictureButton* iUpButton;
+    widgets::PictureButton* iBackButton;
+    QMenu* PopupMenu1;
+    QAction* miOpen;
+    QAction* miExport;
+    QAction* miMove;
+    QAction* Delete1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void addTile(const QString& name, int picture, int id);
+    // Makes the grid's document the current row of the documents table; false when no row
+    // holds it any more.
+    bool locateCurrentDocument();
+
+    QString currentFolder_ = "-";
+    bool topLevel_ = true;
+    // Whether the folder being viewed has a row, and that row's parent.
+    bool currentFolderHasRow_ = false;
+    QString currentParent_;
+    std::vector<std::unique_ptr<widgets::TCaptionedImage>> tileList_;
 };
 
 } // namespace quillox::retrieval

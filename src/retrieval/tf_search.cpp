@@ -1,12 +1,224 @@
 #include "tf_search.h"
 
+#include "artwork.h"
+#include "dataset_grid.h"
+#include "handler_guard.h"
+#include "instances.h"
+#include "picture_button.h"
+#include "search_statements.h"
+#include "tag_words.h"
+#include "tdm_data.h"
+#include "tf_browse.h"
 #include "window_design.h"
 
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QVBoxLayout>
+
 namespace quillox::retrieval {
+namespace {
+
+QLabel* label(const QString& text, QWidget* parent, QRect geometry) {
+    auto* result = new QLabel(text, parent);
+    result->setGeometry(geometry);
+    return result;
+}
+
+QDateEdit* datePicker(QWidget* parent, QRect geometry, QDate date) {
+    auto* picker = new QDateEdit(date, parent);
+    picker->setGeometry(geometry);
+    picker->setCalendarPopup(true);
+    picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    // Four-digit years only, so that the statement's dates compare as the dates do.
+    picker->setMinimumDate({1000, 1, 1});
+    picker->setMaximumDate({9999, 12, 31});
+    return picker;
+}
+
+// A grid that fills its panel 1 pixel inside the edge.
+QWidget* panelAround(widgets::DatasetGrid* grid) {
+    auto* panel = new QWidget;
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->addWidget(grid);
+    return panel;
+}
+
+// Letters typed or pasted into the search field show, and stay, in upper case.
+void keepUpperCase(QComboBox& combo) {
+    QLineEdit* edit = combo.lineEdit();
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        const QString upper = store::upperCaseTagText(text);
+        if (upper != text) {
+            const int cursor = edit->cursorPosition();
+            edit->setText(upper);
+            edit->setCursorPosition(cursor);
+        }
+    });
+}
+
+} // namespace
 
 TfSearch::TfSearch(QWidget* owner) : QWidget(owner, Qt::Window) {
     widgets::applyWindowDesign(*this, "Quillox - Search your documents here!", {540, 490},
                                widgets::Border::Fixed);
+    setFont(widgets::designFont("Calibri", 13));
+
+    Panel1 = new QWidget(this);
+    Panel1->setFixedHeight(90);
+    Panel1->setAutoFillBackground(true);
+    Label3 = label("Tag Word", Panel1, {15, 15, 51, 15});
+    cbSearchTerm = new QComboBox(Panel1);
+    cbSearchTerm->setEditable(true);
+    cbSearchTerm->setInsertPolicy(QComboBox::NoInsert);
+    cbSearchTerm->setGeometry(70, 10, 145, 23);
+    cbSearchTerm->addItems({"TEST", "THESE", "ITEMS", "OUT"});
+    keepUpperCase(*cbSearchTerm);
+    Label3->setBuddy(cbSearchTerm);
+    Label1 = label("Date From", Panel1, {10, 39, 56, 15});
+    dtpFrom = datePicker(Panel1, {70, 35, 121, 23}, {2013, 1, 1});
+    Label1->setBuddy(dtpFrom);
+    Label2 = label("To", Panel1, {195, 39, 12, 15});
+    dtpTo = datePicker(Panel1, {215, 35, 126, 23}, {2013, 6, 18});
+    Label2->setBuddy(dtpTo);
+    iSearchButton = widgets::clickablePicture(Panel1, {359, 6, 81, 81}, artwork::searchButton(),
+                                              widgets::PictureScaling::KeepProportions);
+    iCloseButton = widgets::clickablePicture(Panel1, {449, 5, 81, 81}, artwork::closeButton(),
+                                             widgets::PictureScaling::KeepProportions);
+    iSearchButton->setCursor(Qt::ArrowCursor);
+    iCloseButton->setCursor(Qt::ArrowCursor);
+    connect(iSearchButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { iSearchButtonClick(); }));
+    connect(iCloseButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { iCloseButtonClick(); }));
+
+    const QFont gridFont = widgets::designFont("Calibri", 13);
+    dbgFiles = new widgets::DatasetGrid(
+        {{"Document_Name", "Document", 232},
+         {"Description", "Description", 290},
+         {"Folder", "Folder", QFontMetrics(gridFont).horizontalAdvance(QString(100, '0')) + 4}},
+        {});
+    dbgFolders = new widgets::DatasetGrid({{"Name", "Folder", 232}}, {});
+    for (widgets::DatasetGrid* grid : {dbgFiles, dbgFolders})
+        grid->setFont(gridFont);
+    connect(dbgFiles, &widgets::DatasetGrid::gridDoubleClicked, this,
+            platform::guarded([this] { dbgFilesDblClick(); }));
+    connect(dbgFolders, &widgets::DatasetGrid::gridDoubleClicked, this,
+            platform::guarded([this] { dbgFoldersDblClick(); }));
+
+    QWidget* Panel3 = panelAround(dbgFiles);
+    QWidget* Panel2 = panelAround(dbgFolders);
+    Splitter1 = new QSplitter(Qt::Vertical, this);
+    Splitter1->setHandleWidth(3);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->addWidget(Panel3);
+    Splitter1->addWidget(Panel2);
+    Splitter1->setSizes({227, 170});
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Splitter1, 1);
+    layout->addWidget(Panel1);
+
+    // Tab leads from the search controls to the folders and then to the documents.
+    setTabOrder(dtpFrom, dtpTo);
+    setTabOrder(dtpTo, cbSearchTerm);
+    setTabOrder(cbSearchTerm, dbgFolders);
+    setTabOrder(dbgFolders, dbgFiles);
+}
+
+void TfSearch::FormShow() {
+    cbSearchTerm->setEditText({});
+    dtpTo->setDate(QDate::currentDate());
+    cbSearchTerm->clear();
+    db::TDbTable& terms = dmData->tSearchTerms;
+    QStringList words;
+    for (terms.First(); !terms.Eof(); terms.Next())
+        words.append(terms.FieldByName("Term").AsString());
+    cbSearchTerm->addItems(words);
+    cbSearchTerm->setEditText({});
+    // Until the first search the documents grid lists what the query holds from start-up,
+    // every document, and the folders grid is empty. After that the grids keep what the last
+    // search or close left, hidden or not.
+    if (!gridsLoaded_) {
+        dbgFiles->Load(dmData->qQuery);
+        gridsLoaded_ = true;
+    }
+}
+
+void TfSearch::iSearchButtonClick() {
+    const QStringList words = store::splitWords(cbSearchTerm->currentText());
+    gridsLoaded_ = true;
+    db::TDbQuery& documents = dmData->qQuery;
+    documents.Close();
+    documents.SQL().Clear();
+    dbgFiles->Clear();
+    documents.SQL().Add(documentSearchStatement(words, dtpFrom->date(), dtpTo->date()));
+    documents.Open();
+    dbgFiles->Load(documents);
+
+    db::TDbQuery& folders = dmData->qQuery2;
+    folders.Close();
+    folders.SQL().Clear();
+    dbgFolders->Clear();
+    if (words.isEmpty())
+        return;
+    folders.SQL().Add(folderSearchStatement(words));
+    folders.Open();
+    dbgFolders->Load(folders);
+}
+
+void TfSearch::browseInto(const QString& folder) {
+    fBrowse->show();
+    fBrowse->showItems(folder);
+    hide();
+}
+
+void TfSearch::dbgFilesDblClick() {
+    if (const auto folder = dbgFiles->CurrentText("Folder"))
+        browseInto(*folder);
+}
+
+void TfSearch::dbgFoldersDblClick() {
+    if (const auto name = dbgFolders->CurrentText("Name"))
+        browseInto(*name);
+}
+
+void TfSearch::iCloseButtonClick() {
+    dmData->qQuery.Close();
+    dbgFiles->Clear();
+    fBrowse->show();
+    hide();
+}
+
+void TfSearch::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        platform::runHandler([this] { FormShow(); });
+    QWidget::showEvent(event);
+}
+
+void TfSearch::closeEvent(QCloseEvent* event) {
+    platform::runHandler([this] { iCloseButtonClick(); });
+    event->accept();
+}
+
+// Return in the search controls runs the search, so that the keyboard alone can search.
+void TfSearch::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        platform::runHandler([this] { iSearchButtonClick(); });
+    else if (event->key() == Qt::Key_Escape)
+        platform::runHandler([this] { iCloseButtonClick(); });
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace quillox::retrieval

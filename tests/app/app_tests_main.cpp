@@ -1,5 +1,9 @@
+#include "browse_window_test.h"
+#include "end_to_end_test.h"
 #include "filing_dialogs_test.h"
+#include "main_window_test.h"
 #include "quillox_application.h"
+#include "search_window_test.h"
 #include "startup_test.h"
 
 #include <QTest>
@@ -8,7 +12,13 @@ int main(int argc, char** argv) {
     quillox::app::QuilloxApplication application(argc, argv);
     StartupTest startup;
     FilingDialogsTest filingDialogs;
-    int failures = QTest::qExec(&startup, argc, argv);
-    failures += QTest::qExec(&filingDialogs, argc, argv);
+    MainWindowTest mainWindow;
+    BrowseWindowTest browseWindow;
+    SearchWindowTest searchWindow;
+    EndToEndTest endToEnd;
+    int failures = 0;
+    for (QObject* test : std::initializer_list<QObject*>{&startup, &filingDialogs, &mainWindow,
+                                                         &browseWindow, &searchWindow, &endToEnd})
+        failures += QTest::qExec(test, argc, argv);
     return failures;
 }

@@ -11,6 +11,7 @@
 #include "tf_new_dir.h"
 #include "tf_new_doc.h"
 #include "tf_scan.h"
+#include "window_driving.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>
@@ -39,29 +40,6 @@ QList<FolderRow> folderRows() {
                      folders.FieldByName("Picture").AsInteger()});
     }
     return rows;
-}
-
-QTreeWidgetItem* node(QTreeWidget* tree, const QString& text) {
-    const QList<QTreeWidgetItem*> found =
-        tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.isEmpty() ? nullptr : found.front();
-}
-
-void click(quillox::widgets::PictureButton* picture) {
-    QTest::mouseClick(picture, Qt::LeftButton, {}, picture->rect().center());
-}
-
-// Makes a folder through the dialog: name, optional parent node, optional icon.
-void makeFolder(const QString& name, const QString& parent = {}, int icon = -2) {
-    fNewDir->show();
-    fNewDir->eNewFolderName->setText(name);
-    if (!parent.isEmpty()) {
-        fNewDir->cbSubfolder->click();
-        fNewDir->tvFolders->setCurrentItem(node(fNewDir->tvFolders, parent));
-    }
-    if (icon >= -1)
-        fNewDir->ilvImageSelect->SetSelectedIndex(icon);
-    click(fNewDir->iOkButton);
 }
 
 } // namespace

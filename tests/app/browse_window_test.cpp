@@ -1,0 +1,361 @@
+#include "browse_window_test.h"
+
+#include "app_run.h"
+#include "artwork.h"
+#include "captioned_image.h"
+#include "dataset_grid.h"
+#include "folder_tree_view.h"
+#include "handler_guard.h"
+#include "picture_button.h"
+#include "tdm_data.h"
+#include "temp_home.h"
+#include "tf_browse.h"
+#include "tf_main.h"
+#include "tf_move_doc.h"
+#include "url_recorder.h"
+#include "window_driving.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QTest>
+
+using quillox::testing::TempHome;
+using quillox::widgets::TCaptionedImage;
+
+namespace {
+
+const QString caption = "Quillox - View your documents here!";
+
+QStringList tileCaptions() {
+    QStringList captions;
+    for (const auto& tile : fBrowse->tileList())
+        captions << tile->Caption();
+    return captions;
+}
+
+TCaptionedImage* tile(const QString& name) {
+    for (const auto& tile : fBrowse->tileList()) {
+        if (tile->Caption() == name)
+            return tile.get();
+    }
+    return nullptr;
+}
+
+void clickTile(const QString& name) {
+    TCaptionedImage* found = tile(name);
+    QVERIFY2(found, qPrintable(name));
+    QTest::mouseClick(found, Qt::LeftButton, {}, QPoint(50, 50));
+}
+
+// A tree of three levels with documents in the first two.
+void fileTheSampleTree(const TempHome& home) {
+    addFolderRow("A FOLDER", "-", 3);
+    addFolderRow("X FOLDER", "-");
+    addFolderRow("B SUBFOLDER", "A FOLDER", 7);
+    addFolderRow("C SUBFOLDER", "B SUBFOLDER");
+    fileSample(home, "Invoice", "A FOLDER", "TAX", {2014, 3, 8});
+    fileSample(home, "Receipt", "A FOLDER", "BANK", {2014, 4, 1});
+    fileSample(home, "Deep", "B SUBFOLDER", "TAX", {2014, 5, 2});
+}
+
+// The document rows' names, in the table's order.
+QStringList documentNames() {
+    QStringList names;
+    quillox::db::TDbTable& documents = dmData->tDocuments;
+    for (documents.First(); !documents.Eof(); documents.Next())
+        names << documents.FieldByName("Document_Name").AsString();
+    return names;
+}
+
+void doubleClickGrid(quillox::widgets::DatasetGrid* grid) {
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
+}
+
+} // namespace
+
+void BrowseWindowTest::showItemsBuildsTheLevelAndItsCaptions() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fileTheSampleTree(home);
+    fMain->iBrowseBotButtonClick();
+
+    QCOMPARE(fBrowse->windowTitle(), caption);
+    QCOMPARE(fBrowse->Label1->text(), QString("Documents:"));
+    QVERIFY(!fBrowse->iUpButton->isVisible());
+    QVERIFY(!fBrowse->iDeleteButton->isVisible());
+    QCOMPARE(tileCaptions(), QStringList({"A FOLDER", "X FOLDER"}));
+    QVERIFY(dmData->tFolders.Eof());
+    QVERIFY(!dmData->tFolders.Filtered());
+
+    // The icon stands on the panel: its see-through parts show nothing, its middle shows.
+    const QImage shown = tile("X FOLDER")->Image()->Picture();
+    const QImage blank = quillox::artwork::blankSheet();
+    QCOMPARE(shown.size(), QSize(100, 100));
+    QCOMPARE(qAlpha(shown.pixel(0, 99)), 0);
+    QCOMPARE(shown.pixel(50, 50), blank.pixel(50, 50));
+    QCOMPARE(tile("A FOLDER")->Image()->Picture().pixel(50, 50),
+             quillox::artwork::folderIcons()[3].pixel(50, 50));
+    QCOMPARE(tile("A FOLDER")->cursor().shape(), Qt::PointingHandCursor);
+
+    fBrowse->showItems("C SUBFOLDER");
+    const QString path = "(A FOLDER - B SUBFOLDER - C SUBFOLDER)";
+    QCOMPARE(fBrowse->windowTitle(), caption + " " + path);
+    QCOMPARE(fBrowse->Label1->text(), "Documents: " + path);
+    QVERIFY(fBrowse->iUpButton->isVisible());
+    QVERIFY(fBrowse->iDeleteButton->isVisible());
+    QCOMPARE(dmData->tFolders.FieldByName("Name").AsString(), QString("C SUBFOLDER"));
+    QVERIFY(errors.messages.isEmpty());
+}
+
+void BrowseWindowTest::upAndTilesWalkTheTree() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fileTheSampleTree(home);
+    fBrowse->show();
+    clickTile("A FOLDER");
+    QCOMPARE(fBrowse->currentFolder(), QString("A FOLDER"));
+    QCOMPARE(tileCaptions(), QStringList({"B SUBFOLDER"}));
+    clickTile("B SUBFOLDER");
+    clickTile("C SUBFOLDER");
+    QVERIFY(tileCaptions().isEmpty());
+    for (const QString expected : {"B SUBFOLDER", "A FOLDER", "-"}) {
+        click(fBrowse->iUpButton);
+        QCOMPARE(fBrowse->currentFolder(), expected);
+    }
+    QVERIFY(fBrowse->topLevel());
+
+    // Every showing starts at the top level; the back picture and the close box hand back.
+    fBrowse->showItems("A FOLDER");
+    fBrowse->hide();
+    fBrowse->show();
+    QVERIFY(fBrowse->topLevel());
+    for (bool closeBox : {false, true}) {
+        dmData->tFolders.SetFiltered(true);
+        if (closeBox)
+            fBrowse->close();
+        else
+            click(fBrowse->iBackButton);
+        QVERIFY(fMain->isVisible());
+        QVERIFY(!fBrowse->isVisible());
+        QVERIFY(!dmData->tFolders.Filtered());
+        fBrowse->show();
+    }
+}
+
+void BrowseWindowTest::theGridListsTheFoldersOwnDocuments() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fileTheSampleTree(home);
+    fBrowse->show();
+    QCOMPARE(fBrowse->dbgFiles->RowCount(), 0);
+    fBrowse->showItems("A FOLDER");
+    const auto* grid = fBrowse->dbgFiles;
+    QCOMPARE(gridColumn(*grid, 0), QStringList({"Invoice", "Receipt"}));
+    QCOMPARE(gridColumn(*grid, 1), QStringList({"about Invoice", "about Receipt"}));
+    QCOMPARE(gridColumn(*grid, 2)[0], QLocale().toString(QDate(2014, 3, 8), QLocale::ShortFormat));
+    const QStringList titles{"Document Name", "Description", "Date Submitted"};
+    const QList<int> widths{232, 290, 108};
+    for (int column = 0; column < 3; ++column) {
+        QCOMPARE(grid->model()->headerData(column, Qt::Horizontal).toString(), titles[column]);
+        QCOMPARE(grid->columnWidth(column), widths[column]);
+    }
+    // Nothing to act on in an empty folder: a double-click opens no menu.
+    fBrowse->showItems("X FOLDER");
+    QVERIFY(!showsAModal([] { doubleClickGrid(fBrowse->dbgFiles); }));
+}
+
+void BrowseWindowTest::deletingADocumentAsksByName_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("left");
+    QTest::newRow("no") << "&No" << QStringList({"Invoice", "Receipt", "Deep"});
+    QTest::newRow("yes") << "&Yes" << QStringList({"Receipt", "Deep"});
+}
+
+void BrowseWindowTest::deletingADocumentAsksByName() {
+    QFETCH(QString, answer);
+    QFETCH(QStringList, left);
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fileTheSampleTree(home);
+    fBrowse->show();
+    fBrowse->showItems("A FOLDER");
+    const QString stored = *fBrowse->dbgFiles->CurrentText("Path");
+
+    QString asked;
+    answerBox(answer, &asked);
+    chooseMenuItem("&Delete");
+    doubleClickGrid(fBrowse->dbgFiles);
+
+    QCOMPARE(asked, QString("Confirm|Are you sure you wish to remove file \"Invoice\"?  This "
+                            "operation is not reversible.|&No"));
+    QCOMPARE(documentNames(), left);
+    QCOMPARE(gridColumn(*fBrowse->dbgFiles, 0), left.mid(0, left.size() - 1));
+    QVERIFY(QFile::exists(stored));
+}
+
+void BrowseWindowTest::deletingTheFolderAsksAndShowsItsParent() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fileTheSampleTree(home);
+    fBrowse->show();
+    fBrowse->showItems("B SUBFOLDER");
+
+    answerBox("Cancel");
+    click(fBrowse->iDeleteButton);
+    QCOMPARE(fBrowse->currentFolder(), QString("B SUBFOLDER"));
+    QCOMPARE(documentNames().size(), 3);
+
+    QString asked;
+    answerBox("OK", &asked);
+    click(fBrowse->iDeleteButton);
+    QCOMPARE(asked, QString("Confirm|Are you sure that you would like to delete folder B "
+                            "SUBFOLDER, all its subfolders and documents?|OK"));
+    QCOMPARE(fBrowse->currentFolder(), QString("A FOLDER"));
+    QVERIFY(tileCaptions().isEmpty());
+    QCOMPARE(documentNames(), QStringList({"Invoice", "Receipt"}));
+}
+
+void BrowseWindowTest::openAndExportUseTheStoredCopy() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    UrlRecorder desktop;
+    fileTheSampleTree(home);
+    fBrowse->show();
+    fBrowse->showItems("A FOLDER");
+    const QString stored = *fBrowse->dbgFiles->CurrentText("Path");
+
+    // Open is the menu's default item, shown in bold.
+    QCOMPARE(fBrowse->PopupMenu1->defaultAction(), fBrowse->miOpen);
+    QCOMPARE(fBrowse->PopupMenu1->actions(), QList<QAction*>({fBrowse->miOpen, fBrowse->miExport,
+                                                              fBrowse->miMove, fBrowse->Delete1}));
+    chooseMenuItem("&Open");
+    doubleClickGrid(fBrowse->dbgFiles);
+    QCOMPARE(desktop.opened, QList<QUrl>({QUrl::fromLocalFile(stored)}));
+
+    const QString target = home.path() + "/exported.txt";
+    answerSaveDialog(target);
+    chooseMenuItem("&Export");
+    doubleClickGrid(fBrowse->dbgFiles);
+    QFile copy(target);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), QByteArray("Invoice"));
+    QVERIFY(QFile::exists(stored));
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+}
+
+void BrowseWindowTest::aMissingStoredCopyIsReported() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    UrlRecorder desktop;
+    fileTheSampleTree(home);
+    fBrowse->show();
+    fBrowse->showItems("A FOLDER");
+    QVERIFY(QFile::remove(*fBrowse->dbgFiles->CurrentText("Path")));
+
+    quillox::platform::runHandler([] { fBrowse->miOpenClick(); });
+    QVERIFY(!showsAModal([] { quillox::platform::runHandler([] { fBrowse->miExportClick(); }); }));
+    QCOMPARE(errors.messages.size(), 2);
+    for (const QString& message : errors.messages)
+        QVERIFY2(message.contains("could not be read"), qPrintable(message));
+    QVERIFY(desktop.opened.isEmpty());
+}
+
+void BrowseWindowTest::moveDialogMovesTheDocumentOnlyWithADestination() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fileTheSampleTree(home);
+    fBrowse->show();
+    fBrowse->showItems("A FOLDER");
+    fBrowse->dbgFiles->selectRow(1);
+    const QString stored = home.storeFolder();
+
+    // Cancel and the close box change nothing and go back to the browse window's top level.
+    for (bool closeBox : {false, true}) {
+        fBrowse->miMoveClick();
+        QVERIFY(fMoveDoc->isVisible());
+        QVERIFY(!fBrowse->isVisible());
+        QCOMPARE(dmData->tDocuments.FieldByName("Document_Name").AsString(), QString("Receipt"));
+        if (closeBox)
+            fMoveDoc->close();
+        else
+            click(fMoveDoc->iCancelButton);
+        QVERIFY(!fMoveDoc->isVisible());
+        QVERIFY(fBrowse->isVisible());
+        QVERIFY(fBrowse->topLevel());
+        fBrowse->showItems("A FOLDER");
+        fBrowse->dbgFiles->selectRow(1);
+    }
+
+    chooseMenuItem("&Move");
+    QTest::mouseDClick(
+        fBrowse->dbgFiles->viewport(), Qt::LeftButton, {},
+        fBrowse->dbgFiles->visualRect(fBrowse->dbgFiles->model()->index(1, 0)).center());
+    QVERIFY(fMoveDoc->isVisible());
+    QVERIFY(!fMoveDoc->iOkButton->isEnabled());
+    click(fMoveDoc->iOkButton);
+    QVERIFY(fMoveDoc->isVisible());
+    fMoveDoc->TreeView1->setCurrentItem(node(fMoveDoc->TreeView1, "C SUBFOLDER"));
+    QVERIFY(fMoveDoc->iOkButton->isEnabled());
+    const QString path = dmData->tDocuments.FieldByName("Path").AsString();
+    click(fMoveDoc->iOkButton);
+    QVERIFY(!fMoveDoc->isVisible());
+    QVERIFY(fBrowse->topLevel());
+
+    fBrowse->showItems("C SUBFOLDER");
+    QCOMPARE(gridColumn(*fBrowse->dbgFiles, 0), QStringList({"Receipt"}));
+    QCOMPARE(fBrowse->dbgFiles->CurrentText("Path"), path);
+    QVERIFY(QFile::exists(path));
+    fBrowse->showItems("A FOLDER");
+    QCOMPARE(gridColumn(*fBrowse->dbgFiles, 0), QStringList({"Invoice"}));
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+}
+
+void BrowseWindowTest::namesWithQuotesBrowse() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    addFolderRow("O'NEIL FOLDER", "-");
+    addFolderRow("SAY \"HI\" SUBFOLDER", "O'NEIL FOLDER");
+    fileSample(home, "Letter", "O'NEIL FOLDER", "O'NEIL", {2014, 1, 2});
+    fBrowse->show();
+    clickTile("O'NEIL FOLDER");
+    QCOMPARE(tileCaptions(), QStringList({"SAY \"HI\" SUBFOLDER"}));
+    QCOMPARE(gridColumn(*fBrowse->dbgFiles, 0), QStringList({"Letter"}));
+    clickTile("SAY \"HI\" SUBFOLDER");
+    QCOMPARE(fBrowse->windowTitle(), caption + " (O'NEIL FOLDER - SAY \"HI\" SUBFOLDER)");
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+}
+
+void BrowseWindowTest::commandsNeverActOnAnUnrelatedFolder() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fileTheSampleTree(home);
+    fileSample(home, "Orphan", "GONE FOLDER", "", {2014, 1, 2});
+    fBrowse->show();
+
+    // A folder without a row: Delete folder does nothing, Up leads to the top level.
+    fBrowse->showItems("GONE FOLDER");
+    QCOMPARE(gridColumn(*fBrowse->dbgFiles, 0), QStringList({"Orphan"}));
+    QVERIFY(!showsAModal([] { click(fBrowse->iDeleteButton); }));
+    QCOMPARE(documentNames().size(), 4);
+    click(fBrowse->iUpButton);
+    QVERIFY(fBrowse->topLevel());
+
+    // A tile whose folder is gone does nothing.
+    TCaptionedImage* stale = tile("X FOLDER");
+    dmData->deleteFolder("X FOLDER");
+    QTest::mouseClick(stale, Qt::LeftButton, {}, QPoint(50, 50));
+    QVERIFY(fBrowse->topLevel());
+    QVERIFY(errors.messages.isEmpty());
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+class BrowseWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showItemsBuildsTheLevelAndItsCaptions();
+    void upAndTilesWalkTheTree();
+    void theGridListsTheFoldersOwnDocuments();
+    void deletingADocumentAsksByName_data();
+    void deletingADocumentAsksByName();
+    void deletingTheFolderAsksAndShowsItsParent();
+    void openAndExportUseTheStoredCopy();
+    void aMissingStoredCopyIsReported();
+    void moveDialogMovesTheDocumentOnlyWithADestination();
+    void namesWithQuotesBrowse();
+    void commandsNeverActOnAnUnrelatedFolder();
+};

@@ -1,0 +1,145 @@
+#include "main_window_test.h"
+
+#include "app_run.h"
+#include "picture_button.h"
+#include "temp_home.h"
+#include "tf_about.h"
+#include "tf_browse.h"
+#include "tf_main.h"
+#include "tf_new_doc.h"
+#include "url_recorder.h"
+#include "window_driving.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QWhatsThis>
+
+using quillox::testing::TempHome;
+
+namespace {
+
+// A drop from the file manager: a drag enters the window, moves to the point and drops there.
+void dropFiles(QWidget* window, QPoint point, const QStringList& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &move);
+    QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &drop);
+}
+
+} // namespace
+
+void MainWindowTest::aDropCountsOnlyStrictlyInsideTheDropPicture_data() {
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("first point inside") << QPoint(5, 6) << true;
+    QTest::newRow("last point inside") << QPoint(157, 204) << true;
+    QTest::newRow("left edge") << QPoint(4, 100) << false;
+    QTest::newRow("top edge") << QPoint(80, 5) << false;
+    QTest::newRow("right edge") << QPoint(158, 100) << false;
+    QTest::newRow("bottom edge") << QPoint(80, 205) << false;
+    QTest::newRow("scan picture") << QPoint(240, 100) << false;
+    QTest::newRow("browse picture") << QPoint(400, 100) << false;
+    QTest::newRow("margin") << QPoint(1, 1) << false;
+}
+
+void MainWindowTest::aDropCountsOnlyStrictlyInsideTheDropPicture() {
+    QFETCH(QPoint, point);
+    QFETCH(bool, taken);
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    dropFiles(fMain, point, {"/tmp/letter.pdf"});
+    QCOMPARE(fNewDoc->isVisible(), taken);
+    QCOMPARE(fMain->isVisible(), !taken);
+    QCOMPARE(fNewDoc->ePath->text(), taken ? QString("/tmp/letter.pdf") : QString());
+    QVERIFY(errors.messages.isEmpty());
+}
+
+void MainWindowTest::aDropTakesTheFirstFileWholeAndEmptiesTheForm() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fNewDoc->eDocumentName->setText("left over");
+    fNewDoc->eDescription->setText("left over");
+    fNewDoc->eTagWords->setText("left over");
+    const QString longPath = "/tmp/" + QString(150, 'a') + "/" + QString(150, 'b') + ".pdf";
+    dropFiles(fMain, {50, 50}, {longPath, "/tmp/second.pdf", "/tmp/third.pdf"});
+    QCOMPARE(fNewDoc->ePath->text(), longPath);
+    for (const QLineEdit* field :
+         {fNewDoc->eDocumentName, fNewDoc->eDescription, fNewDoc->eTagWords})
+        QVERIFY(field->text().isEmpty());
+}
+
+void MainWindowTest::thePicturesCarryTheirHintsAndPointers() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    QCOMPARE(fMain->iDropBotButton->toolTip(),
+             QString("Drag your documents\n\rhere to start filing!"));
+    QCOMPARE(fMain->iScanBotButton->toolTip(),
+             QString("Click here to start\n\rscanning a document!"));
+    QCOMPARE(fMain->iBrowseBotButton->toolTip(),
+             QString("Click here to browse\n\ryour documents!"));
+    QCOMPARE(fMain->cursor().shape(), Qt::DragCopyCursor);
+    QCOMPARE(fMain->iDropBotButton->cursor().shape(), Qt::DragCopyCursor);
+    QCOMPARE(fMain->iScanBotButton->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(fMain->iBrowseBotButton->cursor().shape(), Qt::PointingHandCursor);
+    for (auto* picture : {fMain->iDropBotButton, fMain->iScanBotButton, fMain->iBrowseBotButton}) {
+        QCOMPARE(picture->Picture().size(), QSize(677, 866));
+        QVERIFY(picture->Picture().hasAlphaChannel());
+    }
+}
+
+void MainWindowTest::theHelpButtonAndF1ShowTheAboutBox() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    // What the toolkit sends when the title bar's help button is pressed.
+    QEvent help(QEvent::EnterWhatsThisMode);
+    QApplication::sendEvent(qApp, &help);
+    QVERIFY(fAbout->isVisible());
+    QVERIFY(fMain->isVisible());
+    QVERIFY(!QWhatsThis::inWhatsThisMode());
+
+    fAbout->close();
+    QVERIFY(!fAbout->isVisible());
+    QVERIFY(fMain->isVisible());
+    QTest::keyClick(fMain, Qt::Key_F1);
+    QVERIFY(fAbout->isVisible());
+}
+
+void MainWindowTest::theAboutBoxOpensTheSupportPage() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    UrlRecorder desktop;
+    fAbout->show();
+    QCOMPARE(fAbout->Button1->text(), QString("Help, Tech Support"));
+    fAbout->Button1->click();
+    QCOMPARE(desktop.opened, QList<QUrl>({QUrl(quillox::app::supportPage)}));
+    // The picture keeps its proportions whatever the box's size.
+    QCOMPARE(fAbout->Image1->Picture().size(), QSize(886, 663));
+    fAbout->resize(500, 700);
+    QCOMPARE(fAbout->Image1->size(), QSize(500, 700));
+}
+
+void MainWindowTest::theBrowsePictureHandsOverToTheBrowseWindow() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    click(fMain->iBrowseBotButton);
+    QVERIFY(!fMain->isVisible());
+    QVERIFY(fBrowse->isVisible());
+    QVERIFY(fBrowse->topLevel());
+}

@@ -1,0 +1,175 @@
+#include "search_window_test.h"
+
+#include "app_run.h"
+#include "dataset_grid.h"
+#include "picture_button.h"
+#include "tdm_data.h"
+#include "temp_home.h"
+#include "tf_browse.h"
+#include "tf_search.h"
+#include "window_driving.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QTest>
+
+using quillox::testing::TempHome;
+
+namespace {
+
+void fileTheSampleDocuments(const TempHome& home) {
+    addFolderRow("TAXES FOLDER", "-");
+    addFolderRow("O'NEIL FOLDER", "-");
+    addFolderRow("2014 SUBFOLDER", "TAXES FOLDER");
+    fileSample(home, "Old tax", "TAXES FOLDER", "TAX", {2013, 12, 1});
+    fileSample(home, "Bank", "TAXES FOLDER", "BANK STATEMENT", {2014, 3, 1});
+    fileSample(home, "Taxi", "2014 SUBFOLDER", "TAXI", {2014, 2, 1});
+    fileSample(home, "Letter", "O'NEIL FOLDER", "O'NEIL", {2014, 5, 5});
+    fileSample(home, "Untagged", "TAXES FOLDER", "", {2014, 1, 10});
+}
+
+QStringList sorted(QStringList values) {
+    values.sort();
+    return values;
+}
+
+void search(const QString& words, QDate from, QDate to) {
+    fSearch->cbSearchTerm->setEditText(words);
+    fSearch->dtpFrom->setDate(from);
+    fSearch->dtpTo->setDate(to);
+    click(fSearch->iSearchButton);
+}
+
+void doubleClickFirstRow(quillox::widgets::DatasetGrid* grid) {
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
+}
+
+} // namespace
+
+void SearchWindowTest::theFirstShowingListsEveryDocumentAndNoFolder() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fileTheSampleDocuments(home);
+    fBrowse->show();
+    click(fBrowse->iSearchButton);
+    QVERIFY(fSearch->isVisible());
+    QVERIFY(!fBrowse->isVisible());
+    QCOMPARE(fSearch->dbgFiles->RowCount(), 5);
+    QCOMPARE(fSearch->dbgFolders->RowCount(), 0);
+    QVERIFY(fSearch->cbSearchTerm->currentText().isEmpty());
+    QCOMPARE(fSearch->dtpTo->date(), QDate::currentDate());
+    QCOMPARE(fSearch->dtpFrom->date(), QDate(2013, 1, 1));
+    QStringList listed;
+    for (int i = 0; i < fSearch->cbSearchTerm->count(); ++i)
+        listed << fSearch->cbSearchTerm->itemText(i);
+    QCOMPARE(listed, QStringList({"TAX", "BANK", "STATEMENT", "TAXI", "O'NEIL"}));
+
+    // A double-click on the empty folders grid does nothing.
+    doubleClickFirstRow(fSearch->dbgFolders);
+    QVERIFY(fSearch->isVisible());
+    QVERIFY(errors.messages.isEmpty());
+}
+
+void SearchWindowTest::searchesFindByWordsAndDates_data() {
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::addColumn<QStringList>("documents");
+    QTest::addColumn<QStringList>("folders");
+    const QDate january(2014, 1, 1);
+    const QDate june(2014, 6, 30);
+    QTest::newRow("no word: the range alone")
+        << "" << january << june << QStringList({"Bank", "Letter", "Taxi", "Untagged"})
+        << QStringList();
+    QTest::newRow("range bounds included") << "" << QDate(2014, 3, 1) << QDate(2014, 5, 5)
+                                           << QStringList({"Bank", "Letter"}) << QStringList();
+    QTest::newRow("from after to") << "" << june << january << QStringList() << QStringList();
+    QTest::newRow("a word inside longer words")
+        << "tax" << january << june << QStringList({"Taxi"}) << QStringList({"TAXES FOLDER"});
+    QTest::newRow("the range applies to every word")
+        << "tax  bank" << january << june << QStringList({"Bank", "Taxi"})
+        << QStringList({"TAXES FOLDER"});
+    QTest::newRow("an apostrophe is searched as typed")
+        << "o'neil" << january << june << QStringList({"Letter"}) << QStringList({"O'NEIL FOLDER"});
+    QTest::newRow("every folder") << "folder" << january << june << QStringList()
+                                  << QStringList(
+                                         {"2014 SUBFOLDER", "O'NEIL FOLDER", "TAXES FOLDER"});
+}
+
+void SearchWindowTest::searchesFindByWordsAndDates() {
+    QFETCH(QString, words);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    QFETCH(QStringList, documents);
+    QFETCH(QStringList, folders);
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fileTheSampleDocuments(home);
+    fSearch->show();
+    search(words, from, to);
+    QCOMPARE(sorted(gridColumn(*fSearch->dbgFiles, 0)), documents);
+    QCOMPARE(sorted(gridColumn(*fSearch->dbgFolders, 0)), folders);
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+}
+
+void SearchWindowTest::theSearchFieldKeepsUpperCase() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fSearch->show();
+    QTest::keyClicks(fSearch->cbSearchTerm->lineEdit(), "tax o'neil");
+    QCOMPARE(fSearch->cbSearchTerm->currentText(), QString("TAX O'NEIL"));
+}
+
+void SearchWindowTest::resultsLeadIntoTheBrowseWindowAndStay() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fileTheSampleDocuments(home);
+    fSearch->show();
+    search("tax", {2014, 1, 1}, {2014, 6, 30});
+    doubleClickFirstRow(fSearch->dbgFiles);
+    QVERIFY(!fSearch->isVisible());
+    QVERIFY(fBrowse->isVisible());
+    QCOMPARE(fBrowse->currentFolder(), QString("2014 SUBFOLDER"));
+
+    // Back through the browse window's search picture: the same results, a fresh field.
+    click(fBrowse->iSearchButton);
+    QVERIFY(fSearch->cbSearchTerm->currentText().isEmpty());
+    QCOMPARE(gridColumn(*fSearch->dbgFiles, 0), QStringList({"Taxi"}));
+    QCOMPARE(gridColumn(*fSearch->dbgFolders, 0), QStringList({"TAXES FOLDER"}));
+    doubleClickFirstRow(fSearch->dbgFolders);
+    QCOMPARE(fBrowse->currentFolder(), QString("TAXES FOLDER"));
+    QVERIFY(!fSearch->isVisible());
+    QVERIFY(errors.messages.isEmpty());
+}
+
+void SearchWindowTest::theClosePictureEmptiesTheDocumentsOnly() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    fileTheSampleDocuments(home);
+    for (bool closeBox : {false, true}) {
+        fSearch->show();
+        search("tax", {2014, 1, 1}, {2014, 6, 30});
+        if (closeBox)
+            fSearch->close();
+        else
+            click(fSearch->iCloseButton);
+        QVERIFY(!fSearch->isVisible());
+        QVERIFY(fBrowse->isVisible());
+        QVERIFY(fBrowse->topLevel());
+        QVERIFY(!dmData->qQuery.Active());
+
+        fSearch->show();
+        QCOMPARE(fSearch->dbgFiles->RowCount(), 0);
+        QCOMPARE(gridColumn(*fSearch->dbgFolders, 0), QStringList({"TAXES FOLDER"}));
+        // Nothing to go to from the emptied grid.
+        doubleClickFirstRow(fSearch->dbgFiles);
+        QVERIFY(fSearch->isVisible());
+    }
+    QVERIFY(errors.messages.isEmpty());
+}

@@ -1,0 +1,155 @@
+#include "window_driving.h"
+
+#include "file_document.h"
+#include "folder_tree_view.h"
+#include "icon_grid.h"
+#include "instances.h"
+#include "misc_ops.h"
+#include "picture_button.h"
+#include "tdm_data.h"
+#include "temp_home.h"
+#include "tf_new_dir.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+QTreeWidgetItem* node(QTreeWidget* tree, const QString& text) {
+    const QList<QTreeWidgetItem*> found =
+        tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
+void click(quillox::widgets::PictureButton* picture) {
+    QTest::mouseClick(picture, Qt::LeftButton, {}, picture->rect().center());
+}
+
+void makeFolder(const QString& name, const QString& parent, int icon) {
+    fNewDir->show();
+    fNewDir->eNewFolderName->setText(name);
+    if (!parent.isEmpty()) {
+        fNewDir->cbSubfolder->click();
+        fNewDir->tvFolders->setCurrentItem(node(fNewDir->tvFolders, parent));
+    }
+    if (icon >= -1)
+        fNewDir->ilvImageSelect->SetSelectedIndex(icon);
+    click(fNewDir->iOkButton);
+}
+
+void whenModalShows(std::function<bool(QWidget&)> wanted, std::function<void(QWidget&)> action) {
+    QTimer::singleShot(10, [wanted = std::move(wanted), action = std::move(action)] {
+        QWidget* shown = QApplication::activePopupWidget();
+        if (!shown)
+            shown = QApplication::activeModalWidget();
+        if (shown && shown->isVisible() && wanted(*shown))
+            action(*shown);
+        else
+            whenModalShows(wanted, action);
+    });
+}
+
+namespace {
+
+template <typename Window> bool isA(QWidget& widget) {
+    return qobject_cast<Window*>(&widget) != nullptr;
+}
+
+} // namespace
+
+void answerBox(const QString& buttonText, QString* asked) {
+    whenModalShows(isA<QMessageBox>, [buttonText, asked](QWidget& shown) {
+        auto* box = qobject_cast<QMessageBox*>(&shown);
+        if (asked)
+            *asked = box->windowTitle() + "|" + box->text() + "|" +
+                     (box->defaultButton() ? box->defaultButton()->text() : QString());
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == buttonText) {
+                button->click();
+                return;
+            }
+        }
+        QFAIL(qPrintable("no button " + buttonText));
+    });
+}
+
+void chooseMenuItem(const QString& itemText) {
+    whenModalShows(isA<QMenu>, [itemText](QWidget& shown) {
+        auto* menu = qobject_cast<QMenu*>(&shown);
+        for (QAction* action : menu->actions()) {
+            if (action->text() == itemText) {
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
+        QFAIL(qPrintable("no menu item " + itemText));
+    });
+}
+
+void answerSaveDialog(const QString& fileName) {
+    whenModalShows(isA<QFileDialog>, [fileName](QWidget& shown) {
+        auto* dialog = qobject_cast<QFileDialog*>(&shown);
+        // Typed, as the user does: the dialog's name field is what it takes.
+        auto* nameField = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(nameField);
+        nameField->setText(fileName);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+bool showsAModal(const std::function<void()>& function) {
+    bool shown = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&shown] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            shown = true;
+            modal->close();
+        }
+    });
+    watch.start(20);
+    function();
+    QTest::qWait(60);
+    return shown;
+}
+
+void addFolderRow(const QString& name, const QString& parent, int picture) {
+    quillox::db::TDbTable& folders = dmData->tFolders;
+    const int id = quillox::store::nextId(folders);
+    folders.Append();
+    folders.FieldByName("ID").SetAsInteger(id);
+    folders.FieldByName("Name").SetAsString(name);
+    folders.FieldByName("Parent").SetAsString(parent);
+    folders.FieldByName("Picture").SetAsInteger(picture);
+    folders.Post();
+}
+
+QStringList gridColumn(const QAbstractItemView& grid, int column) {
+    QStringList values;
+    const QAbstractItemModel& model = *grid.model();
+    for (int row = 0; row < model.rowCount(); ++row)
+        values << model.index(row, column).data().toString();
+    return values;
+}
+
+QString fileSample(const quillox::testing::TempHome& home, const QString& name,
+                   const QString& folder, const QString& tags, QDate date) {
+    const QString source = home.path() + "/" + name + ".txt";
+    QFile file(source);
+    if (!file.open(QIODevice::WriteOnly) || file.write(name.toUtf8()) < 0)
+        qFatal("cannot write %s", qPrintable(source));
+    file.close();
+    quillox::filing::fileDocument(
+        *dmData, {source, name, "about " + name, tags, date.startOfDay(), folder}, {});
+    quillox::db::TDbTable& documents = dmData->tDocuments;
+    documents.Last();
+    return documents.FieldByName("Path").AsString();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QAbstractItemView;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace quillox::widgets {
+class PictureButton;
+}
+namespace quillox::testing {
+class TempHome;
+}
+
+// The node of that text anywhere in the tree, or none.
+QTreeWidgetItem* node(QTreeWidget* tree, const QString& text);
+
+// A left click in the middle of a picture, as the user makes it.
+void click(quillox::widgets::PictureButton* picture);
+
+// Makes a folder through the new folder dialog: name, optional parent node, optional icon.
+void makeFolder(const QString& name, const QString& parent = {}, int icon = -2);
+
+// Runs the action on the next modal window or popup menu that passes the test, as soon as it
+// shows, so that a test answers boxes, menus and file dialogs that the code under test runs in
+// their own loops.
+void whenModalShows(std::function<bool(QWidget&)> wanted, std::function<void(QWidget&)> action);
+// The box's button of that text is clicked ("OK", "&No"). What the box asked goes to asked,
+// when given: its caption, its text and its default button's text, joined by "|".
+void answerBox(const QString& buttonText, QString* asked = nullptr);
+// The menu's item of that text is chosen.
+void chooseMenuItem(const QString& itemText);
+// The file dialog takes that file name and is accepted.
+void answerSaveDialog(const QString& fileName);
+
+// Calls the function and says whether any modal window showed meanwhile; one that did is
+// closed, so that the test goes on.
+bool showsAModal(const std::function<void()>& function);
+
+// Adds a folder's row as the new folder dialog would.
+void addFolderRow(const QString& name, const QString& parent, int picture = -1);
+
+// The values of one column over the grid's rows, as shown.
+QStringList gridColumn(const QAbstractItemView& grid, int column);
+
+// Files a small real file through the filing operation: the document's name, its folder, its
+// tag words and its date. Returns the stored copy's path.
+QString fileSample(const quillox::testing::TempHome& home, const QString& name,
+                   const QString& folder, const QString& tags, QDate date);

@@ -1,0 +1,50 @@
+#include "browse_timing.h"
+
+#include "alternating_pair.h"
+#include "browse_statements.h"
+#include "dataset_grid.h"
+#include "engine_read.h"
+#include "instances.h"
+#include "tdm_data.h"
+#include "tf_browse.h"
+#include "tf_main.h"
+#include "windows_session.h"
+
+#include <QCoreApplication>
+
+BrowseFigures compareBrowse(const WindowsSession& session, const BigFolder& folder,
+                            int repetitions) {
+    using quillox::retrieval::folderDocumentsStatement;
+    BrowseFigures figures;
+    figures.topLevelMs = secondsOf([] {
+                             fMain->iBrowseBotButtonClick();
+                             QCoreApplication::processEvents();
+                         }) *
+                         1e3;
+    figures.topLevelTiles = static_cast<int>(fBrowse->tileList().size());
+    figures.repetitions = repetitions;
+    const PairMedians medians = alternatingMedians(
+        repetitions,
+        [&] {
+            fBrowse->showItems(folder.firstSubfolder);
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            fBrowse->showItems(folder.name);
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            figures.engineRows = openAndRead(dmData->qQuery3, folderDocumentsStatement(folder.name),
+                                             {"Document_Name", "Description", "InputDate"});
+        });
+    // A baseline's preparation may have been the last: the window is shown on the folder again.
+    fBrowse->showItems(folder.name);
+    QCoreApplication::processEvents();
+    session.throwIfReported();
+
+    figures.windowMs = medians.actionMs;
+    figures.engineMs = medians.baselineMs;
+    figures.tiles = static_cast<int>(fBrowse->tileList().size());
+    figures.rows = fBrowse->dbgFiles->RowCount();
+    return figures;
+}

@@ -1,0 +1,58 @@
+#include "search_timing.h"
+
+#include "alternating_pair.h"
+#include "dataset_grid.h"
+#include "engine_read.h"
+#include "instances.h"
+#include "search_statements.h"
+#include "tdm_data.h"
+#include "tf_browse.h"
+#include "tf_search.h"
+#include "windows_session.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+
+SearchFigures compareSearch(const WindowsSession& session, const SearchChoice& choice,
+                            int repetitions) {
+    SearchFigures figures;
+    figures.repetitions = repetitions;
+    figures.firstShowMs = secondsOf([] {
+                              fBrowse->iSearchButtonClick();
+                              QCoreApplication::processEvents();
+                          }) *
+                          1e3;
+    fSearch->cbSearchTerm->setEditText(choice.words.join(' '));
+    fSearch->dtpFrom->setDate(choice.from);
+    fSearch->dtpTo->setDate(choice.to);
+    const QString statement =
+        quillox::retrieval::documentSearchStatement(choice.words, choice.from, choice.to);
+
+    // The grid first holds every document; the timed searches replace a search's result, as
+    // a user's next search does.
+    fSearch->iSearchButtonClick();
+    QCoreApplication::processEvents();
+
+    const PairMedians medians = alternatingMedians(
+        repetitions, [] {},
+        [] {
+            fSearch->iSearchButtonClick();
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            figures.engineRows =
+                openAndRead(dmData->qQuery, statement, {"Document_Name", "Description", "Folder"});
+        });
+    // The last search fills the grids again for the scrolling, after the baseline's reading.
+    fSearch->iSearchButtonClick();
+    QCoreApplication::processEvents();
+    session.throwIfReported();
+
+    figures.windowMs = medians.actionMs;
+    figures.engineMs = medians.baselineMs;
+    figures.rows = fSearch->dbgFiles->RowCount();
+    figures.folderRows = fSearch->dbgFolders->RowCount();
+    figures.scroll = scrollThrough(*fSearch->dbgFiles);
+    return figures;
+}

@@ -1,0 +1,72 @@
+#include "window_shots.h"
+
+#include "captioned_image.h"
+#include "dataset_grid.h"
+#include "folder_node.h"
+#include "folder_tree_view.h"
+#include "instances.h"
+#include "shot_taker.h"
+#include "tf_browse.h"
+#include "tf_main.h"
+#include "tf_move_doc.h"
+#include "tf_search.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <stdexcept>
+
+namespace quillox::screenshots {
+namespace {
+
+// A picture of an empty view would hide what the window does with data.
+void expectShown(bool shown, const QString& what) {
+    if (!shown)
+        throw std::runtime_error(("no " + what + " to show").toStdString());
+}
+
+void shootBrowse(const ShotTaker& shots) {
+    fMain->iBrowseBotButtonClick();
+    settle();
+    expectShown(!fBrowse->tileList().empty(), "top-level folders");
+    shots.take(*fBrowse, "browse_top.png");
+
+    fBrowse->showItems("TAXES FOLDER");
+    expectShown(!fBrowse->tileList().empty(), "subfolders of TAXES FOLDER");
+    expectShown(fBrowse->dbgFiles->RowCount() > 0, "documents in TAXES FOLDER");
+    shots.take(*fBrowse, "browse_folder.png");
+}
+
+// Moves the browse window's current document, the first of the folder shown.
+void shootMove(const ShotTaker& shots) {
+    fBrowse->miMoveClick();
+    settle();
+    selectFolderNode(*fMoveDoc->TreeView1, "2014 SUBFOLDER");
+    shots.take(*fMoveDoc, "move.png");
+    fMoveDoc->bCancelClick();
+}
+
+void shootSearch(const ShotTaker& shots) {
+    fBrowse->iSearchButtonClick();
+    settle();
+    fSearch->cbSearchTerm->setEditText("TAX INSURANCE");
+    fSearch->dtpFrom->setDate({2013, 6, 1});
+    fSearch->dtpTo->setDate({2014, 3, 31});
+    fSearch->iSearchButtonClick();
+    // Where the words were typed, rather than the first of the tab order.
+    fSearch->cbSearchTerm->setFocus();
+    expectShown(fSearch->dbgFiles->RowCount() > 0, "documents found");
+    expectShown(fSearch->dbgFolders->RowCount() > 0, "folders found");
+    shots.take(*fSearch, "search_results.png");
+    fSearch->iCloseButtonClick();
+    fBrowse->iBackButtonClick();
+}
+
+} // namespace
+
+void shootRetrievalWindows(const ShotTaker& shots) {
+    shootBrowse(shots);
+    shootMove(shots);
+    shootSearch(shots);
+}
+
+} // namespace quillox::screenshots

@@ -9,6 +9,7 @@
 #include "tf_main.h"
 
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QUrl>
 #include <exception>
 #include <memory>
@@ -47,6 +48,11 @@ void bringRunToFront() {
 QuilloxApplication::QuilloxApplication(int& argc, char** argv)
     : QApplication(argc, argv), reporter_(showErrorBox) {
     setApplicationName("Quillox");
+    // The windows are designed in Tahoma; Wine's free Tahoma lies where fontconfig does not
+    // look. Without it the toolkit takes its closest font.
+    for (const char* file :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        QFontDatabase::addApplicationFont(file);
     setWindowIcon(artwork::applicationIcon());
     platform::setErrorSink([this](const QString& message) { ReportError(message); });
     // The run ends with the main window alone, whatever other windows are open.

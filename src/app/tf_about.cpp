@@ -14,7 +14,7 @@ TfAbout::TfAbout(QWidget* owner) : QWidget(owner, Qt::Window) {
     widgets::applyWindowDesign(*this, "About", {886, 663}, widgets::Border::Resizable);
     setFont(widgets::designFont("Tahoma", 11));
     Image1 = new widgets::PictureButton(this);
-    Image1->SetPicture(artwork::aboutPicture(), widgets::PictureScaling::KeepProportions);
+    Image1->SetPicture(artwork::aboutPicture, widgets::PictureScaling::KeepProportions);
     Image1->setGeometry(rect());
     Button1 = new QPushButton("Help, Tech Support", this);
     Button1->setGeometry(775, 635, 105, 25);

@@ -19,14 +19,18 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScreen>
+#include <future>
 
 namespace quillox::app {
 namespace {
 
-widgets::PictureButton* picture(QWidget* parent, QRect geometry, const QImage& image) {
+// The three large pictures are decoded side by side while the other windows are made, since
+// the main window is the one the user waits for.
+widgets::PictureButton* picture(QWidget* parent, QRect geometry, QImage (*read)()) {
     auto* result = new widgets::PictureButton(parent);
     result->setGeometry(geometry);
-    result->SetPicture(image);
+    std::shared_future<QImage> decoded = std::async(std::launch::async, read).share();
+    result->SetPicture([decoded] { return decoded.get(); });
     return result;
 }
 
@@ -47,10 +51,10 @@ TfMain::TfMain() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    iDropBotButton = picture(this, {4, 5, 154, 200}, artwork::mainDropPicture());
-    iScanBotButton = picture(this, {164, 5, 154, 200}, artwork::mainScanPicture());
+    iDropBotButton = picture(this, {4, 5, 154, 200}, artwork::mainDropPicture);
+    iScanBotButton = picture(this, {164, 5, 154, 200}, artwork::mainScanPicture);
     iScanBotButton->setCursor(Qt::PointingHandCursor);
-    iBrowseBotButton = picture(this, {325, 5, 154, 200}, artwork::mainBrowsePicture());
+    iBrowseBotButton = picture(this, {325, 5, 154, 200}, artwork::mainBrowsePicture);
     iBrowseBotButton->setCursor(Qt::PointingHandCursor);
     connect(iBrowseBotButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { iBrowseBotButtonClick(); }));

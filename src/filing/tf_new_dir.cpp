@@ -29,7 +29,7 @@ TfNewDir::TfNewDir(QWidget* owner) : QDialog(owner) {
 
     iWatermark = new widgets::PictureButton(this);
     iWatermark->setGeometry(335, 0, 316, 421);
-    iWatermark->SetPicture(artwork::watermark());
+    iWatermark->SetPicture(artwork::watermark);
 
     Label1 = new QLabel("Select icon for your new folder", this);
     Label1->setGeometry(620, 55, 167, 15);
@@ -56,12 +56,10 @@ TfNewDir::TfNewDir(QWidget* owner) : QDialog(owner) {
     // Five cells of 120 pixels with 4 between them fill a row beside the scroll bar.
     ilvImageSelect = new widgets::IconGrid({100, 100}, {123, 124}, this);
     ilvImageSelect->setGeometry(370, 70, 636, 261);
-    for (const QImage& icon : artwork::folderIcons())
-        ilvImageSelect->AddIcon(icon);
 
     iOkButton = new widgets::PictureButton(this);
     iOkButton->setGeometry(5, 335, 81, 81);
-    iOkButton->SetPicture(artwork::okButton(), widgets::PictureScaling::Stretch, true);
+    iOkButton->SetPicture(artwork::okButton, widgets::PictureScaling::Stretch, true);
     iOkButton->setCursor(Qt::PointingHandCursor);
     iOkButton->setToolTip("Create the folder");
     connect(iOkButton, &widgets::PictureButton::clicked, this,
@@ -69,7 +67,7 @@ TfNewDir::TfNewDir(QWidget* owner) : QDialog(owner) {
 
     iCancelButton = new widgets::PictureButton(this);
     iCancelButton->setGeometry(925, 335, 81, 81);
-    iCancelButton->SetPicture(artwork::cancelButton(), widgets::PictureScaling::Stretch, true);
+    iCancelButton->SetPicture(artwork::cancelButton, widgets::PictureScaling::Stretch, true);
     iCancelButton->setCursor(Qt::PointingHandCursor);
     iCancelButton->setToolTip("Cancel");
     connect(iCancelButton, &widgets::PictureButton::clicked, this,
@@ -87,6 +85,11 @@ void TfNewDir::showEvent(QShowEvent* event) {
 }
 
 void TfNewDir::FormShow() {
+    // The icons are read at the first showing, so that start-up does not wait for them.
+    if (ilvImageSelect->count() == 0) {
+        for (const QImage& icon : artwork::folderIcons())
+            ilvImageSelect->AddIcon(icon);
+    }
     eNewFolderName->clear();
     cbSubfolder->setChecked(false);
     cbSubfolderClick();

@@ -48,7 +48,7 @@ TfNewDoc::TfNewDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
 
     iBackground = new widgets::PictureButton(this);
     iBackground->setGeometry(rect());
-    iBackground->SetPicture(artwork::background());
+    iBackground->SetPicture(artwork::background);
 
     Label2 = label(this, "Document Name", {15, 6, 89, 15});
     Label6 = label(this, "Description", {15, 33, 63, 15});
@@ -85,7 +85,7 @@ TfNewDoc::TfNewDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
 
     iOkButton = new widgets::PictureButton(this);
     iOkButton->setGeometry(10, 375, 81, 81);
-    iOkButton->SetPicture(artwork::okButton(), widgets::PictureScaling::Stretch, true);
+    iOkButton->SetPicture(artwork::okButton, widgets::PictureScaling::Stretch, true);
     iOkButton->setToolTip("Confirm input");
     iOkButton->setCursor(Qt::PointingHandCursor);
     connect(iOkButton, &widgets::PictureButton::clicked, this,
@@ -93,7 +93,7 @@ TfNewDoc::TfNewDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
 
     iCancelButton = new widgets::PictureButton(this);
     iCancelButton->setGeometry(255, 375, 81, 81);
-    iCancelButton->SetPicture(artwork::cancelButton(), widgets::PictureScaling::Stretch, true);
+    iCancelButton->SetPicture(artwork::cancelButton, widgets::PictureScaling::Stretch, true);
     iCancelButton->setToolTip("Cancel");
     iCancelButton->setCursor(Qt::PointingHandCursor);
     connect(iCancelButton, &widgets::PictureButton::clicked, this,

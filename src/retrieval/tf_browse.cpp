@@ -93,15 +93,16 @@ TfBrowse::TfBrowse(QWidget* owner) : QWidget(owner, Qt::Window) {
 
     Panel1 = new QWidget(this);
     Panel1->setFixedHeight(103);
-    const auto picture = [this](int left, const QImage& image, const QString& hint) {
+    const auto picture = [this](int left, widgets::PictureButton::PictureSource image,
+                                const QString& hint) {
         return widgets::clickablePicture(Panel1, {left, 5, 86, 91}, image,
                                          widgets::PictureScaling::KeepProportions, hint);
     };
-    iSearchButton = picture(490, artwork::searchButton(), "Search");
-    iAddButton = picture(580, artwork::addFolderButton(), "New folder");
-    iDeleteButton = picture(670, artwork::deleteFolderButton(), "Delete folder");
-    iUpButton = picture(761, artwork::upButton(), "Back to folders");
-    iBackButton = picture(850, artwork::backButton(), "Back to main page");
+    iSearchButton = picture(490, artwork::searchButton, "Search");
+    iAddButton = picture(580, artwork::addFolderButton, "New folder");
+    iDeleteButton = picture(670, artwork::deleteFolderButton, "Delete folder");
+    iUpButton = picture(761, artwork::upButton, "Back to folders");
+    iBackButton = picture(850, artwork::backButton, "Back to main page");
     connect(iSearchButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { iSearchButtonClick(); }));
     connect(iAddButton, &widgets::PictureButton::clicked, this,
@@ -139,7 +140,7 @@ void TfBrowse::addTile(const QString& name, int picture, int id) {
     auto tile = std::make_unique<widgets::TCaptionedImage>(FlowPanel1);
     tile->SetFont(font());
     tile->SetCaption(name);
-    tile->Image()->SetPicture(folderTilePicture(picture), widgets::PictureScaling::Stretch, true);
+    tile->Image()->SetPicture(folderTilePicture(picture));
     tile->SetTag(id);
     tile->SetOnClick([this](widgets::TCaptionedImage& sender) {
         platform::runHandler([&] { FolderTileClick(sender); });

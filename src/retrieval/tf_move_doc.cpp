@@ -35,9 +35,9 @@ TfMoveDoc::TfMoveDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(TreeView1, &QTreeWidget::itemSelectionChanged, this,
             platform::guarded([this] { updateOkButton(); }));
 
-    iOkButton = widgets::clickablePicture(this, {5, 325, 81, 81}, artwork::okButton(),
+    iOkButton = widgets::clickablePicture(this, {5, 325, 81, 81}, artwork::okButton,
                                           widgets::PictureScaling::Stretch);
-    iCancelButton = widgets::clickablePicture(this, {285, 325, 81, 81}, artwork::cancelButton(),
+    iCancelButton = widgets::clickablePicture(this, {285, 325, 81, 81}, artwork::cancelButton,
                                               widgets::PictureScaling::Stretch);
     connect(iOkButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { bOkClick(); }));

@@ -89,9 +89,9 @@ TfSearch::TfSearch(QWidget* owner) : QWidget(owner, Qt::Window) {
     Label2 = label("To", Panel1, {195, 39, 12, 15});
     dtpTo = datePicker(Panel1, {215, 35, 126, 23}, {2013, 6, 18});
     Label2->setBuddy(dtpTo);
-    iSearchButton = widgets::clickablePicture(Panel1, {359, 6, 81, 81}, artwork::searchButton(),
+    iSearchButton = widgets::clickablePicture(Panel1, {359, 6, 81, 81}, artwork::searchButton,
                                               widgets::PictureScaling::KeepProportions);
-    iCloseButton = widgets::clickablePicture(Panel1, {449, 5, 81, 81}, artwork::closeButton(),
+    iCloseButton = widgets::clickablePicture(Panel1, {449, 5, 81, 81}, artwork::closeButton,
                                              widgets::PictureScaling::KeepProportions);
     iSearchButton->setCursor(Qt::ArrowCursor);
     iCloseButton->setCursor(Qt::ArrowCursor);

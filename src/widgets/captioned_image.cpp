@@ -2,28 +2,43 @@
 
 #include "picture_button.h"
 
-#include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace quillox::widgets {
-namespace {
 
-// The caption as rich text: "&&" shows one ampersand, "&x" shows x underlined.
-QString accelerated(const QString& caption) {
-    QString html;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) {
-            ++i;
-            if (caption[i] == '&')
-                html += "&amp;";
-            else
-                html += "<u>" + QString(caption[i]).toHtmlEscaped() + "</u>";
-        } else if (caption[i] != '&') {
-            html += QString(caption[i]).toHtmlEscaped();
-        }
+// The caption: word-wrapped and centred; "&x" shows x underlined, "&&" one ampersand. Drawn
+// directly, since a level can hold hundreds of tiles and a rich-text label costs far more.
+class CaptionLabel : public QWidget {
+public:
+    explicit CaptionLabel(QWidget* parent) : QWidget(parent) {}
+
+    static constexpr int flags =
+        Qt::TextShowMnemonic | Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop;
+
+    void SetText(const QString& text) {
+        text_ = text;
+        update();
     }
-    return html;
-}
+    const QString& Text() const { return text_; }
+
+    // The caption's size when wrapped at the width; a word wider than that is not broken.
+    QSize SizeFor(int width) const {
+        const QRect bounds = fontMetrics().boundingRect(QRect(0, 0, width, 1 << 20), flags, text_);
+        return {std::max(width, bounds.width()), std::max(fontMetrics().height(), bounds.height())};
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawText(rect(), flags, text_);
+    }
+
+private:
+    QString text_;
+};
+
+namespace {
 
 constexpr int defaultPictureSize = 105;
 
@@ -32,10 +47,7 @@ constexpr int defaultPictureSize = 105;
 TCaptionedImage::TCaptionedImage(QWidget* owner) : QWidget(owner) {
     imageI_ = new PictureButton(this);
     imageI_->setGeometry(0, 0, defaultPictureSize, defaultPictureSize);
-    captionL_ = new QLabel(this);
-    captionL_->setTextFormat(Qt::RichText);
-    captionL_->setWordWrap(true);
-    captionL_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    captionL_ = new CaptionLabel(this);
     // The tile takes every click, whichever part of it is under the pointer.
     imageI_->setAttribute(Qt::WA_TransparentForMouseEvents);
     captionL_->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -44,7 +56,7 @@ TCaptionedImage::TCaptionedImage(QWidget* owner) : QWidget(owner) {
 
 void TCaptionedImage::SetCaption(const QString& caption) {
     captionText_ = caption;
-    captionL_->setText(accelerated(caption));
+    captionL_->SetText(caption);
     Layout();
     update();
 }
@@ -56,19 +68,25 @@ void TCaptionedImage::SetFont(const QFont& font) {
 }
 
 QString TCaptionedImage::ShownCaption() const {
-    return captionL_->text();
+    QString shown;
+    const QString& caption = captionL_->Text();
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] != '&')
+            shown += caption[i];
+        else if (i + 1 < caption.size())
+            shown += caption[++i];
+    }
+    return shown;
 }
 
 void TCaptionedImage::Layout() {
     const int pictureWidth = imageI_->width();
-    // A single word wider than the picture is not broken: the tile widens to hold it.
-    const int tileWidth = std::max(pictureWidth, captionL_->minimumSizeHint().width());
-    // An empty caption still takes one line.
-    const int captionHeight =
-        std::max(captionL_->fontMetrics().height(), captionL_->heightForWidth(tileWidth));
-    imageI_->move((tileWidth - pictureWidth) / 2, 0);
-    captionL_->setGeometry(0, imageI_->height(), tileWidth, captionHeight);
-    setFixedSize(tileWidth, imageI_->height() + captionHeight);
+    // A single word wider than the picture is not broken: the tile widens to hold it. An empty
+    // caption still takes one line.
+    const QSize caption = captionL_->SizeFor(pictureWidth);
+    imageI_->move((caption.width() - pictureWidth) / 2, 0);
+    captionL_->setGeometry(0, imageI_->height(), caption.width(), caption.height());
+    setFixedSize(caption.width(), imageI_->height() + caption.height());
 }
 
 void TCaptionedImage::mousePressEvent(QMouseEvent* event) {

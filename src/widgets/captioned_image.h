@@ -3,10 +3,9 @@
 #include <QWidget>
 #include <functional>
 
-class QLabel;
-
 namespace quillox::widgets {
 
+class CaptionLabel;
 class PictureButton;
 
 // A folder tile: a picture with a word-wrapped, centred caption under it, which acts as one
@@ -30,7 +29,7 @@ public:
     int Tag() const { return tag_; }
     void SetTag(int tag) { tag_ = tag; }
 
-    // The caption's text as the label shows it.
+    // The caption's text as shown, without the ampersands that mark accelerators.
     QString ShownCaption() const;
 
 protected:
@@ -42,7 +41,7 @@ private:
     void Layout();
 
     PictureButton* imageI_;
-    QLabel* captionL_;
+    CaptionLabel* captionL_;
     QString captionText_;
     ClickHandler onClick_;
     int tag_ = 0;

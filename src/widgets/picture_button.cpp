@@ -26,22 +26,46 @@ QImage withKeyColourTransparent(const QImage& image) {
 PictureButton::PictureButton(QWidget* parent) : QWidget(parent) {}
 
 void PictureButton::SetPicture(const QImage& image, PictureScaling scaling, bool transparent) {
-    image_ = transparent ? withKeyColourTransparent(image) : image;
+    SetPicture([image] { return image; }, scaling, transparent);
+}
+
+void PictureButton::SetPicture(PictureSource source, PictureScaling scaling, bool transparent) {
+    source_ = std::move(source);
+    transparent_ = transparent;
+    image_ = {};
     scaling_ = scaling;
+    scaled_ = {};
     update();
 }
 
+const QImage& PictureButton::Picture() const {
+    if (source_) {
+        const QImage read = source_();
+        image_ = transparent_ ? withKeyColourTransparent(read) : read;
+        source_ = nullptr;
+    }
+    return image_;
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
-    if (image_.isNull())
+    if (Picture().isNull())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     QRect target = rect();
     if (scaling_ == PictureScaling::KeepProportions) {
         const QSize size = image_.size().scaled(target.size(), Qt::KeepAspectRatio);
         target = QRect(QPoint(0, 0), size);
         target.moveCenter(rect().center());
     }
+    // A large picture shown small is scaled once for its box, not at every paint.
+    if (image_.width() > 2 * target.width() || image_.height() > 2 * target.height()) {
+        if (scaled_.size() != target.size())
+            scaled_ = QPixmap::fromImage(
+                image_.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        painter.drawPixmap(target.topLeft(), scaled_);
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, image_);
 }
 
@@ -64,11 +88,12 @@ void PictureButton::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-PictureButton* clickablePicture(QWidget* parent, QRect geometry, const QImage& image,
-                                PictureScaling scaling, const QString& hint) {
+PictureButton* clickablePicture(QWidget* parent, QRect geometry,
+                                PictureButton::PictureSource source, PictureScaling scaling,
+                                const QString& hint) {
     auto* picture = new PictureButton(parent);
     picture->setGeometry(geometry);
-    picture->SetPicture(image, scaling, true);
+    picture->SetPicture(std::move(source), scaling, true);
     picture->setToolTip(hint);
     picture->setCursor(Qt::PointingHandCursor);
     return picture;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
+#include <functional>
 
 namespace quillox::widgets {
 
@@ -19,7 +21,12 @@ public:
     // Pictures drawn transparent take their bottom-left pixel's colour as see-through.
     void SetPicture(const QImage& image, PictureScaling scaling = PictureScaling::Stretch,
                     bool transparent = false);
-    const QImage& Picture() const { return image_; }
+    // The same with a picture read only when it is first needed, so that windows that are not
+    // shown yet cost nothing to make.
+    using PictureSource = std::function<QImage()>;
+    void SetPicture(PictureSource source, PictureScaling scaling = PictureScaling::Stretch,
+                    bool transparent = false);
+    const QImage& Picture() const;
 
 signals:
     void clicked();
@@ -31,14 +38,18 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QImage image_;
+    mutable PictureSource source_;
+    mutable bool transparent_ = false;
+    mutable QImage image_;
+    QPixmap scaled_;
     PictureScaling scaling_ = PictureScaling::Stretch;
     bool pressed_ = false;
 };
 
 // A clickable picture of a window's design: drawn transparent, scaled as told, with a hint and
 // the pointing hand.
-PictureButton* clickablePicture(QWidget* parent, QRect geometry, const QImage& image,
-                                PictureScaling scaling, const QString& hint = {});
+PictureButton* clickablePicture(QWidget* parent, QRect geometry,
+                                PictureButton::PictureSource source, PictureScaling scaling,
+                                const QString& hint = {});
 
 } // namespace quillox::widgets

@@ -53,7 +53,12 @@ bool SingleInstance::ActivateRunningCopy(const QString& file) {
             // A path may hold any character but NUL; as a URL it fits on one line.
             socket.write(file.isEmpty() ? QByteArray("activate\n")
                                         : "open " + QUrl::fromLocalFile(file).toEncoded() + "\n");
-            return socket.waitForBytesWritten(2000);
+            // Waiting answers false when nothing is left to write, so ask only while there is.
+            while (socket.bytesToWrite() > 0) {
+                if (!socket.waitForBytesWritten(2000))
+                    return false;
+            }
+            return true;
         }
         QThread::msleep(100);
     }

@@ -4,6 +4,7 @@
 #include "error_box.h"
 #include "instances.h"
 #include "quillox_application.h"
+#include "single_instance.h"
 #include "tdm_data.h"
 #include "temp_home.h"
 #include "tf_about.h"
@@ -15,6 +16,7 @@
 #include "tf_scan.h"
 #include "tf_search.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -204,4 +206,25 @@ void StartupTest::aSecondCopyHandsOverToTheFirst() {
     first.terminate();
     QVERIFY(first.waitForFinished(20000));
     QCOMPARE(first.exitCode(), 0);
+}
+
+void StartupTest::aFileNamedOnTheCommandLineGoesToTheRunningCopy() {
+    TempHome home;
+    // This process stands for the running copy.
+    quillox::app::SingleInstance running(home.databaseFolder() + "main.abs");
+    QVERIFY(QDir().mkpath(home.databaseFolder()));
+    QVERIFY(running.Acquire());
+    QStringList handed;
+    running.Listen([&handed](const QString& file) { handed << file; });
+
+    const QString folder = home.path() + "/scans\nof march";
+    QVERIFY(QDir().mkpath(folder));
+    QProcess second;
+    second.setProcessEnvironment(programEnvironment());
+    second.setWorkingDirectory(folder);
+    second.start(QUILLOX_PATH, {"bill 100%.pdf", "other.pdf"});
+    QVERIFY(QTest::qWaitFor([&] { return !handed.isEmpty(); }, 20000));
+    QVERIFY(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(handed, QStringList({folder + "/bill 100%.pdf"}));
 }

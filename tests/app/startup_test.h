@@ -15,4 +15,5 @@ private slots:
     void aTerminationSignalEndsTheRunCleanly_data();
     void aTerminationSignalEndsTheRunCleanly();
     void aSecondCopyHandsOverToTheFirst();
+    void aFileNamedOnTheCommandLineGoesToTheRunningCopy();
 };

@@ -30,16 +30,6 @@ using quillox::testing::TempHome;
 
 namespace {
 
-void dropOnTheDropPicture(const QString& path) {
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
-    const QPoint point(80, 100);
-    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(fMain, &enter);
-    QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(fMain, &drop);
-}
-
 // Makes a folder from the new document window's "Create folder" button.
 void createFolderFromTheForm(const QString& name, const QString& parent = {}) {
     QTimer::singleShot(0, [name, parent] {
@@ -51,20 +41,6 @@ void createFolderFromTheForm(const QString& name, const QString& parent = {}) {
         click(fNewDir->iOkButton);
     });
     fNewDoc->bNewFolder->click();
-}
-
-void doubleClickFirstRow(quillox::widgets::DatasetGrid* grid) {
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
-}
-
-void clickTile(const QString& name) {
-    for (const auto& tile : fBrowse->tileList()) {
-        if (tile->Caption() == name) {
-            QTest::mouseClick(tile.get(), Qt::LeftButton, {}, QPoint(50, 50));
-            return;
-        }
-    }
-    QFAIL(qPrintable("no tile " + name));
 }
 
 } // namespace
@@ -80,7 +56,7 @@ void EndToEndTest::fileBrowseMoveSearchAndDeleteAcrossRestarts() {
     {
         ReportedErrors errors;
         AppRun run(errors);
-        dropOnTheDropPicture(source);
+        dropFiles(fMain, {80, 100}, {source});
         QVERIFY(fNewDoc->isVisible());
         fNewDoc->FormActivate();
         createFolderFromTheForm("Taxes");

@@ -19,26 +19,6 @@
 
 using quillox::testing::TempHome;
 
-namespace {
-
-// A drop from the file manager: a drag enters the window, moves to the point and drops there.
-void dropFiles(QWidget* window, QPoint point, const QStringList& paths) {
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString& path : paths)
-        urls.append(QUrl::fromLocalFile(path));
-    data.setUrls(urls);
-    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(window, &enter);
-    QVERIFY(enter.isAccepted());
-    QDragMoveEvent move(point, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(window, &move);
-    QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(window, &drop);
-}
-
-} // namespace
-
 void MainWindowTest::aDropCountsOnlyStrictlyInsideTheDropPicture_data() {
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<bool>("taken");

@@ -41,10 +41,6 @@ void search(const QString& words, QDate from, QDate to) {
     click(fSearch->iSearchButton);
 }
 
-void doubleClickFirstRow(quillox::widgets::DatasetGrid* grid) {
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
-}
-
 } // namespace
 
 void SearchWindowTest::theFirstShowingListsEveryDocumentAndNoFolder() {

@@ -1,5 +1,7 @@
 #include "window_driving.h"
 
+#include "captioned_image.h"
+#include "dataset_grid.h"
 #include "file_document.h"
 #include "folder_tree_view.h"
 #include "icon_grid.h"
@@ -8,6 +10,7 @@
 #include "picture_button.h"
 #include "tdm_data.h"
 #include "temp_home.h"
+#include "tf_browse.h"
 #include "tf_new_dir.h"
 
 #include <QAbstractButton>
@@ -19,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +35,35 @@ QTreeWidgetItem* node(QTreeWidget* tree, const QString& text) {
 
 void click(quillox::widgets::PictureButton* picture) {
     QTest::mouseClick(picture, Qt::LeftButton, {}, picture->rect().center());
+}
+
+void dropFiles(QWidget* window, QPoint point, const QStringList& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDragMoveEvent move(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &move);
+    QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &drop);
+}
+
+void doubleClickFirstRow(quillox::widgets::DatasetGrid* grid) {
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
+}
+
+void clickTile(const QString& caption) {
+    for (const auto& tile : fBrowse->tileList()) {
+        if (tile->Caption() == caption) {
+            QTest::mouseClick(tile.get(), Qt::LeftButton, {}, QPoint(50, 50));
+            return;
+        }
+    }
+    QFAIL(qPrintable("no tile " + caption));
 }
 
 void makeFolder(const QString& name, const QString& parent, int icon) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -11,8 +12,9 @@ class QTreeWidgetItem;
 class QWidget;
 
 namespace quillox::widgets {
+class DatasetGrid;
 class PictureButton;
-}
+} // namespace quillox::widgets
 namespace quillox::testing {
 class TempHome;
 }
@@ -22,6 +24,15 @@ QTreeWidgetItem* node(QTreeWidget* tree, const QString& text);
 
 // A left click in the middle of a picture, as the user makes it.
 void click(quillox::widgets::PictureButton* picture);
+
+// A drop from the file manager: a drag enters the window, moves to the point and drops there.
+void dropFiles(QWidget* window, QPoint point, const QStringList& paths);
+
+// A double-click on the grid's first row.
+void doubleClickFirstRow(quillox::widgets::DatasetGrid* grid);
+
+// A click on the browse window's tile of that caption.
+void clickTile(const QString& caption);
 
 // Makes a folder through the new folder dialog: name, optional parent node, optional icon.
 void makeFolder(const QString& name, const QString& parent = {}, int icon = -2);

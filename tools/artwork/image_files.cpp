@@ -56,8 +56,11 @@ QImage atFixedResolution(QImage picture) {
 
 } // namespace
 
-void writePng(const QImage& picture, const QString& path) {
-    if (!atFixedResolution(picture.convertToFormat(QImage::Format_ARGB32)).save(path, "PNG"))
+void writePng(const QImage& picture, const QString& path, PngCompression compression) {
+    // Qt's PNG writer stores the data without deflating it at quality 100.
+    const int quality = compression == PngCompression::None ? 100 : -1;
+    if (!atFixedResolution(picture.convertToFormat(QImage::Format_ARGB32))
+             .save(path, "PNG", quality))
         fail(path, "cannot be written");
     if (!readBack(path, picture.size()).hasAlphaChannel())
         fail(path, "lost its alpha channel");

@@ -37,9 +37,9 @@ void writeAll(const QDir& out) {
     writeBmp(closeButton(), out.filePath("close_button.bmp"), 24);
     writeBmp(documentBackground(), out.filePath("background.bmp"), 8);
     writeBmp(folderWatermark(), out.filePath("watermark.bmp"), 8);
-    writePng(mainDropPicture(), out.filePath("main_drop.png"));
-    writePng(mainScanPicture(), out.filePath("main_scan.png"));
-    writePng(mainBrowsePicture(), out.filePath("main_browse.png"));
+    writePng(mainDropPicture(), out.filePath("main_drop.png"), PngCompression::None);
+    writePng(mainScanPicture(), out.filePath("main_scan.png"), PngCompression::None);
+    writePng(mainBrowsePicture(), out.filePath("main_browse.png"), PngCompression::None);
     writeJpeg(aboutPicture(), out.filePath("about.jpg"));
 }
 

@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QTimer>
 #include <QUrl>
 #include <exception>
 #include <memory>
@@ -49,10 +50,13 @@ QuilloxApplication::QuilloxApplication(int& argc, char** argv)
     : QApplication(argc, argv), reporter_(showErrorBox) {
     setApplicationName("Quillox");
     // The windows are designed in Tahoma; Wine's free Tahoma lies where fontconfig does not
-    // look. Without it the toolkit takes its closest font.
-    for (const char* file :
-         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-        QFontDatabase::addApplicationFont(file);
+    // look. Without it the toolkit takes its closest font. The main window shows no text, so
+    // the font is read once the loop runs, not before the main window can show.
+    QTimer::singleShot(0, this, [] {
+        for (const char* file :
+             {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+            QFontDatabase::addApplicationFont(file);
+    });
     setWindowIcon(artwork::applicationIcon());
     platform::setErrorSink([this](const QString& message) { ReportError(message); });
     // The run ends with the main window alone, whatever other windows are open.

@@ -1,0 +1,214 @@
+#include "image_transfers.h"
+
+#include "capability_queries.h"
+#include "device_independent_bitmap.h"
+#include "twain_component.h"
+#include "user_error.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <malloc.h>
+#include <memory>
+#include <vector>
+
+namespace quillox::twain {
+namespace {
+
+using platform::DeviceIndependentBitmap;
+using platform::UserError;
+
+// The largest picture a memory transfer takes: far beyond any scanner's page.
+constexpr std::uint64_t largestPixelBytes = std::uint64_t(1) << 31;
+
+struct FreeBlock {
+    void operator()(void* block) const { std::free(block); }
+};
+
+[[noreturn]] void refuse(const QString& why) {
+    throw UserError("The scanner's transfer was stopped: " + why);
+}
+
+double fromFix32(TW_FIX32 value) {
+    return value.Whole + value.Frac / 65536.0;
+}
+
+std::int32_t pelsPerMeter(double resolution, std::optional<TTwainUnit> unit) {
+    if (unit == tuInches)
+        return std::int32_t(std::trunc(resolution / 2.54 * 100));
+    if (unit == tuCentimeters)
+        return std::int32_t(std::trunc(resolution * 100));
+    return 0;
+}
+
+std::vector<QRgb> grayRamp() {
+    std::vector<QRgb> ramp;
+    for (int i = 0; i < 256; ++i)
+        ramp.push_back(qRgb(i, i, i));
+    return ramp;
+}
+
+std::vector<QRgb> colourTable(TTwainSource& source, TW_INT16 pixelType) {
+    switch (pixelType) {
+    case TWPT_BW:
+        if (GetIPixelFlavor(source).value_or(tpfChocolate) == tpfVanilla)
+            return {qRgb(255, 255, 255), qRgb(0, 0, 0)};
+        return {qRgb(0, 0, 0), qRgb(255, 255, 255)};
+    case TWPT_GRAY:
+        return grayRamp();
+    case TWPT_RGB:
+        return {};
+    default: {
+        TW_PALETTE8 palette{};
+        if (source.Send(DG_IMAGE, DAT_PALETTE8, MSG_GET, &palette) != TWRC_SUCCESS ||
+            palette.NumColors == 0 || palette.NumColors > 256)
+            return grayRamp();
+        std::vector<QRgb> table;
+        for (int i = 0; i < palette.NumColors; ++i)
+            table.push_back(qRgb(palette.Colors[i].Channel1, palette.Colors[i].Channel2,
+                                 palette.Colors[i].Channel3));
+        return table;
+    }
+    }
+}
+
+// An empty bitmap of the image's size and form, or the failing return code.
+TW_UINT16 prepareMemoryBitmap(TTwainSource& source, DeviceIndependentBitmap& bitmap,
+                              TW_INT16& pixelType) {
+    TW_IMAGEINFO info{};
+    if (const TW_UINT16 result = source.Send(DG_IMAGE, DAT_IMAGEINFO, MSG_GET, &info);
+        result != TWRC_SUCCESS)
+        return result;
+    const int bits = info.BitsPerPixel;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 24)
+        refuse(QString("it reported %1 bits a pixel.").arg(bits));
+    if (info.ImageWidth <= 0 || info.ImageLength <= 0)
+        refuse("it reported an image without pixels.");
+    bitmap.width = info.ImageWidth;
+    bitmap.height = info.ImageLength;
+    bitmap.bitsPerPixel = bits;
+    if (std::uint64_t(bitmap.stride()) * std::uint64_t(bitmap.height) > largestPixelBytes)
+        refuse("it reported an image too large to hold.");
+    pixelType = info.PixelType;
+    const std::optional<TTwainUnit> unit = GetICapUnits(source);
+    bitmap.xPelsPerMeter = pelsPerMeter(fromFix32(info.XResolution), unit);
+    bitmap.yPelsPerMeter = pelsPerMeter(fromFix32(info.YResolution), unit);
+    bitmap.colorTable = colourTable(source, pixelType);
+    if (bits <= 8 && bitmap.colorTable.size() > (std::size_t(1) << bits))
+        bitmap.colorTable.resize(std::size_t(1) << bits);
+    bitmap.pixels.assign(bitmap.stride() * std::size_t(bitmap.height), 0);
+    return TWRC_SUCCESS;
+}
+
+// Places the strips as one stream of rows from the image's top row, which is the last row in
+// memory, downwards. Bytes beyond the last row are dropped, never written.
+class RowFiller {
+public:
+    RowFiller(TTwainSource& source, DeviceIndependentBitmap& bitmap, bool swapRedBlue)
+        : source_(source), bitmap_(bitmap), stride_(bitmap.stride()), swap_(swapRedBlue),
+          row_(bitmap.height - 1) {}
+
+    void Place(const std::uint8_t* bytes, std::size_t count) {
+        while (count > 0 && row_ >= 0) {
+            std::uint8_t* start = bitmap_.pixels.data() + std::size_t(row_) * stride_;
+            const std::size_t taken = std::min(count, stride_ - placed_);
+            std::memcpy(start + placed_, bytes, taken);
+            placed_ += taken;
+            bytes += taken;
+            count -= taken;
+            if (placed_ == stride_)
+                FinishRow(start);
+        }
+    }
+
+private:
+    void FinishRow(std::uint8_t* start) {
+        if (swap_) {
+            for (int x = 0; x < bitmap_.width; ++x)
+                std::swap(start[3 * x], start[3 * x + 2]);
+        }
+        --row_;
+        placed_ = 0;
+        TTwainComponent& component = source_.Component();
+        if (component.OnAcquireProgress)
+            component.OnAcquireProgress(source_, source_.Index(), bitmap_,
+                                        bitmap_.height - row_ - 1, bitmap_.height - 1);
+    }
+
+    TTwainSource& source_;
+    DeviceIndependentBitmap& bitmap_;
+    std::size_t stride_;
+    bool swap_;
+    int row_;
+    std::size_t placed_ = 0;
+};
+
+} // namespace
+
+TW_UINT16 NativeTransfer(TTwainSource& source, bool& cancel) {
+    TW_HANDLE handle = nullptr;
+    const TW_UINT16 result = source.Send(DG_IMAGE, DAT_IMAGENATIVEXFER, MSG_GET, &handle);
+    // The application owns the block after the transfer, whatever became of it.
+    const std::unique_ptr<void, FreeBlock> owned(handle);
+    if (result != TWRC_XFERDONE)
+        return result;
+    if (!handle)
+        refuse("it delivered no image.");
+    const DeviceIndependentBitmap bitmap = DeviceIndependentBitmap::fromPacked(
+        static_cast<const std::uint8_t*>(handle), malloc_usable_size(handle));
+    TTwainComponent& component = source.Component();
+    if (component.OnTwainAcquire)
+        component.OnTwainAcquire(component, source.Index(), bitmap, cancel);
+    return result;
+}
+
+TW_UINT16 MemoryTransfer(TTwainSource& source, bool& cancel) {
+    DeviceIndependentBitmap bitmap;
+    TW_INT16 pixelType = 0;
+    if (const TW_UINT16 prepared = prepareMemoryBitmap(source, bitmap, pixelType);
+        prepared != TWRC_SUCCESS)
+        return prepared;
+    TW_SETUPMEMXFER setup{};
+    TW_UINT16 result = source.Send(DG_CONTROL, DAT_SETUPMEMXFER, MSG_GET, &setup);
+    if (result != TWRC_SUCCESS || setup.Preferred == 0)
+        refuse("it offered no buffer size for a memory transfer.");
+    std::vector<std::uint8_t> buffer(setup.Preferred);
+    RowFiller filler(source, bitmap, pixelType == TWPT_RGB && bitmap.bitsPerPixel == 24);
+    while (result == TWRC_SUCCESS) {
+        TW_IMAGEMEMXFER strip;
+        std::memset(&strip, 0xFF, sizeof strip);
+        strip.Memory = {TWMF_APPOWNS | TWMF_POINTER, setup.Preferred, buffer.data()};
+        strip.BytesWritten = 0;
+        result = source.Send(DG_IMAGE, DAT_IMAGEMEMXFER, MSG_GET, &strip);
+        if (result != TWRC_SUCCESS && result != TWRC_XFERDONE)
+            break;
+        if (strip.BytesWritten > buffer.size())
+            refuse("it reported more bytes than its buffer holds.");
+        filler.Place(buffer.data(), strip.BytesWritten);
+    }
+    if (result != TWRC_XFERDONE)
+        return result;
+    TTwainComponent& component = source.Component();
+    if (component.OnTwainAcquire)
+        component.OnTwainAcquire(component, source.Index(), bitmap, cancel);
+    return result;
+}
+
+TW_UINT16 FileTransfer(TTwainSource& source, bool& cancel) {
+    TTwainComponent& component = source.Component();
+    if (component.OnSourceSetupFileXfer)
+        component.OnSourceSetupFileXfer(component, source.Index());
+    TW_SETUPFILEXFER setup{};
+    source.Send(DG_CONTROL, DAT_SETUPFILEXFER, MSG_GET, &setup);
+    const TW_UINT16 result = source.Send(DG_IMAGE, DAT_IMAGEFILEXFER, MSG_GET, nullptr);
+    if (result == TWRC_XFERDONE && component.OnSourceFileTransfer) {
+        const QString name =
+            QString::fromLocal8Bit(setup.FileName, qsizetype(strnlen(setup.FileName, 256)));
+        // The file format codes 0 to 9 keep their order; anything else is unknown (10).
+        const int format = setup.Format <= 9 ? setup.Format : 10;
+        component.OnSourceFileTransfer(component, source.Index(), name, format, cancel);
+    }
+    return result;
+}
+
+} // namespace quillox::twain

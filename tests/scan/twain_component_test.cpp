@@ -1,0 +1,172 @@
+// The component's states and the exact triplets it sends, against the scripted manager.
+#include "scanner_run.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace quillox::twain;
+
+namespace {
+
+QStringList sourceCalls(const QStringList& calls) {
+    QStringList kept;
+    for (const QString& call : calls) {
+        if (call.startsWith("source ") && call != "source PROCESSEVENT" &&
+            call != "source CAPABILITY" && call != "source STATUS")
+            kept << call.mid(7);
+    }
+    return kept;
+}
+
+} // namespace
+
+TEST(TwainLibrary, IsSearchedOnlyInTrustedFolders) {
+    // Run from a folder of its own, so that the current folder stands apart from the program's.
+    const QString previous = QDir::currentPath();
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+    const QStringList folders = trustedManagerFolders();
+    QDir::setCurrent(previous);
+    ASSERT_GE(folders.size(), 4);
+    EXPECT_EQ(folders.mid(0, 3),
+              QStringList({"/usr/local/lib", "/usr/lib", "/usr/lib/x86_64-linux-gnu"}));
+    for (const QString& folder : folders) {
+        EXPECT_TRUE(QDir::isAbsolutePath(folder)) << folder.toStdString();
+        EXPECT_NE(QDir(folder), QDir(elsewhere.path()));
+        EXPECT_NE(QDir(folder), QDir::temp());
+    }
+
+    ScannerRun run;
+    run.component.SetLibraryFolders({QDir::tempPath(), "relative", "."});
+    EXPECT_FALSE(run.component.LoadLibrary());
+    EXPECT_EQ(run.component.Handle(), nullptr);
+    run.component.SetLibraryFolders({"/nonexistent", FakeManager::folder()});
+    EXPECT_TRUE(run.component.LoadLibrary());
+    EXPECT_NE(run.component.TwainProc(), nullptr);
+    run.component.SetLibraryFolders({});
+    EXPECT_TRUE(run.component.LoadLibrary());
+}
+
+TEST(TwainComponent, AcquiresEveryPendingPageAndDisablesAfterTheLast) {
+    ScannerRun run;
+    run.fake.Set("pages", 3);
+    run.component.SetTransferMode(ttmNative);
+    run.Acquire(1);
+    EXPECT_EQ(run.images.size(), 3);
+    EXPECT_EQ(run.events, QStringList({"acquire 1", "acquire 1", "acquire 1", "disable 1"}));
+    EXPECT_EQ(sourceCalls(run.fake.Calls()),
+              QStringList({"ENABLEDS", "NATIVEXFER", "ENDXFER", "NATIVEXFER", "ENDXFER",
+                           "NATIVEXFER", "ENDXFER", "DISABLEDS"}));
+    EXPECT_FALSE(run.component.PollingActive());
+    TTwainSource* source = run.component.SourceAt(1);
+    ASSERT_TRUE(source);
+    EXPECT_TRUE(source->Loaded());
+    EXPECT_FALSE(source->Enabled());
+    EXPECT_EQ(run.component.SourcesLoaded(), 1);
+    // The manager saw the application's identity as it is, with the Id it gave.
+    EXPECT_EQ(QString(run.fake.LastOrigin().ProductName), "App product name");
+    EXPECT_EQ(TW_UINT32(run.fake.LastOrigin().Id), 1u);
+    EXPECT_TRUE(run.error.isEmpty()) << run.error.toStdString();
+}
+
+TEST(TwainComponent, CancelKeepsTheDeliveredPageAndResetsTheRest) {
+    ScannerRun run;
+    run.fake.Set("pages", 3);
+    run.cancelOnFirst = true;
+    run.component.SetTransferMode(ttmNative);
+    run.Acquire();
+    EXPECT_EQ(run.images.size(), 1);
+    EXPECT_EQ(sourceCalls(run.fake.Calls()),
+              QStringList({"ENABLEDS", "NATIVEXFER", "ENDXFER", "RESET", "DISABLEDS"}));
+    EXPECT_TRUE(run.component.SourceAt(0)->Loaded());
+}
+
+TEST(TwainComponent, ACancelledTransferIsAcknowledgedBeforeDisabling) {
+    ScannerRun run;
+    run.fake.Set("pages", 3);
+    run.fake.Set("cancel_page", 1);
+    run.component.SetTransferMode(ttmNative);
+    run.Acquire();
+    EXPECT_EQ(run.images.size(), 1);
+    EXPECT_EQ(sourceCalls(run.fake.Calls()),
+              QStringList({"ENABLEDS", "NATIVEXFER", "ENDXFER", "NATIVEXFER", "ENDXFER", "RESET",
+                           "DISABLEDS"}));
+    EXPECT_EQ(run.events, QStringList({"acquire 0", "cancel 0", "disable 0"}));
+}
+
+TEST(TwainComponent, AHandlersErrorLeavesTheSourceResetAndDisabled) {
+    ScannerRun run;
+    run.fake.Set("pages", 2);
+    run.component.SetTransferMode(ttmNative);
+    run.component.OnTwainAcquire = [](TTwainComponent&, int,
+                                      const quillox::platform::DeviceIndependentBitmap&,
+                                      bool&) { throw std::runtime_error("The disk is full."); };
+    run.Acquire();
+    EXPECT_EQ(run.error, "The disk is full.");
+    EXPECT_EQ(sourceCalls(run.fake.Calls()),
+              QStringList({"ENABLEDS", "NATIVEXFER", "ENDXFER", "RESET", "DISABLEDS"}));
+    EXPECT_FALSE(run.component.SourceAt(0)->Enabled());
+}
+
+TEST(TwainComponent, SelectionAndEnablingFollowTheManagersAnswers) {
+    ScannerRun run;
+    ASSERT_TRUE(run.component.LoadLibrary());
+    EXPECT_EQ(run.component.SelectSource(), -1); // the manager is not open yet
+    run.component.SetSourceManagerLoaded(true);
+
+    // The manager's own dialog, chosen or cancelled; cancelling closes an open source.
+    run.fake.Set("userselect", 1);
+    EXPECT_EQ(run.component.SelectSource(), 1);
+    run.component.SourceAt(1)->SetLoaded(true);
+    EXPECT_EQ(run.component.SourcesLoaded(), 1);
+    run.fake.Set("userselect", -1);
+    EXPECT_EQ(run.component.SelectSource(), -1);
+    EXPECT_EQ(run.component.SourcesLoaded(), 0);
+
+    // No dialog in the manager: the stand-in offers the sources with the default first chosen.
+    run.fake.Set("userselect", -2);
+    run.fake.Set("default", 1);
+    QStringList offered;
+    int preselected = -1;
+    run.component.SetSourceChooser([&](const QStringList& names, int defaultIndex) {
+        offered = names;
+        preselected = defaultIndex;
+        return -1;
+    });
+    EXPECT_EQ(run.component.SelectSource(), -1);
+    EXPECT_EQ(offered, QStringList({"Flatbed One", "Feeder Two"}));
+    EXPECT_EQ(preselected, 1);
+
+    // CHECKSTATUS counts as enabled; a refusal does not.
+    TTwainSource* source = run.component.SourceAt(0);
+    source->SetLoaded(true);
+    run.fake.Set("ready", 0);
+    run.fake.Set("enable_rc", TWRC_CHECKSTATUS);
+    EXPECT_TRUE(source->EnableSource(false, false));
+    EXPECT_TRUE(source->DisableSource());
+    run.fake.Set("enable_rc", TWRC_FAILURE);
+    EXPECT_FALSE(source->EnableSource(true, true));
+    EXPECT_EQ(run.component.SourceAt(256), nullptr);
+    EXPECT_EQ(run.component.SourceAt(-1), run.component.SourceAt(1));
+}
+
+TEST(TwainComponent, ClosingTheSourcesDialogCancelsAndDisables) {
+    ScannerRun run;
+    run.fake.Set("ready", 0);
+    ASSERT_TRUE(run.component.LoadLibrary());
+    run.component.SetSourceManagerLoaded(true);
+    TTwainSource* source = run.component.SourceAt(0);
+    source->SetLoaded(true);
+    source->SetEnabled(true);
+    run.fake.Post(MSG_CLOSEDSREQ);
+    run.RunEventsUntilDisabled();
+    EXPECT_EQ(run.events, QStringList({"cancel 0", "disable 0"}));
+    EXPECT_TRUE(source->Loaded());
+    EXPECT_FALSE(source->Enabled());
+
+    run.component.SetLibraryLoaded(false);
+    EXPECT_EQ(run.fake.Calls().mid(run.fake.Calls().size() - 2),
+              QStringList({"manager CLOSEDS", "manager CLOSEDSM"}));
+    EXPECT_EQ(run.component.SourcesLoaded(), 0);
+}

@@ -1,12 +1,17 @@
 #include "tf_main.h"
 
 #include "artwork.h"
+#include "bmp_file.h"
 #include "handler_guard.h"
 #include "instances.h"
+#include "misc_ops.h"
 #include "picture_button.h"
+#include "source_chooser.h"
 #include "tf_about.h"
 #include "tf_browse.h"
 #include "tf_new_doc.h"
+#include "tf_scan.h"
+#include "twain_component.h"
 #include "user_error.h"
 #include "window_design.h"
 
@@ -17,6 +22,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <future>
@@ -54,11 +60,15 @@ TfMain::TfMain() {
     iDropBotButton = picture(this, {4, 5, 154, 200}, artwork::mainDropPicture);
     iScanBotButton = picture(this, {164, 5, 154, 200}, artwork::mainScanPicture);
     iScanBotButton->setCursor(Qt::PointingHandCursor);
+    connect(iScanBotButton, &widgets::PictureButton::clicked, this,
+            platform::guarded([this] { iScanBotButtonClick(); }));
     iBrowseBotButton = picture(this, {325, 5, 154, 200}, artwork::mainBrowsePicture);
     iBrowseBotButton->setCursor(Qt::PointingHandCursor);
     connect(iBrowseBotButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { iBrowseBotButtonClick(); }));
 }
+
+TfMain::~TfMain() = default;
 
 void TfMain::FormCreate() {
     setAcceptDrops(true);
@@ -97,6 +107,56 @@ void TfMain::HelpButtonClick() {
     fAbout->show();
     fAbout->raise();
     fAbout->activateWindow();
+}
+
+twain::TTwainComponent& TfMain::CreateTwain() {
+    if (!Twain) {
+        Twain = std::make_unique<twain::TTwainComponent>(this);
+        Twain->OnTwainAcquire = [this](twain::TTwainComponent&, int,
+                                       const platform::DeviceIndependentBitmap& image,
+                                       bool& cancel) { TwainTwainAcquire(image, cancel); };
+        Twain->OnAcquireProgress = [](twain::TTwainSource&, int,
+                                      const platform::DeviceIndependentBitmap&, int current,
+                                      int total) { fScan->ShowProgress(current, total); };
+        Twain->SetSourceChooser([this](const QStringList& names, int preselected) {
+            return widgets::chooseScanner(this, names, preselected);
+        });
+    }
+    return *Twain;
+}
+
+void TfMain::iScanBotButtonClick() {
+    twain::TTwainComponent& twain = CreateTwain();
+    if (!twain.LoadLibrary()) {
+        QMessageBox box(QMessageBox::NoIcon, "Quillox", "Twain is not installed.", QMessageBox::Ok,
+                        this);
+        box.exec();
+        return;
+    }
+    twain.SetSourceManagerLoaded(true);
+    const int index = twain.SelectSource();
+    if (index == -1)
+        return;
+    if (twain::TTwainSource* source = twain.SourceAt(index)) {
+        source->SetLoaded(true);
+        source->SetEnabled(true);
+    }
+    fScan->show();
+}
+
+void TfMain::TwainTwainAcquire(const platform::DeviceIndependentBitmap& image, bool& cancel) {
+    const QString scanFile = store::getStoreFolder() + "quillox-latest-scan.bmp";
+    platform::writeBmpFile(image, scanFile);
+    fScan->ShowPage(image.toImage());
+    fScan->show();
+    fNewDoc->Clear();
+    fNewDoc->ePath->setText(scanFile);
+    fNewDoc->ePath->setEnabled(false);
+    hide();
+    fNewDoc->show();
+    fNewDoc->raise();
+    fNewDoc->activateWindow();
+    cancel = true;
 }
 
 void TfMain::closeEvent(QCloseEvent* event) {

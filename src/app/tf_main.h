@@ -1,7 +1,14 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
+namespace quillox::platform {
+struct DeviceIndependentBitmap;
+}
+namespace quillox::twain {
+class TTwainComponent;
+}
 namespace quillox::widgets {
 class PictureButton;
 }
@@ -15,6 +22,7 @@ class TfMain : public QWidget {
 
 public:
     TfMain();
+    ~TfMain() override;
 
     // Creation handler: the window takes files dropped on it, and the pictures get their hints.
     void FormCreate();
@@ -28,9 +36,19 @@ public:
     // The title bar's help button, or F1: the About box, beside this window.
     void HelpButtonClick();
 
+    // Starts a scan: the scanner is chosen, its own window opens, and the preview waits.
+    void iScanBotButtonClick();
+    // Makes the scanner component on first use, bound to this window's page handler.
+    twain::TTwainComponent& CreateTwain();
+    // A page from the scanner: saved as the scan file, shown, and handed to the new document
+    // window; the rest of the burst is dropped.
+    void TwainTwainAcquire(const platform::DeviceIndependentBitmap& image, bool& cancel);
+
     widgets::PictureButton* iDropBotButton;
     widgets::PictureButton* iScanBotButton;
     widgets::PictureButton* iBrowseBotButton;
+    // Empty until the scan picture is first clicked.
+    std::unique_ptr<twain::TTwainComponent> Twain;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -114,6 +114,7 @@ TfNewDoc::TfNewDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
 
 void TfNewDoc::Clear() {
     ePath->clear();
+    ePath->setEnabled(true);
     eDocumentName->clear();
     eTagWords->clear();
     eDescription->clear();

@@ -1,11 +1,63 @@
 #include "tf_scan.h"
 
+#include "artwork.h"
+#include "handler_guard.h"
+#include "picture_button.h"
 #include "window_design.h"
 
+#include <QProgressBar>
+#include <QShowEvent>
+
 namespace quillox::scan {
+namespace {
+
+const QSize outerSize(690, 900);
+
+} // namespace
 
 TfScan::TfScan(QWidget* owner) : QWidget(owner, Qt::Window) {
     widgets::applyWindowDesign(*this, "Scan Result", {635, 573}, widgets::Border::Resizable);
+    setFont(widgets::designFont("Tahoma", 11));
+    Image1 = new widgets::PictureButton(this);
+    Image1->SetPicture(artwork::waitImage);
+    Progress = new QProgressBar(this);
+    Progress->setTextVisible(true);
+    Progress->hide();
+}
+
+void TfScan::FormShow() {
+    // The outer size includes the frame, which the window system knows once it is shown.
+    const QSize frame = frameGeometry().size() - size();
+    resize(outerSize - frame);
+    if (!pageWaiting_)
+        Image1->SetPicture(artwork::waitImage);
+    pageWaiting_ = false;
+}
+
+void TfScan::ShowPage(const QImage& page) {
+    Image1->SetPicture(page);
+    pageWaiting_ = !isVisible();
+    ShowProgress(0, 0);
+}
+
+void TfScan::ShowProgress(int current, int total) {
+    Progress->setVisible(total > 0);
+    if (total > 0) {
+        Progress->setRange(0, total);
+        Progress->setValue(std::min(current, total));
+    }
+}
+
+void TfScan::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        platform::runHandler([this] { FormShow(); });
+    QWidget::showEvent(event);
+}
+
+void TfScan::resizeEvent(QResizeEvent* event) {
+    Image1->setGeometry(rect());
+    Progress->setGeometry(10, height() - 34, width() - 20, 24);
+    QWidget::resizeEvent(event);
 }
 
 } // namespace quillox::scan

@@ -2,14 +2,37 @@
 
 #include <QWidget>
 
+class QProgressBar;
+
+namespace quillox::widgets {
+class PictureButton;
+}
+
 namespace quillox::scan {
 
-// The scan preview: shows the page a scanner delivered.
+// The scan preview: the waiting picture while the scanner's window is open, then the page the
+// scanner delivered, stretched to the window. A bar shows a memory transfer's progress.
 class TfScan : public QWidget {
     Q_OBJECT
 
 public:
     explicit TfScan(QWidget* owner);
+
+    void FormShow();
+    // Puts the page in; a page put in while the window is hidden stays when it is shown.
+    void ShowPage(const QImage& page);
+    // Rows received of a transfer running, or the bar hidden when total is not above 0.
+    void ShowProgress(int current, int total);
+
+    widgets::PictureButton* Image1;
+    QProgressBar* Progress;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    bool pageWaiting_ = false;
 };
 
 } // namespace quillox::scan

@@ -29,6 +29,10 @@ QImage cancelButton() {
     return picture("cancel_button.bmp");
 }
 
+QImage waitImage() {
+    return picture("wait_image.bmp");
+}
+
 QImage blankSheet() {
     return picture("blank_sheet.png");
 }

@@ -13,6 +13,8 @@ QImage watermark();
 QImage okButton();
 QImage cancelButton();
 QImage blankSheet();
+// The scan preview's picture while the scanner's own window is open.
+QImage waitImage();
 // The main window's three ways in, each 677 x 866 with transparent corners.
 QImage mainDropPicture();
 QImage mainScanPicture();

@@ -3,6 +3,7 @@
 #include "filing_dialogs_test.h"
 #include "main_window_test.h"
 #include "quillox_application.h"
+#include "scan_workflow_test.h"
 #include "search_window_test.h"
 #include "startup_test.h"
 
@@ -16,9 +17,11 @@ int main(int argc, char** argv) {
     BrowseWindowTest browseWindow;
     SearchWindowTest searchWindow;
     EndToEndTest endToEnd;
+    ScanWorkflowTest scanWorkflow;
     int failures = 0;
-    for (QObject* test : std::initializer_list<QObject*>{&startup, &filingDialogs, &mainWindow,
-                                                         &browseWindow, &searchWindow, &endToEnd})
+    for (QObject* test :
+         std::initializer_list<QObject*>{&startup, &filingDialogs, &mainWindow, &browseWindow,
+                                         &searchWindow, &endToEnd, &scanWorkflow})
         failures += QTest::qExec(test, argc, argv);
     return failures;
 }

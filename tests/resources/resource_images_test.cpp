@@ -71,6 +71,12 @@ TEST(ResourceImages, AboutPictureIsAColourJpegWithAPlainCorner) {
     EXPECT_LE(mostApart, 6);
 }
 
+TEST(ResourceImages, TheWaitingPictureIsA24BitBitmapOfThePreviewsSize) {
+    const QString path = ":/images/wait_image.bmp";
+    EXPECT_EQ(load(path).size(), QSize(690, 900));
+    EXPECT_EQ(bmpBitsPerPixel(path), 24);
+}
+
 TEST(ResourceImages, WindowBackgroundsAre256ColourBitmaps) {
     for (const QString path : {":/images/background.bmp", ":/images/watermark.bmp"}) {
         SCOPED_TRACE(path.toStdString());

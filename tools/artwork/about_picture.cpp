@@ -5,10 +5,8 @@
 #include "palette.h"
 #include "soft_shadow.h"
 
-#include <QFontInfo>
 #include <QLinearGradient>
 #include <QPainter>
-#include <stdexcept>
 
 namespace quillox::artwork {
 namespace {
@@ -17,18 +15,6 @@ constexpr int width = 886;
 constexpr int height = 663;
 constexpr qreal panelWidth = 330;
 constexpr qreal textLeft = 388;
-
-// Lettering comes from a font installed nearly everywhere; the picture would change with any
-// stand-in, so a missing font stops the drawing instead.
-QFont lettering(int pixelSize, QFont::Weight weight) {
-    const QString family = "DejaVu Sans";
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    if (QFontInfo(font).family() != family)
-        throw std::runtime_error("the about picture needs the font " + family.toStdString());
-    return font;
-}
 
 void paintPanel(QPainter& painter) {
     QLinearGradient fade(0, 0, 0, height);

@@ -1,9 +1,21 @@
 #include "drawing_kit.h"
 
+#include <QFontInfo>
 #include <QPainter>
 #include <QPolygonF>
+#include <stdexcept>
 
 namespace quillox::artwork {
+
+QFont lettering(int pixelSize, QFont::Weight weight) {
+    const QString family = "DejaVu Sans";
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    if (QFontInfo(font).family() != family)
+        throw std::runtime_error("the pictures need the font " + family.toStdString());
+    return font;
+}
 
 QImage transparentCanvas(int width, int height) {
     QImage canvas(width, height, QImage::Format_ARGB32_Premultiplied);

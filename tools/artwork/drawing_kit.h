@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPainterPath>
 #include <QPen>
@@ -12,6 +13,10 @@ namespace quillox::artwork {
 
 // The line weight of every symbol, in pixels of a 100 x 100 icon.
 inline constexpr qreal lineWeight = 5.0;
+
+// Lettering comes from a font installed nearly everywhere; the pictures would change with any
+// stand-in, so a missing font stops the drawing instead.
+QFont lettering(int pixelSize, QFont::Weight weight);
 
 // A fully transparent canvas to paint on.
 QImage transparentCanvas(int width, int height);

@@ -8,6 +8,7 @@
 #include "image_files.h"
 #include "main_pictures.h"
 #include "symbols.h"
+#include "wait_picture.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -35,6 +36,7 @@ void writeAll(const QDir& out) {
     writeBmp(upButton(), out.filePath("up_button.bmp"), 24);
     writeBmp(backButton(), out.filePath("back_button.bmp"), 24);
     writeBmp(closeButton(), out.filePath("close_button.bmp"), 24);
+    writeBmp(waitPicture(), out.filePath("wait_image.bmp"), 24);
     writeBmp(documentBackground(), out.filePath("background.bmp"), 8);
     writeBmp(folderWatermark(), out.filePath("watermark.bmp"), 8);
     writePng(mainDropPicture(), out.filePath("main_drop.png"), PngCompression::None);

@@ -10,7 +10,7 @@ class ShotTaker;
 // input, saves their pictures and leaves the main window showing alone. They throw
 // std::runtime_error when a window cannot be brought into the state its picture shows.
 
-// main.png, about.png and scan_preview.png.
+// main.png, about.png, scan_preview.png (waiting) and scan_page.png (a page delivered).
 void shootStartWindows(const ShotTaker& shots);
 
 // new_document.png for the page at pagePath, and new_folder.png.

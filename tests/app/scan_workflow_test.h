@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QObject>
+
+class ScanWorkflowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void withoutAManagerTheScanPictureSaysSo();
+    void aScannedPageBecomesTheDocumentToFile();
+};

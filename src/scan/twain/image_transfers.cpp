@@ -1,8 +1,8 @@
 #include "image_transfers.h"
 
-#include "capability_queries.h"
 #include "device_independent_bitmap.h"
 #include "twain_component.h"
+#include "typed_capabilities.h"
 #include "user_error.h"
 
 #include <cmath>
@@ -10,6 +10,7 @@
 #include <cstring>
 #include <malloc.h>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace quillox::twain {
@@ -27,10 +28,6 @@ struct FreeBlock {
 
 [[noreturn]] void refuse(const QString& why) {
     throw UserError("The scanner's transfer was stopped: " + why);
-}
-
-double fromFix32(TW_FIX32 value) {
-    return value.Whole + value.Frac / 65536.0;
 }
 
 std::int32_t pelsPerMeter(double resolution, std::optional<TTwainUnit> unit) {
@@ -51,7 +48,8 @@ std::vector<QRgb> grayRamp() {
 std::vector<QRgb> colourTable(TTwainSource& source, TW_INT16 pixelType) {
     switch (pixelType) {
     case TWPT_BW:
-        if (GetIPixelFlavor(source).value_or(tpfChocolate) == tpfVanilla)
+        if (TTwainPixelFlavor flavor = tpfChocolate;
+            GetIPixelFlavor(source, flavor) == crSuccess && flavor == tpfVanilla)
             return {qRgb(255, 255, 255), qRgb(0, 0, 0)};
         return {qRgb(0, 0, 0), qRgb(255, 255, 255)};
     case TWPT_GRAY:
@@ -90,7 +88,9 @@ TW_UINT16 prepareMemoryBitmap(TTwainSource& source, DeviceIndependentBitmap& bit
     if (std::uint64_t(bitmap.stride()) * std::uint64_t(bitmap.height) > largestPixelBytes)
         refuse("it reported an image too large to hold.");
     pixelType = info.PixelType;
-    const std::optional<TTwainUnit> unit = GetICapUnits(source);
+    TTwainUnit queried = tuUnknown;
+    const std::optional<TTwainUnit> unit =
+        GetICapUnits(source, queried) == crSuccess ? std::optional(queried) : std::nullopt;
     bitmap.xPelsPerMeter = pelsPerMeter(fromFix32(info.XResolution), unit);
     bitmap.yPelsPerMeter = pelsPerMeter(fromFix32(info.YResolution), unit);
     bitmap.colorTable = colourTable(source, pixelType);
@@ -204,9 +204,8 @@ TW_UINT16 FileTransfer(TTwainSource& source, bool& cancel) {
     if (result == TWRC_XFERDONE && component.OnSourceFileTransfer) {
         const QString name =
             QString::fromLocal8Bit(setup.FileName, qsizetype(strnlen(setup.FileName, 256)));
-        // The file format codes 0 to 9 keep their order; anything else is unknown (10).
-        const int format = setup.Format <= 9 ? setup.Format : 10;
-        component.OnSourceFileTransfer(component, source.Index(), name, format, cancel);
+        component.OnSourceFileTransfer(component, source.Index(), name, formatOf(setup.Format),
+                                       cancel);
     }
     return result;
 }

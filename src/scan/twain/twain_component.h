@@ -5,6 +5,7 @@
 #include "pointer_list.h"
 #include "twain_identity.h"
 #include "twain_source.h"
+#include "typed_capabilities.h"
 
 #include <QObject>
 #include <QTimer>
@@ -74,7 +75,7 @@ public:
                        int current, int total)>
         OnAcquireProgress;
     std::function<void(TTwainComponent&, int index)> OnSourceSetupFileXfer;
-    std::function<void(TTwainComponent&, int index, const QString& fileName, int format,
+    std::function<void(TTwainComponent&, int index, const QString& fileName, TTwainFormat format,
                        bool& cancel)>
         OnSourceFileTransfer;
 

@@ -28,6 +28,20 @@ struct TW_FIX32 {
     TW_UINT16 Frac;
 };
 
+struct TW_FRAME {
+    TW_FIX32 Left;
+    TW_FIX32 Top;
+    TW_FIX32 Right;
+    TW_FIX32 Bottom;
+};
+
+struct TW_IMAGELAYOUT {
+    TW_FRAME Frame;
+    TW_UINT32 DocumentNumber;
+    TW_UINT32 PageNumber;
+    TW_UINT32 FrameNumber;
+};
+
 struct TW_VERSION {
     TW_UINT16 MajorNum;
     TW_UINT16 MinorNum;
@@ -143,6 +157,7 @@ static_assert(sizeof(TW_IMAGEINFO) == 42 && sizeof(TW_IMAGEMEMXFER) == 42);
 static_assert(offsetof(TW_IMAGEMEMXFER, Memory) == 26 && sizeof(TW_SETUPMEMXFER) == 12);
 static_assert(sizeof(TW_PENDINGXFERS) == 6 && sizeof(TW_STATUS) == 4);
 static_assert(sizeof(TW_CAPABILITY) == 12 && sizeof(TW_ONEVALUE) == 6);
+static_assert(sizeof(TW_FRAME) == 16 && sizeof(TW_IMAGELAYOUT) == 28);
 static_assert(sizeof(TW_PALETTE8) == 1028 && sizeof(TW_SETUPFILEXFER) == 260);
 
 extern "C" {
@@ -221,6 +236,37 @@ inline constexpr TW_UINT16 TWCC_CAPSEQERROR = 15;
 // Languages and countries.
 inline constexpr TW_INT16 TWLG_USERLOCALE = -1;
 inline constexpr TW_UINT16 TWCY_USA = 1;
+
+// Containers and item types.
+inline constexpr TW_UINT16 TWON_ARRAY = 3;
+inline constexpr TW_UINT16 TWON_ENUMERATION = 4;
+inline constexpr TW_UINT16 TWON_ONEVALUE = 5;
+inline constexpr TW_UINT16 TWON_RANGE = 6;
+inline constexpr TW_UINT16 TWON_DONTCARE16 = 0xFFFF;
+inline constexpr TW_UINT16 TWTY_INT8 = 0x0000;
+inline constexpr TW_UINT16 TWTY_INT16 = 0x0001;
+inline constexpr TW_UINT16 TWTY_INT32 = 0x0002;
+inline constexpr TW_UINT16 TWTY_UINT8 = 0x0003;
+inline constexpr TW_UINT16 TWTY_UINT16 = 0x0004;
+inline constexpr TW_UINT16 TWTY_UINT32 = 0x0005;
+inline constexpr TW_UINT16 TWTY_BOOL = 0x0006;
+inline constexpr TW_UINT16 TWTY_FIX32 = 0x0007;
+
+// Capabilities.
+inline constexpr TW_UINT16 CAP_XFERCOUNT = 0x0001;
+inline constexpr TW_UINT16 ICAP_PIXELTYPE = 0x0101;
+inline constexpr TW_UINT16 ICAP_UNITS = 0x0102;
+inline constexpr TW_UINT16 CAP_FEEDERENABLED = 0x1002;
+inline constexpr TW_UINT16 CAP_FEEDERLOADED = 0x1003;
+inline constexpr TW_UINT16 CAP_AUTOFEED = 0x1007;
+inline constexpr TW_UINT16 CAP_INDICATORS = 0x100b;
+inline constexpr TW_UINT16 CAP_UICONTROLLABLE = 0x100e;
+inline constexpr TW_UINT16 ICAP_PHYSICALWIDTH = 0x1111;
+inline constexpr TW_UINT16 ICAP_PHYSICALHEIGHT = 0x1112;
+inline constexpr TW_UINT16 ICAP_XRESOLUTION = 0x1118;
+inline constexpr TW_UINT16 ICAP_YRESOLUTION = 0x1119;
+inline constexpr TW_UINT16 ICAP_PIXELFLAVOR = 0x111f;
+inline constexpr TW_UINT16 ICAP_BITDEPTH = 0x112b;
 
 // Pixel types.
 inline constexpr TW_INT16 TWPT_BW = 0;

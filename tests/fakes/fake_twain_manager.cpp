@@ -142,14 +142,36 @@ TW_UINT16 nativeTransfer(TW_HANDLE* handle) {
     return TWRC_XFERDONE;
 }
 
+// The page's whole top-down image, built on its first strip and kept while the image's form
+// and page stay the same: a source scripted with "prebuilt" then hands out each strip with
+// one copy, as a scanner copies from its own buffer, so that a benchmark times the receiver.
+const std::uint8_t* prebuiltPage() {
+    static std::vector<std::uint8_t> bytes;
+    static std::vector<long> builtFor;
+    const std::vector<long> wanted{width(), height(), bitsPerPixel(), script().page};
+    if (builtFor != wanted) {
+        const std::size_t rowBytes = stride();
+        bytes.resize(rowBytes * std::size_t(height()));
+        for (int row = 0; row < height(); ++row)
+            for (std::size_t at = 0; at < rowBytes; ++at)
+                bytes[std::size_t(row) * rowBytes + at] = sourceByte(row, at);
+        builtFor = wanted;
+    }
+    return bytes.data();
+}
+
 TW_UINT16 memoryStrip(TW_IMAGEMEMXFER& strip) {
     const std::size_t total = stride() * std::size_t(height());
     const std::size_t sent = std::size_t(script().rowsSent);
     const std::size_t size = std::min<std::size_t>(
         {std::size_t(script().value("strip", 7)), strip.Memory.Length, total - sent});
     auto* buffer = static_cast<std::uint8_t*>(strip.Memory.TheMem);
-    for (std::size_t i = 0; i < size; ++i)
-        buffer[i] = sourceByte(int((sent + i) / stride()), (sent + i) % stride());
+    if (script().value("prebuilt", 0)) {
+        std::memcpy(buffer, prebuiltPage() + sent, size);
+    } else {
+        for (std::size_t i = 0; i < size; ++i)
+            buffer[i] = sourceByte(int((sent + i) / stride()), (sent + i) % stride());
+    }
     strip.BytesWritten = TW_UINT32(size + std::size_t(script().value("overwrite", 0)));
     script().rowsSent += long(size);
     if (std::size_t(script().rowsSent) < total)
@@ -158,23 +180,54 @@ TW_UINT16 memoryStrip(TW_IMAGEMEMXFER& strip) {
     return TWRC_XFERDONE;
 }
 
+// A scripted capability: "cap_<id>" its current value and "cap_<id>_type" its item type
+// (the unit and flavour also by "units" and "flavor"), answered as "cap_kind" says: an
+// enumeration (the default) of the items value + 1 and value, current 1 and default 0, or a
+// one-value container.
 TW_UINT16 capability(TW_CAPABILITY& request) {
-    long value = -1;
-    if (request.Cap == 0x0102)
-        value = script().value("units", -1);
-    if (request.Cap == 0x111f)
-        value = script().value("flavor", -1);
+    Script& s = script();
+    const std::string key = "cap_" + std::to_string(request.Cap);
+    long value = s.value(key, -1);
+    if (value < 0 && request.Cap == 0x0102)
+        value = s.value("units", -1);
+    if (value < 0 && request.Cap == 0x111f)
+        value = s.value("flavor", -1);
     if (value < 0)
         return fail(TWCC_CAPUNSUPPORTED);
-    auto* block = static_cast<std::uint8_t*>(std::calloc(1, 14 + 2 * 2));
-    const TW_UINT16 type = 4;
+    const auto type = TW_UINT16(s.value(key + "_type", 4));
+    const auto item = TW_UINT32(value);
+    if (s.value("cap_kind", 4) == 5) {
+        auto* block = static_cast<std::uint8_t*>(std::calloc(1, 6));
+        std::memcpy(block, &type, 2);
+        std::memcpy(block + 2, &item, 4);
+        request.ConType = 5;
+        request.hContainer = block;
+        return TWRC_SUCCESS;
+    }
+    const std::size_t size = type == 1 || type == 4 || type == 6 ? 2 : 4;
+    auto* block = static_cast<std::uint8_t*>(std::calloc(1, 14 + 2 * size));
     const TW_UINT32 header[] = {2, 1, 0};
     std::memcpy(block, &type, 2);
     std::memcpy(block + 2, header, sizeof header);
-    const TW_UINT16 items[] = {TW_UINT16(value == 0 ? 1 : 0), TW_UINT16(value)};
-    std::memcpy(block + 14, items, sizeof items);
+    const TW_UINT32 items[] = {item + 1, item};
+    std::memcpy(block + 14, &items[0], size);
+    std::memcpy(block + 14 + size, &items[1], size);
     request.ConType = 4;
     request.hContainer = block;
+    return TWRC_SUCCESS;
+}
+
+// A value the application sets is kept as "set_<id>".
+TW_UINT16 setCapability(const TW_CAPABILITY& request) {
+    if (request.ConType != 5 || !request.hContainer)
+        return fail(TWCC_BADVALUE);
+    TW_UINT32 item = 0;
+    std::memcpy(&item, static_cast<const std::uint8_t*>(request.hContainer) + 2, 4);
+    TW_UINT16 type = 0;
+    std::memcpy(&type, request.hContainer, 2);
+    if (type == 1 || type == 4 || type == 6)
+        item &= 0xFFFF;
+    script().values["set_" + std::to_string(request.Cap)] = long(item);
     return TWRC_SUCCESS;
 }
 
@@ -268,7 +321,14 @@ TW_UINT16 toSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, void* data) {
         s.condition = TWCC_SUCCESS;
         return TWRC_SUCCESS;
     case DAT_CAPABILITY << 16 | MSG_GET:
+    case DAT_CAPABILITY << 16 | MSG_GETCURRENT:
+    case DAT_CAPABILITY << 16 | MSG_GETDEFAULT:
         return capability(*static_cast<TW_CAPABILITY*>(data));
+    case DAT_CAPABILITY << 16 | MSG_SET:
+        return setCapability(*static_cast<TW_CAPABILITY*>(data));
+    case DAT_SETUPFILEXFER << 16 | MSG_SET:
+        s.values["file_format"] = static_cast<TW_SETUPFILEXFER*>(data)->Format;
+        return TWRC_SUCCESS;
     case DAT_SETUPMEMXFER << 16 | MSG_GET: {
         auto* setup = static_cast<TW_SETUPMEMXFER*>(data);
         setup->Preferred = TW_UINT32(s.value("preferred", 16));
@@ -298,6 +358,9 @@ TW_UINT16 toSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, void* data) {
     }
     case DAT_IMAGEMEMXFER << 16 | MSG_GET:
         return memoryStrip(*static_cast<TW_IMAGEMEMXFER*>(data));
+    case DAT_IMAGELAYOUT << 16 | MSG_SET:
+        s.values["layout_right"] = static_cast<TW_IMAGELAYOUT*>(data)->Frame.Right.Whole;
+        return TWRC_SUCCESS;
     case DAT_PALETTE8 << 16 | MSG_GET: {
         auto* palette = static_cast<TW_PALETTE8*>(data);
         palette->NumColors = TW_UINT16(s.value("palette_colours", 16));
@@ -336,6 +399,10 @@ __attribute__((visibility("default"))) void fake_twain_add_source(const char* na
 
 __attribute__((visibility("default"))) void fake_twain_set(const char* key, long value) {
     script().values[key] = value;
+}
+
+__attribute__((visibility("default"))) long fake_twain_value(const char* key) {
+    return script().value(key, -1);
 }
 
 __attribute__((visibility("default"))) void fake_twain_post(TW_UINT16 message) {

@@ -39,6 +39,10 @@ void FakeManager::Set(const char* key, long value) {
     symbol<void (*)(const char*, long)>(handle_, "fake_twain_set")(key, value);
 }
 
+long FakeManager::Value(const char* key) const {
+    return symbol<long (*)(const char*)>(handle_, "fake_twain_value")(key);
+}
+
 void FakeManager::Post(quillox::twain::TW_UINT16 message) {
     symbol<void (*)(quillox::twain::TW_UINT16)>(handle_, "fake_twain_post")(message);
 }

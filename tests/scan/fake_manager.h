@@ -17,6 +17,7 @@ public:
 
     void AddSource(const char* name);
     void Set(const char* key, long value);
+    long Value(const char* key) const;
     void Post(quillox::twain::TW_UINT16 message);
     // The triplets received, "manager OPENDSM" or "source ENDXFER", in order.
     QStringList Calls() const;

@@ -268,7 +268,7 @@ TW_UINT16 toManager(TW_IDENTITY* origin, TW_UINT16 dat, TW_UINT16 msg, void* dat
         return TWRC_SUCCESS;
     }
     case DAT_IDENTITY << 16 | MSG_OPENDS:
-        if (identity->Id == 0 || identity->Id > s.sources.size())
+        if (identity->Id == 0 || identity->Id > s.sources.size() || s.value("opends_fails", 0))
             return fail(TWCC_NODS);
         return TWRC_SUCCESS;
     case DAT_IDENTITY << 16 | MSG_CLOSEDS:
@@ -326,6 +326,12 @@ TW_UINT16 toSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, void* data) {
         return capability(*static_cast<TW_CAPABILITY*>(data));
     case DAT_CAPABILITY << 16 | MSG_SET:
         return setCapability(*static_cast<TW_CAPABILITY*>(data));
+    case DAT_SETUPFILEXFER << 16 | MSG_GET: {
+        auto* setup = static_cast<TW_SETUPFILEXFER*>(data);
+        std::strncpy(setup->FileName, "/tmp/fake-twain-page.bmp", sizeof setup->FileName - 1);
+        setup->Format = 2;
+        return TWRC_SUCCESS;
+    }
     case DAT_SETUPFILEXFER << 16 | MSG_SET:
         s.values["file_format"] = static_cast<TW_SETUPFILEXFER*>(data)->Format;
         return TWRC_SUCCESS;
@@ -347,6 +353,8 @@ TW_UINT16 toSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, void* data) {
     case DAT_IMAGENATIVEXFER << 16 | MSG_GET:
         return nativeTransfer(static_cast<TW_HANDLE*>(data));
     case DAT_IMAGEINFO << 16 | MSG_GET: {
+        if (s.value("imageinfo_fails", 0))
+            return fail(TWCC_BUMMER);
         auto* info = static_cast<TW_IMAGEINFO*>(data);
         info->XResolution = {TW_INT16(s.value("resolution", 300)), 0};
         info->YResolution = info->XResolution;
@@ -357,10 +365,14 @@ TW_UINT16 toSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, void* data) {
         return TWRC_SUCCESS;
     }
     case DAT_IMAGEMEMXFER << 16 | MSG_GET:
+        if (s.value("strip_fails", 0))
+            return fail(TWCC_BUMMER);
         return memoryStrip(*static_cast<TW_IMAGEMEMXFER*>(data));
     case DAT_IMAGELAYOUT << 16 | MSG_SET:
         s.values["layout_right"] = static_cast<TW_IMAGELAYOUT*>(data)->Frame.Right.Whole;
         return TWRC_SUCCESS;
+    case DAT_IMAGEFILEXFER << 16 | MSG_GET:
+        return TWRC_XFERDONE;
     case DAT_PALETTE8 << 16 | MSG_GET: {
         auto* palette = static_cast<TW_PALETTE8*>(data);
         palette->NumColors = TW_UINT16(s.value("palette_colours", 16));

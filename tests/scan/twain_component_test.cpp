@@ -46,6 +46,73 @@ TEST(TwainLibrary, IsSearchedOnlyInTrustedFolders) {
     EXPECT_NE(run.component.TwainProc(), nullptr);
     run.component.SetLibraryFolders({});
     EXPECT_TRUE(run.component.LoadLibrary());
+
+    // A library of that name without the entry point is not kept.
+    TTwainComponent other;
+    other.SetLibraryFolders({NO_ENTRY_MANAGER_FOLDER, FakeManager::folder()});
+    EXPECT_FALSE(other.LoadLibrary());
+    EXPECT_EQ(other.Handle(), nullptr);
+}
+
+TEST(TwainComponent, RefusalsOfTheManagerAndTheSourceLeaveTheirStates) {
+    ScannerRun run;
+    run.fake.Set("opendsm_fails", 1);
+    ASSERT_TRUE(run.component.LoadLibrary());
+    run.component.SetSourceManagerLoaded(true);
+    EXPECT_FALSE(run.component.SourceManagerLoaded());
+    EXPECT_EQ(run.component.SelectSource(), -1);
+    EXPECT_FALSE(run.fake.Calls().contains("manager USERSELECT"));
+
+    run.fake.Set("opendsm_fails", 0);
+    run.fake.Set("opends_fails", 1);
+    run.component.SetSourceManagerLoaded(true);
+    TTwainSource* source = run.component.SourceAt(0);
+    source->SetLoaded(true);
+    EXPECT_FALSE(source->Loaded());
+    source->SetEnabled(true);
+    EXPECT_FALSE(source->Enabled());
+    EXPECT_FALSE(run.fake.Calls().contains("source ENABLEDS"));
+
+    for (int i = 0; i < 300; ++i)
+        run.fake.AddSource("Many");
+    run.component.EnumerateDevices();
+    EXPECT_EQ(run.component.SourceCount(), 302);
+    EXPECT_NE(run.component.SourceAt(255), nullptr);
+    EXPECT_EQ(run.component.SourceAt(256), nullptr);
+}
+
+TEST(TwainComponent, FailingTransfersAreReportedAndTheBurstGoesOn) {
+    const struct {
+        const char* key;
+        TTwainTransferMode mode;
+    } cases[] = {{"strip_fails", ttmMemory}, {"imageinfo_fails", ttmMemory}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        ScannerRun run;
+        run.fake.Set("pages", 2);
+        run.fake.Set(c.key, 1);
+        run.component.SetTransferMode(c.mode);
+        run.Acquire();
+        EXPECT_EQ(run.events, QStringList({"error 0 1 1", "error 0 1 1", "disable 0"}));
+        EXPECT_TRUE(run.images.isEmpty());
+    }
+}
+
+TEST(TwainComponent, AFileTransferNamesTheFileTheSourceWrote) {
+    ScannerRun run;
+    QString named;
+    TTwainFormat format = tfUnknown;
+    run.component.OnSourceFileTransfer = [&](TTwainComponent&, int, const QString& fileName,
+                                             TTwainFormat kind, bool&) {
+        named = fileName;
+        format = kind;
+    };
+    run.component.SetTransferMode(ttmFile);
+    run.Acquire();
+    EXPECT_EQ(named, "/tmp/fake-twain-page.bmp");
+    EXPECT_EQ(format, tfBMP);
+    EXPECT_EQ(sourceCalls(run.fake.Calls()),
+              QStringList({"ENABLEDS", "SETUPFILEXFER", "FILEXFER", "ENDXFER", "DISABLEDS"}));
 }
 
 TEST(TwainComponent, AcquiresEveryPendingPageAndDisablesAfterTheLast) {

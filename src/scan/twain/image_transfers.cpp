@@ -1,6 +1,7 @@
 #include "image_transfers.h"
 
 #include "device_independent_bitmap.h"
+#include "strip_filler.h"
 #include "twain_component.h"
 #include "typed_capabilities.h"
 #include "user_error.h"
@@ -100,49 +101,6 @@ TW_UINT16 prepareMemoryBitmap(TTwainSource& source, DeviceIndependentBitmap& bit
     return TWRC_SUCCESS;
 }
 
-// Places the strips as one stream of rows from the image's top row, which is the last row in
-// memory, downwards. Bytes beyond the last row are dropped, never written.
-class RowFiller {
-public:
-    RowFiller(TTwainSource& source, DeviceIndependentBitmap& bitmap, bool swapRedBlue)
-        : source_(source), bitmap_(bitmap), stride_(bitmap.stride()), swap_(swapRedBlue),
-          row_(bitmap.height - 1) {}
-
-    void Place(const std::uint8_t* bytes, std::size_t count) {
-        while (count > 0 && row_ >= 0) {
-            std::uint8_t* start = bitmap_.pixels.data() + std::size_t(row_) * stride_;
-            const std::size_t taken = std::min(count, stride_ - placed_);
-            std::memcpy(start + placed_, bytes, taken);
-            placed_ += taken;
-            bytes += taken;
-            count -= taken;
-            if (placed_ == stride_)
-                FinishRow(start);
-        }
-    }
-
-private:
-    void FinishRow(std::uint8_t* start) {
-        if (swap_) {
-            for (int x = 0; x < bitmap_.width; ++x)
-                std::swap(start[3 * x], start[3 * x + 2]);
-        }
-        --row_;
-        placed_ = 0;
-        TTwainComponent& component = source_.Component();
-        if (component.OnAcquireProgress)
-            component.OnAcquireProgress(source_, source_.Index(), bitmap_,
-                                        bitmap_.height - row_ - 1, bitmap_.height - 1);
-    }
-
-    TTwainSource& source_;
-    DeviceIndependentBitmap& bitmap_;
-    std::size_t stride_;
-    bool swap_;
-    int row_;
-    std::size_t placed_ = 0;
-};
-
 } // namespace
 
 TW_UINT16 NativeTransfer(TTwainSource& source, bool& cancel) {
@@ -173,7 +131,12 @@ TW_UINT16 MemoryTransfer(TTwainSource& source, bool& cancel) {
     if (result != TWRC_SUCCESS || setup.Preferred == 0)
         refuse("it offered no buffer size for a memory transfer.");
     std::vector<std::uint8_t> buffer(setup.Preferred);
-    RowFiller filler(source, bitmap, pixelType == TWPT_RGB && bitmap.bitsPerPixel == 24);
+    TTwainComponent& component = source.Component();
+    StripFiller filler(
+        bitmap, pixelType == TWPT_RGB && bitmap.bitsPerPixel == 24, [&](int current, int total) {
+            if (component.OnAcquireProgress)
+                component.OnAcquireProgress(source, source.Index(), bitmap, current, total);
+        });
     while (result == TWRC_SUCCESS) {
         TW_IMAGEMEMXFER strip;
         std::memset(&strip, 0xFF, sizeof strip);
@@ -188,7 +151,6 @@ TW_UINT16 MemoryTransfer(TTwainSource& source, bool& cancel) {
     }
     if (result != TWRC_XFERDONE)
         return result;
-    TTwainComponent& component = source.Component();
     if (component.OnTwainAcquire)
         component.OnTwainAcquire(component, source.Index(), bitmap, cancel);
     return result;

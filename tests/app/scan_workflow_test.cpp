@@ -3,7 +3,9 @@
 #include "app_run.h"
 #include "artwork.h"
 #include "fake_manager.h"
+#include "folder_tree_view.h"
 #include "picture_button.h"
+#include "tdm_data.h"
 #include "temp_home.h"
 #include "tf_main.h"
 #include "tf_new_doc.h"
@@ -13,6 +15,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
@@ -55,10 +58,18 @@ void ScanWorkflowTest::withoutAManagerTheScanPictureSaysSo() {
     QVERIFY(errors.messages.isEmpty());
 }
 
+void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile_data() {
+    QTest::addColumn<int>("mode");
+    QTest::newRow("memory transfer") << int(quillox::twain::ttmMemory);
+    QTest::newRow("native transfer") << int(quillox::twain::ttmNative);
+}
+
 void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile() {
+    QFETCH(int, mode);
     TempHome home;
     ReportedErrors errors;
     AppRun run(errors);
+    addFolderRow("SCANS FOLDER", "-");
     FakeManager fake;
     fake.AddSource("Flatbed One");
     fake.AddSource("Feeder Two");
@@ -67,6 +78,7 @@ void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile() {
     fake.Set("width", 40);
     fake.Set("height", 30);
     fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
+    fMain->Twain->SetTransferMode(quillox::twain::TTwainTransferMode(mode));
 
     chooseScannerInDialog(1);
     click(fMain->iScanBotButton);
@@ -85,20 +97,78 @@ void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile() {
     QVERIFY(!fMain->isVisible());
     QVERIFY(fScan->isVisible());
     QCOMPARE(fScan->Image1->Picture().size(), QSize(40, 30));
-    QCOMPARE(QImage(scanFile).size(), QSize(40, 30));
     QCOMPARE(bmpBitsPerPixel(scanFile), 24);
+    // The file holds what the source sent: its bytes are red, green, blue from the top row.
+    const QImage saved(scanFile);
+    QCOMPARE(saved.size(), QSize(40, 30));
+    for (const QPoint at : {QPoint(0, 0), QPoint(39, 0), QPoint(7, 13), QPoint(39, 29)}) {
+        const auto byte = [&](int channel) {
+            return (at.y() * 31 + (3 * at.x() + channel) * 7) & 0xFF;
+        };
+        QCOMPARE(saved.pixel(at) & 0xFFFFFF, qRgb(byte(0), byte(1), byte(2)) & 0xFFFFFF);
+    }
 
     // One page is taken: the rest of the feeder is dropped and the source disabled, open.
     QVERIFY(QTest::qWaitFor([] { return !fMain->Twain->PollingActive(); }, 5000));
     const QStringList calls = fake.Calls();
-    QCOMPARE(calls.count("source MEMXFER") > 0, true);
     QVERIFY(calls.contains("source RESET"));
     QCOMPARE(calls.last(), QString("source DISABLEDS"));
     QCOMPARE(fMain->Twain->SourcesLoaded(), 1);
 
-    // Cancelling hands back to the main window and hides the preview.
-    click(fNewDoc->iCancelButton);
+    // Filing it hands back to the main window and hides the preview.
+    fNewDoc->FormActivate();
+    fNewDoc->TreeView1->setCurrentItem(node(fNewDoc->TreeView1, "SCANS FOLDER"));
+    fNewDoc->eDocumentName->setText("Scanned letter");
+    click(fNewDoc->iOkButton);
     QVERIFY(fMain->isVisible());
     QVERIFY(!fScan->isVisible());
+    quillox::db::TDbTable& documents = dmData->tDocuments;
+    documents.First();
+    QCOMPARE(documents.FieldByName("Folder").AsString(), QString("SCANS FOLDER"));
+    QCOMPARE(QImage(documents.FieldByName("Path").AsString()), saved);
     QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+}
+
+void ScanWorkflowTest::aPageThatCannotBeSavedIsReportedAndDropped() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    FakeManager fake;
+    fake.AddSource("Flatbed One");
+    fake.Set("pages", 2);
+    // A folder where the scan file goes: no file can take its name, whoever runs the test.
+    QVERIFY(QDir().mkpath(home.storeFolder() + "quillox-latest-scan.bmp"));
+    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
+    chooseScannerInDialog(0);
+    click(fMain->iScanBotButton);
+    QVERIFY(QTest::qWaitFor([] { return !fMain->Twain->PollingActive(); }, 5000));
+    QCOMPARE(errors.messages.size(), 1);
+    QVERIFY2(errors.messages[0].contains("could not be saved"), qPrintable(errors.messages[0]));
+    QVERIFY(!fNewDoc->isVisible());
+    QVERIFY(fMain->isVisible());
+    QVERIFY(fake.Calls().contains("source RESET"));
+    QCOMPARE(fake.Calls().last(), QString("source DISABLEDS"));
+}
+
+void ScanWorkflowTest::aSecondClickClosesTheEnabledSourceFirst() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    FakeManager fake;
+    fake.AddSource("Flatbed One");
+    fake.Set("ready", 0);
+    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
+    chooseScannerInDialog(0);
+    click(fMain->iScanBotButton);
+    QVERIFY(fMain->Twain->PollingActive());
+    fake.ClearCalls();
+    whenModalShows([](QWidget& shown) { return shown.windowTitle() == "Select Source"; },
+                   [](QWidget& shown) { static_cast<QDialog&>(shown).reject(); });
+    click(fMain->iScanBotButton);
+    const QStringList calls = fake.Calls();
+    QVERIFY(calls.indexOf("source DISABLEDS") >= 0);
+    QVERIFY(calls.indexOf("source DISABLEDS") < calls.indexOf("manager CLOSEDS"));
+    QVERIFY(calls.indexOf("manager CLOSEDS") < calls.indexOf("manager USERSELECT"));
+    QCOMPARE(fMain->Twain->SourcesLoaded(), 0);
+    QVERIFY(errors.messages.isEmpty());
 }

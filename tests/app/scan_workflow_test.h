@@ -7,5 +7,8 @@ class ScanWorkflowTest : public QObject {
 
 private slots:
     void withoutAManagerTheScanPictureSaysSo();
+    void aScannedPageBecomesTheDocumentToFile_data();
     void aScannedPageBecomesTheDocumentToFile();
+    void aPageThatCannotBeSavedIsReportedAndDropped();
+    void aSecondClickClosesTheEnabledSourceFirst();
 };

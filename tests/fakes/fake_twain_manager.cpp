@@ -312,6 +312,9 @@ TW_UINT16 toSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, void* data) {
         pending->Count = TW_UINT16(s.pagesLeft);
         return TWRC_SUCCESS;
     }
+    case DAT_PENDINGXFERS << 16 | MSG_GET:
+        static_cast<TW_PENDINGXFERS*>(data)->Count = TW_UINT16(s.pagesLeft);
+        return TWRC_SUCCESS;
     case DAT_PENDINGXFERS << 16 | MSG_RESET:
         s.pagesLeft = 0;
         static_cast<TW_PENDINGXFERS*>(data)->Count = 0;

@@ -210,7 +210,9 @@ TEST(TwainComponent, SelectionAndEnablingFollowTheManagersAnswers) {
     source->SetLoaded(true);
     run.fake.Set("ready", 0);
     run.fake.Set("enable_rc", TWRC_CHECKSTATUS);
+    run.fake.Set("pages", 4);
     EXPECT_TRUE(source->EnableSource(false, false));
+    EXPECT_EQ(source->PendingXfers(), 4);
     EXPECT_TRUE(source->DisableSource());
     run.fake.Set("enable_rc", TWRC_FAILURE);
     EXPECT_FALSE(source->EnableSource(true, true));

@@ -12,4 +12,8 @@ void* TPointerList::Item(int index) const {
     return index >= 0 && index < fCount && index <= 255 ? Data[std::size_t(index)] : nullptr;
 }
 
+void* TPointerList::Stored(int index) const {
+    return index >= 0 && index < fCount ? Data[std::size_t(index)] : nullptr;
+}
+
 } // namespace quillox::twain

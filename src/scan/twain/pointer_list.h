@@ -12,6 +12,8 @@ public:
     void Clear() { fCount = 0; }
     int Count() const { return fCount; }
     void* Item(int index) const;
+    // Any reference below the count, past 255 too, so that the list's owner can free them all.
+    void* Stored(int index) const;
     int Allocated() const { return int(Data.size()); }
 
 private:

@@ -105,7 +105,7 @@ bool TTwainComponent::EnumerateDevices() {
 
 void TTwainComponent::ClearDeviceList() {
     for (int i = 0; i < DeviceList.Count(); ++i)
-        delete static_cast<TTwainSource*>(DeviceList.Item(i));
+        delete static_cast<TTwainSource*>(DeviceList.Stored(i));
     DeviceList.Clear();
     fHasEnumerated = false;
 }

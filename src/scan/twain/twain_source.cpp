@@ -75,6 +75,13 @@ void TTwainSource::SetEnabled(bool enabled) {
     enabled ? EnableSource(fShowUI, fModal) : DisableSource();
 }
 
+int TTwainSource::PendingXfers() {
+    TW_PENDINGXFERS pending{};
+    if (!fLoaded || Send(DG_CONTROL, DAT_PENDINGXFERS, MSG_GET, &pending) != TWRC_SUCCESS)
+        return 0;
+    return pending.Count == 0xFFFF ? -1 : pending.Count;
+}
+
 TW_UINT16 TTwainSource::GetReturnStatus() {
     if (!fLoaded)
         return 0;

@@ -38,6 +38,10 @@ public:
     TW_IDENTITY* SourceIdentity() { return &Structure; }
     TTwainComponent& Component() const { return fOwner; }
 
+    // The transfers the source still holds, as it answers; 0 when it is not open or does not
+    // answer.
+    int PendingXfers();
+
     // The source's condition code, 0 when it is not open.
     TW_UINT16 GetReturnStatus();
 

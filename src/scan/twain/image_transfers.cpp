@@ -11,7 +11,6 @@
 #include <cstring>
 #include <malloc.h>
 #include <memory>
-#include <optional>
 #include <vector>
 
 namespace quillox::twain {
@@ -31,7 +30,8 @@ struct FreeBlock {
     throw UserError("The scanner's transfer was stopped: " + why);
 }
 
-std::int32_t pelsPerMeter(double resolution, std::optional<TTwainUnit> unit) {
+// Without a unit the source answered, no resolution is recorded: tuUnknown.
+std::int32_t pelsPerMeter(double resolution, TTwainUnit unit) {
     if (unit == tuInches)
         return std::int32_t(std::trunc(resolution / 2.54 * 100));
     if (unit == tuCentimeters)
@@ -89,9 +89,9 @@ TW_UINT16 prepareMemoryBitmap(TTwainSource& source, DeviceIndependentBitmap& bit
     if (std::uint64_t(bitmap.stride()) * std::uint64_t(bitmap.height) > largestPixelBytes)
         refuse("it reported an image too large to hold.");
     pixelType = info.PixelType;
-    TTwainUnit queried = tuUnknown;
-    const std::optional<TTwainUnit> unit =
-        GetICapUnits(source, queried) == crSuccess ? std::optional(queried) : std::nullopt;
+    TTwainUnit unit = tuUnknown;
+    if (GetICapUnits(source, unit) != crSuccess)
+        unit = tuUnknown;
     bitmap.xPelsPerMeter = pelsPerMeter(fromFix32(info.XResolution), unit);
     bitmap.yPelsPerMeter = pelsPerMeter(fromFix32(info.YResolution), unit);
     bitmap.colorTable = colourTable(source, pixelType);

@@ -28,8 +28,10 @@ void StripFiller::Place(const std::uint8_t* bytes, std::size_t count) {
 
 void StripFiller::FinishRow(std::uint8_t* start) {
     if (swap_) {
-        for (int x = 0; x < bitmap_.width; ++x)
-            std::swap(start[3 * x], start[3 * x + 2]);
+        // The width is read once: the byte stores could alias it for the compiler otherwise.
+        const std::uint8_t* const end = start + 3 * std::size_t(bitmap_.width);
+        for (std::uint8_t* pixel = start; pixel != end; pixel += 3)
+            std::swap(pixel[0], pixel[2]);
     }
     --row_;
     placed_ = 0;

@@ -134,14 +134,26 @@ TCapabilityRet GetCapabilityRec(TTwainSource& source, TW_UINT16 capability, TRet
     return crSuccess;
 }
 
+namespace {
+
+// The source's container of that kind, holding at least its fixed part.
+TCapabilityRet containerOf(TTwainSource& source, TW_UINT16 capability, TRetrieveCap mode,
+                           TW_UINT16 kind, std::size_t fixedPart, CapabilityRecord& record) {
+    const TCapabilityRet got = GetCapabilityRec(source, capability, mode, record);
+    if (got == crSuccess && (record.conType != kind || record.bytes.size() < fixedPart))
+        return crInvalidContainer;
+    return got;
+}
+
+} // namespace
+
 TCapabilityRet GetOneValue(TTwainSource& source, TW_UINT16 capability, OneValue& value,
                            TRetrieveCap mode) {
     CapabilityRecord record;
-    if (const TCapabilityRet got = GetCapabilityRec(source, capability, mode, record);
+    if (const TCapabilityRet got =
+            containerOf(source, capability, mode, TWON_ONEVALUE, sizeof(TW_ONEVALUE), record);
         got != crSuccess)
         return got;
-    if (record.conType != TWON_ONEVALUE || record.bytes.size() < sizeof(TW_ONEVALUE))
-        return crInvalidContainer;
     value.itemType = readAt<TW_UINT16>(record.bytes, 0);
     const std::size_t size = itemSize(value.itemType);
     if (size == 0)
@@ -153,11 +165,10 @@ TCapabilityRet GetOneValue(TTwainSource& source, TW_UINT16 capability, OneValue&
 TCapabilityRet GetEnumerationValue(TTwainSource& source, TW_UINT16 capability,
                                    EnumerationValue& value, TRetrieveCap mode) {
     CapabilityRecord record;
-    if (const TCapabilityRet got = GetCapabilityRec(source, capability, mode, record);
+    if (const TCapabilityRet got =
+            containerOf(source, capability, mode, TWON_ENUMERATION, 14, record);
         got != crSuccess)
         return got;
-    if (record.conType != TWON_ENUMERATION || record.bytes.size() < 14)
-        return crInvalidContainer;
     value.itemType = readAt<TW_UINT16>(record.bytes, 0);
     value.currentIndex = readAt<TW_UINT32>(record.bytes, 6);
     value.defaultIndex = readAt<TW_UINT32>(record.bytes, 10);
@@ -171,11 +182,9 @@ TCapabilityRet GetEnumerationValue(TTwainSource& source, TW_UINT16 capability,
 TCapabilityRet GetRangeValue(TTwainSource& source, TW_UINT16 capability, RangeValue& value,
                              TRetrieveCap mode) {
     CapabilityRecord record;
-    if (const TCapabilityRet got = GetCapabilityRec(source, capability, mode, record);
+    if (const TCapabilityRet got = containerOf(source, capability, mode, TWON_RANGE, 22, record);
         got != crSuccess)
         return got;
-    if (record.conType != TWON_RANGE || record.bytes.size() < 22)
-        return crInvalidContainer;
     value.itemType = readAt<TW_UINT16>(record.bytes, 0);
     value.minValue = readAt<TW_UINT32>(record.bytes, 2);
     value.maxValue = readAt<TW_UINT32>(record.bytes, 6);
@@ -188,11 +197,9 @@ TCapabilityRet GetRangeValue(TTwainSource& source, TW_UINT16 capability, RangeVa
 TCapabilityRet GetArrayValue(TTwainSource& source, TW_UINT16 capability, ArrayValue& value,
                              TRetrieveCap mode) {
     CapabilityRecord record;
-    if (const TCapabilityRet got = GetCapabilityRec(source, capability, mode, record);
+    if (const TCapabilityRet got = containerOf(source, capability, mode, TWON_ARRAY, 6, record);
         got != crSuccess)
         return got;
-    if (record.conType != TWON_ARRAY || record.bytes.size() < 6)
-        return crInvalidContainer;
     value.itemType = readAt<TW_UINT16>(record.bytes, 0);
     if (itemSize(value.itemType) == 0)
         return crUnsupported;

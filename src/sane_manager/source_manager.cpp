@@ -1,5 +1,7 @@
 #include "source_manager.h"
 
+#include "selection_dialog.h"
+
 #include <cstring>
 #include <sane/sane.h>
 
@@ -84,9 +86,9 @@ TW_UINT16 SourceManager::ToManager(TW_IDENTITY& origin, TW_UINT16 dat, TW_UINT16
         return OpenSource(*static_cast<TW_IDENTITY*>(data));
     case MSG_CLOSEDS:
         return CloseSource(*static_cast<TW_IDENTITY*>(data));
+    case MSG_USERSELECT:
+        return UserSelect(data);
     default:
-        // No selection dialog yet: the application offers the listed sources itself.
-        static_cast<TW_IDENTITY*>(data)->Id = 0;
         return Fail(TWCC_BADPROTOCOL);
     }
 }
@@ -108,6 +110,20 @@ TW_UINT16 SourceManager::Identify(std::size_t index, void* data) {
     setText(identity.ProductName, device.name);
     std::memcpy(data, &identity, sizeof identity);
     return TWRC_SUCCESS;
+}
+
+// Our own dialog, with the default device chosen at first. An application without widgets
+// gets the public manager's answer on Linux: no dialog.
+TW_UINT16 SourceManager::UserSelect(void* data) {
+    static_cast<TW_IDENTITY*>(data)->Id = 0;
+    if (sane_.ListDevices().empty())
+        return Fail(TWCC_NODS);
+    const std::optional<int> chosen = chooseDevice(sane_.Devices(), 0);
+    if (!chosen)
+        return Fail(TWCC_BADPROTOCOL);
+    if (*chosen < 0)
+        return TWRC_CANCEL;
+    return Identify(std::size_t(*chosen), data);
 }
 
 TW_UINT16 SourceManager::OpenSource(TW_IDENTITY& identity) {

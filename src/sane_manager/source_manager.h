@@ -25,6 +25,7 @@ private:
                               twain::TW_UINT16 msg, void* data);
     twain::TW_UINT16 Fail(twain::TW_UINT16 condition);
     twain::TW_UINT16 Identify(std::size_t index, void* data);
+    twain::TW_UINT16 UserSelect(void* data);
     twain::TW_UINT16 OpenSource(twain::TW_IDENTITY& identity);
     twain::TW_UINT16 CloseSource(const twain::TW_IDENTITY& identity);
     void CloseAll();

@@ -2,9 +2,13 @@
 // drives any manager.
 #include "twain_component.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
@@ -35,6 +39,28 @@ private:
     QTemporaryDir folder_;
 };
 
+// Answers the manager's selection dialog when it shows: the row taken, or -1 to cancel. The
+// rows it listed go to listed.
+void answerSelection(int row, QStringList& listed) {
+    QTimer::singleShot(20, [row, &listed] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog->windowTitle() != "Select Scanner") {
+            answerSelection(row, listed);
+            return;
+        }
+        auto* list = dialog->findChild<QListWidget*>();
+        listed.clear();
+        for (int i = 0; i < list->count(); ++i)
+            listed << list->item(i)->text();
+        if (row < 0) {
+            dialog->reject();
+        } else {
+            list->setCurrentRow(row);
+            dialog->accept();
+        }
+    });
+}
+
 } // namespace
 
 TEST(SaneManager, ListsSanesDevicesAndOpensThem) {
@@ -52,12 +78,21 @@ TEST(SaneManager, ListsSanesDevicesAndOpensThem) {
     EXPECT_EQ(component.SourceAt(0)->Manufacturer(), "Noname");
     EXPECT_EQ(component.SourceAt(-1), component.SourceAt(0));
 
-    // Without a dialog of its own yet, the selection falls to the application's chooser.
-    component.SetSourceChooser([](const QStringList& names, int preselected) {
-        return names.size() == 2 && preselected == 0 ? 1 : -1;
+    // The manager's own dialog lists the devices; cancelling it chooses nothing.
+    bool chooserAsked = false;
+    component.SetSourceChooser([&chooserAsked](const QStringList&, int) {
+        chooserAsked = true;
+        return 0;
     });
+    QStringList listed;
+    answerSelection(-1, listed);
+    EXPECT_EQ(component.SelectSource(), -1);
+    EXPECT_EQ(listed,
+              QStringList({"Noname frontend-tester (test:0)", "Noname frontend-tester (test:1)"}));
+    answerSelection(1, listed);
     const int chosen = component.SelectSource();
     ASSERT_EQ(chosen, 1);
+    EXPECT_FALSE(chooserAsked);
     TTwainSource* source = component.SourceAt(chosen);
     source->SetLoaded(true);
     EXPECT_TRUE(source->Loaded());

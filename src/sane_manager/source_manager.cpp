@@ -1,5 +1,6 @@
 #include "source_manager.h"
 
+#include "capability_answers.h"
 #include "selection_dialog.h"
 
 #include <cstring>
@@ -163,6 +164,11 @@ TW_UINT16 SourceManager::ToSource(TW_IDENTITY& source, TW_UINT16 dat, TW_UINT16 
         static_cast<TW_STATUS*>(data)->ConditionCode = condition_;
         condition_ = TWCC_SUCCESS;
         return TWRC_SUCCESS;
+    }
+    if (dat == DAT_CAPABILITY && data &&
+        (msg == MSG_GET || msg == MSG_GETCURRENT || msg == MSG_GETDEFAULT)) {
+        const SaneOptions options(openSources_[source.Id]);
+        return answerCapability(options, *static_cast<TW_CAPABILITY*>(data), condition_);
     }
     if (dat == DAT_EVENT && msg == MSG_PROCESSEVENT && data) {
         static_cast<TW_EVENT*>(data)->TWMessage = MSG_NULL;

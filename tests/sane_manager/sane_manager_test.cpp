@@ -16,7 +16,8 @@ using namespace quillox::twain;
 
 namespace {
 
-// A private SANE configuration: the test backend alone, with two devices. SANE's libraries stay
+// A private SANE configuration: the test backend alone, with two devices. One serves the whole
+// run, since SANE reads where its configuration lies only once. SANE's libraries stay
 // mapped for the whole run, so that the strings SANE itself never frees are traced to them and
 // left out of the leak report, while ours are not.
 class SaneTestBackend {
@@ -61,10 +62,15 @@ void answerSelection(int row, QStringList& listed) {
     });
 }
 
+const SaneTestBackend& saneTestBackend() {
+    static const SaneTestBackend backend;
+    return backend;
+}
+
 } // namespace
 
 TEST(SaneManager, ListsSanesDevicesAndOpensThem) {
-    SaneTestBackend sane;
+    saneTestBackend();
     TTwainComponent component;
     component.SetLibraryFolders({SANE_MANAGER_FOLDER});
     ASSERT_TRUE(component.LoadLibrary());
@@ -105,7 +111,7 @@ TEST(SaneManager, ListsSanesDevicesAndOpensThem) {
 }
 
 TEST(SaneManager, AnswersWhatItDoesNotSupportWithAFailure) {
-    SaneTestBackend sane;
+    saneTestBackend();
     TTwainComponent component;
     component.SetLibraryFolders({SANE_MANAGER_FOLDER});
     ASSERT_TRUE(component.LoadLibrary());
@@ -124,4 +130,39 @@ TEST(SaneManager, AnswersWhatItDoesNotSupportWithAFailure) {
     EXPECT_EQ(component.Send(&stranger, DG_CONTROL, DAT_STATUS, MSG_GET, &status), TWRC_FAILURE);
     EXPECT_EQ(component.Send(nullptr, DG_CONTROL, DAT_IDENTITY, MSG_OPENDS, &stranger),
               TWRC_FAILURE);
+}
+
+TEST(SaneManager, AnswersTheCapabilitiesFromSanesOptions) {
+    saneTestBackend();
+    TTwainComponent component;
+    component.SetLibraryFolders({SANE_MANAGER_FOLDER});
+    ASSERT_TRUE(component.LoadLibrary());
+    component.SetSourceManagerLoaded(true);
+    TTwainSource* source = component.SourceAt(0);
+    ASSERT_TRUE(source);
+    source->SetLoaded(true);
+    ASSERT_TRUE(source->Loaded());
+
+    TTwainUnit unit = tuUnknown;
+    EXPECT_EQ(GetICapUnits(*source, unit), crSuccess);
+    EXPECT_EQ(unit, tuInches);
+    TTwainPixelFlavor flavor = tpfUnknown;
+    EXPECT_EQ(GetIPixelFlavor(*source, flavor), crSuccess);
+    EXPECT_EQ(flavor, tpfChocolate);
+    TTwainPixelType type = tbdUnknown;
+    EXPECT_EQ(GetIPixelType(*source, type), crSuccess);
+    EXPECT_EQ(type, tbdRgb); // the configuration's mode is Color
+    double dpi = 0;
+    EXPECT_EQ(GetIXResolution(*source, dpi), crSuccess);
+    EXPECT_GT(dpi, 0);
+    int count = 0;
+    EXPECT_EQ(GetCapXferCount(*source, count), crSuccess);
+    EXPECT_EQ(count, -1);
+    bool value = false;
+    EXPECT_EQ(GetUIControllable(*source, value), crSuccess);
+    EXPECT_TRUE(value);
+    EXPECT_EQ(GetFeederEnabled(*source, value), crSuccess);
+    EXPECT_FALSE(value);
+    int depth = 0;
+    EXPECT_EQ(GetIBitDepth(*source, depth), crUnsupported);
 }

@@ -65,6 +65,17 @@ TCapabilityRet getUInt16(TTwainSource& source, TW_UINT16 capability, TRetrieveCa
     return got;
 }
 
+// A code of an enumeration's type: the known codes in their order, anything else unknown.
+template <typename Code>
+TCapabilityRet getCode(TTwainSource& source, TW_UINT16 capability, TRetrieveCap mode,
+                       Code lastKnown, Code unknown, Code& value) {
+    TW_UINT16 code = 0;
+    const TCapabilityRet got = getUInt16(source, capability, mode, code);
+    if (got == crSuccess)
+        value = code <= TW_UINT16(lastKnown) ? Code(code) : unknown;
+    return got;
+}
+
 } // namespace
 
 TW_FIX32 toFix32(double value) {
@@ -93,11 +104,7 @@ TCapabilityRet SetCapXferCount(TTwainSource& source, int count) {
 }
 
 TCapabilityRet GetICapUnits(TTwainSource& source, TTwainUnit& unit, TRetrieveCap mode) {
-    TW_UINT16 code = 0;
-    const TCapabilityRet got = getUInt16(source, ICAP_UNITS, mode, code);
-    if (got == crSuccess)
-        unit = code <= 5 ? TTwainUnit(code) : tuUnknown;
-    return got;
+    return getCode(source, ICAP_UNITS, mode, tuPixels, tuUnknown, unit);
 }
 
 TCapabilityRet SetICapUnits(TTwainSource& source, TTwainUnit unit) {
@@ -105,11 +112,7 @@ TCapabilityRet SetICapUnits(TTwainSource& source, TTwainUnit unit) {
 }
 
 TCapabilityRet GetIPixelFlavor(TTwainSource& source, TTwainPixelFlavor& flavor, TRetrieveCap mode) {
-    TW_UINT16 code = 0;
-    const TCapabilityRet got = getUInt16(source, ICAP_PIXELFLAVOR, mode, code);
-    if (got == crSuccess)
-        flavor = code <= 1 ? TTwainPixelFlavor(code) : tpfUnknown;
-    return got;
+    return getCode(source, ICAP_PIXELFLAVOR, mode, tpfVanilla, tpfUnknown, flavor);
 }
 
 TCapabilityRet SetIPixelFlavor(TTwainSource& source, TTwainPixelFlavor flavor) {
@@ -117,11 +120,7 @@ TCapabilityRet SetIPixelFlavor(TTwainSource& source, TTwainPixelFlavor flavor) {
 }
 
 TCapabilityRet GetIPixelType(TTwainSource& source, TTwainPixelType& type, TRetrieveCap mode) {
-    TW_UINT16 code = 0;
-    const TCapabilityRet got = getUInt16(source, ICAP_PIXELTYPE, mode, code);
-    if (got == crSuccess)
-        type = code <= tbdBgr ? TTwainPixelType(code) : tbdUnknown;
-    return got;
+    return getCode(source, ICAP_PIXELTYPE, mode, tbdBgr, tbdUnknown, type);
 }
 
 TCapabilityRet SetIPixelType(TTwainSource& source, TTwainPixelType type) {

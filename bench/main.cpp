@@ -4,6 +4,7 @@
 
 #include "bench_store.h"
 #include "open_memory.h"
+#include "report_errors.h"
 #include "store_generator.h"
 #include "summary.h"
 
@@ -12,7 +13,6 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
-#include <exception>
 #include <vector>
 
 namespace {
@@ -61,10 +61,5 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    try {
-        return run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "quillox_engine_bench: %s\n", error.what());
-        return 1;
-    }
+    return runReportingErrors("quillox_engine_bench", run, argc, argv);
 }

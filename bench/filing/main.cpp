@@ -5,13 +5,13 @@
 
 #include "big_file_filing.h"
 #include "database_work.h"
+#include "report_errors.h"
 #include "store_generator.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
-#include <exception>
 
 namespace {
 
@@ -81,10 +81,5 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    try {
-        return run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "quillox_filing_bench: %s\n", error.what());
-        return 1;
-    }
+    return runReportingErrors("quillox_filing_bench", run, argc, argv);
 }

@@ -4,12 +4,12 @@
 
 #include "folder_tree_cases.h"
 #include "folder_tree_summary.h"
+#include "report_errors.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <exception>
 
 namespace {
 
@@ -41,10 +41,5 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    try {
-        return run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "quillox_folder_tree_bench: %s\n", error.what());
-        return 1;
-    }
+    return runReportingErrors("quillox_folder_tree_bench", run, argc, argv);
 }

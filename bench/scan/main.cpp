@@ -5,6 +5,7 @@
 #include "bmp_saving.h"
 #include "page_transfer.h"
 #include "plain_copy.h"
+#include "report_errors.h"
 #include "scan_summary.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <exception>
 #include <stdexcept>
 
 namespace {
@@ -76,10 +76,5 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    try {
-        return run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "quillox_scan_bench: %s\n", error.what());
-        return 1;
-    }
+    return runReportingErrors("quillox_scan_bench", run, argc, argv);
 }

@@ -5,6 +5,7 @@
 #include "bench_home.h"
 #include "browse_memory.h"
 #include "quillox_application.h"
+#include "report_errors.h"
 #include "store_generator.h"
 #include "windows_session.h"
 #include "windows_summary.h"
@@ -16,7 +17,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <exception>
 
 namespace {
 
@@ -84,10 +84,5 @@ int run(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
-    try {
-        return run(argc, argv);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "quillox_windows_bench: %s\n", error.what());
-        return 1;
-    }
+    return runReportingErrors("quillox_windows_bench", run, argc, argv);
 }

@@ -1,9 +1,17 @@
 #include "sane_options.h"
 
+#include <cmath>
 #include <cstring>
 #include <sane/sane.h>
 
 namespace quillox::sane_manager {
+namespace {
+
+double fromWord(const SANE_Option_Descriptor& option, SANE_Word word) {
+    return option.type == SANE_TYPE_FIXED ? SANE_UNFIX(word) : double(word);
+}
+
+} // namespace
 
 int SaneOptions::Find(const char* name) const {
     for (SANE_Int i = 1;; ++i) {
@@ -16,19 +24,71 @@ int SaneOptions::Find(const char* name) const {
     }
 }
 
-std::optional<double> SaneOptions::Number(const char* name) const {
+int SaneOptions::FindNumber(const char* name) const {
     const int index = Find(name);
     if (index < 0)
-        return std::nullopt;
+        return -1;
     const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
     if ((option->type != SANE_TYPE_INT && option->type != SANE_TYPE_FIXED) ||
         option->size != SANE_Int(sizeof(SANE_Word)))
+        return -1;
+    return index;
+}
+
+std::optional<double> SaneOptions::Number(const char* name) const {
+    const int index = FindNumber(name);
+    if (index < 0)
         return std::nullopt;
     SANE_Word value = 0;
     if (sane_control_option(handle_, index, SANE_ACTION_GET_VALUE, &value, nullptr) !=
         SANE_STATUS_GOOD)
         return std::nullopt;
-    return option->type == SANE_TYPE_FIXED ? SANE_UNFIX(value) : double(value);
+    return fromWord(*sane_get_option_descriptor(handle_, index), value);
+}
+
+std::vector<double> SaneOptions::NumberChoices(const char* name) const {
+    std::vector<double> choices;
+    const int index = FindNumber(name);
+    if (index < 0)
+        return choices;
+    const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
+    if (option->constraint_type == SANE_CONSTRAINT_WORD_LIST && option->constraint.word_list) {
+        // The list's first word is its length.
+        const SANE_Word* list = option->constraint.word_list;
+        for (SANE_Word i = 1; i <= list[0]; ++i)
+            choices.push_back(fromWord(*option, list[i]));
+    }
+    return choices;
+}
+
+std::optional<NumberRange> SaneOptions::Range(const char* name) const {
+    const int index = FindNumber(name);
+    if (index < 0)
+        return std::nullopt;
+    const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
+    if (option->constraint_type != SANE_CONSTRAINT_RANGE || !option->constraint.range)
+        return std::nullopt;
+    const SANE_Range& range = *option->constraint.range;
+    return NumberRange{fromWord(*option, range.min), fromWord(*option, range.max),
+                       fromWord(*option, range.quant)};
+}
+
+bool SaneOptions::InMillimetres(const char* name) const {
+    const int index = FindNumber(name);
+    return index >= 0 && sane_get_option_descriptor(handle_, index)->unit == SANE_UNIT_MM;
+}
+
+bool SaneOptions::SetNumber(const char* name, double value) const {
+    const int index = FindNumber(name);
+    if (index < 0)
+        return false;
+    const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
+    if (!SANE_OPTION_IS_SETTABLE(option->cap))
+        return false;
+    SANE_Word word =
+        option->type == SANE_TYPE_FIXED ? SANE_FIX(value) : SANE_Word(std::lround(value));
+    return sane_control_option(handle_, index, SANE_ACTION_SET_VALUE, &word, nullptr) ==
+           SANE_STATUS_GOOD;
 }
 
 std::optional<std::string> SaneOptions::Text(const char* name) const {
@@ -51,11 +111,26 @@ std::vector<std::string> SaneOptions::Choices(const char* name) const {
     if (index < 0)
         return choices;
     const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
-    if (option->constraint_type == SANE_CONSTRAINT_STRING_LIST) {
+    if (option->constraint_type == SANE_CONSTRAINT_STRING_LIST && option->constraint.string_list) {
         for (const SANE_String_Const* choice = option->constraint.string_list; *choice; ++choice)
             choices.emplace_back(*choice);
     }
     return choices;
+}
+
+bool SaneOptions::SetText(const char* name, const std::string& value) const {
+    const int index = Find(name);
+    if (index < 0)
+        return false;
+    const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
+    if (option->type != SANE_TYPE_STRING || !SANE_OPTION_IS_SETTABLE(option->cap) ||
+        option->size <= 0)
+        return false;
+    // SANE reads the option's whole declared size.
+    std::vector<char> text(std::size_t(option->size), '\0');
+    std::memcpy(text.data(), value.data(), std::min(value.size(), text.size() - 1));
+    return sane_control_option(handle_, index, SANE_ACTION_SET_VALUE, text.data(), nullptr) ==
+           SANE_STATUS_GOOD;
 }
 
 } // namespace quillox::sane_manager

@@ -6,20 +6,41 @@
 
 namespace quillox::sane_manager {
 
-// The options of an open SANE device, read by their well-known names.
+// The limits of a number option that takes any value in a range.
+struct NumberRange {
+    double minimum;
+    double maximum;
+    double step; // 0 when any value between is taken
+};
+
+// The options of an open SANE device, read and set by their well-known names. Inactive
+// options count as missing.
 class SaneOptions {
 public:
     explicit SaneOptions(void* handle) : handle_(handle) {}
 
+    bool Has(const char* name) const { return Find(name) >= 0; }
+
     // A number option (integer or fixed point), such as "resolution".
     std::optional<double> Number(const char* name) const;
+    // The values a number option takes from a list, or its range.
+    std::vector<double> NumberChoices(const char* name) const;
+    std::optional<NumberRange> Range(const char* name) const;
+    // Whether a number option counts in millimetres, as scan areas mostly do.
+    bool InMillimetres(const char* name) const;
+    // False when the device refuses the value.
+    bool SetNumber(const char* name, double value) const;
+
     // A text option, such as "mode" or "source".
     std::optional<std::string> Text(const char* name) const;
     // The texts a text option may take.
     std::vector<std::string> Choices(const char* name) const;
+    bool SetText(const char* name, const std::string& value) const;
 
 private:
     int Find(const char* name) const;
+    // A single-valued integer or fixed point option, or -1.
+    int FindNumber(const char* name) const;
 
     void* handle_;
 };

@@ -1,6 +1,5 @@
 #include "source_manager.h"
 
-#include "capability_answers.h"
 #include "selection_dialog.h"
 
 #include <cstring>
@@ -11,8 +10,6 @@ namespace quillox::sane_manager {
 using namespace twain;
 
 namespace {
-
-constexpr TW_UINT16 TWCC_BADDEST = 12;
 
 void setText(TW_STR32& field, const std::string& text) {
     std::memset(field, 0, sizeof(TW_STR32));
@@ -138,7 +135,7 @@ TW_UINT16 SourceManager::OpenSource(TW_IDENTITY& identity) {
     SANE_Handle handle = nullptr;
     if (sane_open(sane_.Devices()[id - 1].name.c_str(), &handle) != SANE_STATUS_GOOD)
         return Fail(TWCC_NODS);
-    openSources_[id] = handle;
+    openSources_[id] = std::make_unique<SaneSource>(handle, sane_.Devices()[id - 1]);
     return TWRC_SUCCESS;
 }
 
@@ -146,14 +143,11 @@ TW_UINT16 SourceManager::CloseSource(const TW_IDENTITY& identity) {
     const auto found = openSources_.find(identity.Id);
     if (found == openSources_.end())
         return Fail(TWCC_BADDEST);
-    sane_close(found->second);
     openSources_.erase(found);
     return TWRC_SUCCESS;
 }
 
 void SourceManager::CloseAll() {
-    for (const auto& [id, handle] : openSources_)
-        sane_close(handle);
     openSources_.clear();
 }
 
@@ -165,16 +159,7 @@ TW_UINT16 SourceManager::ToSource(TW_IDENTITY& source, TW_UINT16 dat, TW_UINT16 
         condition_ = TWCC_SUCCESS;
         return TWRC_SUCCESS;
     }
-    if (dat == DAT_CAPABILITY && data &&
-        (msg == MSG_GET || msg == MSG_GETCURRENT || msg == MSG_GETDEFAULT)) {
-        const SaneOptions options(openSources_[source.Id]);
-        return answerCapability(options, *static_cast<TW_CAPABILITY*>(data), condition_);
-    }
-    if (dat == DAT_EVENT && msg == MSG_PROCESSEVENT && data) {
-        static_cast<TW_EVENT*>(data)->TWMessage = MSG_NULL;
-        return TWRC_NOTDSEVENT;
-    }
-    return Fail(TWCC_BADPROTOCOL);
+    return openSources_[source.Id]->Answer(dat, msg, data, condition_);
 }
 
 } // namespace quillox::sane_manager

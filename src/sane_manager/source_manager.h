@@ -1,9 +1,11 @@
 #pragma once
 
 #include "sane_devices.h"
+#include "sane_source.h"
 #include "twain_protocol.h"
 
 #include <map>
+#include <memory>
 
 namespace quillox::sane_manager {
 
@@ -34,7 +36,7 @@ private:
     bool open_ = false;
     std::size_t nextListed_ = 0;
     twain::TW_UINT16 condition_ = twain::TWCC_SUCCESS;
-    std::map<twain::TW_UINT32, void*> openSources_; // a source's Id and its SANE handle
+    std::map<twain::TW_UINT32, std::unique_ptr<SaneSource>> openSources_; // by the source's Id
 };
 
 } // namespace quillox::sane_manager

@@ -1,44 +1,17 @@
 // Our manager over SANE's own test backend, driven by the scanner component as the program
 // drives any manager.
+#include "sane_test_backend.h"
 #include "twain_component.h"
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 using namespace quillox::twain;
 
 namespace {
-
-// A private SANE configuration: the test backend alone, with two devices. One serves the whole
-// run, since SANE reads where its configuration lies only once. SANE's libraries stay
-// mapped for the whole run, so that the strings SANE itself never frees are traced to them and
-// left out of the leak report, while ours are not.
-class SaneTestBackend {
-public:
-    SaneTestBackend() {
-        for (const char* library : {"libsane.so.1", SANE_TEST_BACKEND})
-            ::dlopen(library, RTLD_NOW | RTLD_NODELETE);
-        write("dll.conf", "test\n");
-        write("test.conf", "number_of_devices 2\nmode Color\ndepth 8\n");
-        qputenv("SANE_CONFIG_DIR", folder_.path().toLocal8Bit());
-    }
-
-private:
-    void write(const QString& name, const QByteArray& text) {
-        QFile file(QDir(folder_.path()).filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-            throw std::runtime_error("cannot write the SANE configuration");
-    }
-
-    QTemporaryDir folder_;
-};
 
 // Answers the manager's selection dialog when it shows: the row taken, or -1 to cancel. The
 // rows it listed go to listed.
@@ -62,15 +35,10 @@ void answerSelection(int row, QStringList& listed) {
     });
 }
 
-const SaneTestBackend& saneTestBackend() {
-    static const SaneTestBackend backend;
-    return backend;
-}
-
 } // namespace
 
 TEST(SaneManager, ListsSanesDevicesAndOpensThem) {
-    saneTestBackend();
+    useSaneTestBackend();
     TTwainComponent component;
     component.SetLibraryFolders({SANE_MANAGER_FOLDER});
     ASSERT_TRUE(component.LoadLibrary());
@@ -111,7 +79,7 @@ TEST(SaneManager, ListsSanesDevicesAndOpensThem) {
 }
 
 TEST(SaneManager, AnswersWhatItDoesNotSupportWithAFailure) {
-    saneTestBackend();
+    useSaneTestBackend();
     TTwainComponent component;
     component.SetLibraryFolders({SANE_MANAGER_FOLDER});
     ASSERT_TRUE(component.LoadLibrary());
@@ -133,7 +101,7 @@ TEST(SaneManager, AnswersWhatItDoesNotSupportWithAFailure) {
 }
 
 TEST(SaneManager, AnswersTheCapabilitiesFromSanesOptions) {
-    saneTestBackend();
+    useSaneTestBackend();
     TTwainComponent component;
     component.SetLibraryFolders({SANE_MANAGER_FOLDER});
     ASSERT_TRUE(component.LoadLibrary());

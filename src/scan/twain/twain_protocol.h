@@ -226,12 +226,19 @@ inline constexpr TW_UINT16 TWCC_SUCCESS = 0;
 inline constexpr TW_UINT16 TWCC_BUMMER = 1;
 inline constexpr TW_UINT16 TWCC_LOWMEMORY = 2;
 inline constexpr TW_UINT16 TWCC_NODS = 3;
+inline constexpr TW_UINT16 TWCC_OPERATIONERROR = 5;
 inline constexpr TW_UINT16 TWCC_BADPROTOCOL = 9;
 inline constexpr TW_UINT16 TWCC_BADVALUE = 10;
 inline constexpr TW_UINT16 TWCC_SEQERROR = 11;
+inline constexpr TW_UINT16 TWCC_BADDEST = 12;
 inline constexpr TW_UINT16 TWCC_CAPUNSUPPORTED = 13;
 inline constexpr TW_UINT16 TWCC_CAPBADOPERATION = 14;
 inline constexpr TW_UINT16 TWCC_CAPSEQERROR = 15;
+inline constexpr TW_UINT16 TWCC_DENIED = 16;
+inline constexpr TW_UINT16 TWCC_PAPERJAM = 20;
+inline constexpr TW_UINT16 TWCC_CHECKDEVICEONLINE = 23;
+inline constexpr TW_UINT16 TWCC_INTERLOCK = 24;
+inline constexpr TW_UINT16 TWCC_NOMEDIA = 29;
 
 // Languages and countries.
 inline constexpr TW_INT16 TWLG_USERLOCALE = -1;

@@ -2,6 +2,7 @@
 
 #include "artwork.h"
 #include "bmp_file.h"
+#include "condition_text.h"
 #include "handler_guard.h"
 #include "instances.h"
 #include "misc_ops.h"
@@ -118,6 +119,11 @@ twain::TTwainComponent& TfMain::CreateTwain() {
         Twain->OnAcquireProgress = [](twain::TTwainSource&, int,
                                       const platform::DeviceIndependentBitmap&, int current,
                                       int total) { fScan->ShowProgress(current, total); };
+        // A transfer that fails says why; the component has reset and disabled the source
+        // by the time the message shows.
+        Twain->OnAcquireError = [](twain::TTwainComponent&, int, int, int condition) {
+            throw platform::UserError("The scan stopped: " + twain::conditionText(condition) + ".");
+        };
         Twain->SetSourceChooser([this](const QStringList& names, int preselected) {
             return widgets::chooseScanner(this, names, preselected);
         });

@@ -14,6 +14,6 @@
 // otherwise.
 void useSaneTestBackend(const QByteArray& settings = {});
 
-// What SANE's own scanimage makes of the first test device with these options, in the same
+// What SANE's own scanimage makes of a test device with these options, in the same
 // configuration, as an RGB picture.
-QImage scanimage(const QStringList& options);
+QImage scanimage(const QStringList& options, const QString& device = "test:0");

@@ -1,0 +1,12 @@
+#include "quillox_application.h"
+#include "sane_workflow_test.h"
+
+#include <QTest>
+
+// The scan workflow with our SANE manager, in a process of its own: the manager has the same
+// file name as the scripted one the other window tests load.
+int main(int argc, char** argv) {
+    quillox::app::QuilloxApplication application(argc, argv);
+    SaneWorkflowTest saneWorkflow;
+    return QTest::qExec(&saneWorkflow, argc, argv);
+}

@@ -1,0 +1,100 @@
+#include "sane_workflow_test.h"
+
+#include "app_run.h"
+#include "folder_tree_view.h"
+#include "picture_button.h"
+#include "sane_test_backend.h"
+#include "tdm_data.h"
+#include "temp_home.h"
+#include "tf_main.h"
+#include "tf_new_doc.h"
+#include "tf_scan.h"
+#include "twain_component.h"
+#include "window_driving.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using quillox::testing::TempHome;
+
+namespace {
+
+bool titled(QWidget& shown, const char* title) {
+    return shown.windowTitle() == title;
+}
+
+void chooseInSourceDialog(QWidget& dialog, const char* box, const QString& text) {
+    auto* combo = dialog.findChild<QComboBox*>(box);
+    combo->setCurrentIndex(combo->findText(text));
+}
+
+} // namespace
+
+// The whole way with SANE's test backend: the scan picture, our manager's selection dialog,
+// the source's dialog, Scan, the preview, the new document window and filing.
+void SaneWorkflowTest::aPageFromSaneIsFiled() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    addFolderRow("SCANS FOLDER", "-");
+    useSaneTestBackend();
+    fMain->CreateTwain().SetLibraryFolders({SANE_MANAGER_FOLDER});
+
+    whenModalShows([](QWidget& shown) { return titled(shown, "Select Scanner"); },
+                   [](QWidget& shown) {
+                       shown.findChild<QListWidget*>()->setCurrentRow(1);
+                       static_cast<QDialog&>(shown).accept();
+                   });
+    whenModalShows([](QWidget& shown) { return titled(shown, "Scan"); },
+                   [](QWidget& shown) {
+                       chooseInSourceDialog(shown, "mode", "Gray");
+                       chooseInSourceDialog(shown, "resolution", "100 dpi");
+                       shown.findChild<QPushButton*>("scan")->click();
+                   });
+    click(fMain->iScanBotButton);
+    QVERIFY(fScan->isVisible());
+    QVERIFY(QTest::qWaitFor([] { return fNewDoc->isVisible(); }, 30000));
+
+    const QString scanFile = home.storeFolder() + "quillox-latest-scan.bmp";
+    QCOMPARE(fNewDoc->ePath->text(), scanFile);
+    QVERIFY(!fNewDoc->ePath->isEnabled());
+    QVERIFY(fScan->isVisible());
+    const QImage saved = QImage(scanFile).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(saved, scanimage({"--mode", "Gray", "--resolution", "100"}, "test:1"));
+    QCOMPARE(fScan->Image1->Picture().size(), saved.size());
+    QVERIFY(QTest::qWaitFor([] { return !fMain->Twain->PollingActive(); }, 5000));
+
+    fNewDoc->FormActivate();
+    fNewDoc->TreeView1->setCurrentItem(node(fNewDoc->TreeView1, "SCANS FOLDER"));
+    fNewDoc->eDocumentName->setText("Scanned from SANE");
+    click(fNewDoc->iOkButton);
+    QVERIFY(fMain->isVisible());
+    QVERIFY(!fScan->isVisible());
+    quillox::db::TDbTable& documents = dmData->tDocuments;
+    documents.First();
+    QCOMPARE(documents.FieldByName("Folder").AsString(), QString("SCANS FOLDER"));
+    QCOMPARE(QImage(documents.FieldByName("Path").AsString()).convertToFormat(QImage::Format_RGB32),
+             saved);
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+}
+
+void SaneWorkflowTest::aJamIsReported() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    useSaneTestBackend("read-status-code \"SANE_STATUS_JAMMED\"\n");
+    fMain->CreateTwain().SetLibraryFolders({SANE_MANAGER_FOLDER});
+    whenModalShows([](QWidget& shown) { return titled(shown, "Select Scanner"); },
+                   [](QWidget& shown) { static_cast<QDialog&>(shown).accept(); });
+    whenModalShows([](QWidget& shown) { return titled(shown, "Scan"); },
+                   [](QWidget& shown) { shown.findChild<QPushButton*>("scan")->click(); });
+    click(fMain->iScanBotButton);
+    QVERIFY(QTest::qWaitFor([&errors] { return !errors.messages.isEmpty(); }, 30000));
+    QCOMPARE(errors.messages, QStringList("The scan stopped: the paper is jammed."));
+    QVERIFY(!fMain->Twain->PollingActive());
+    QVERIFY(!fNewDoc->isVisible());
+}

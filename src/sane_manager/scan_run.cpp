@@ -227,25 +227,6 @@ SANE_Status ScanRun::Take(std::uint8_t* into, std::size_t max, Strip& strip) {
     return SANE_STATUS_GOOD;
 }
 
-SANE_Status ScanRun::TakeRest(std::vector<std::uint8_t>& rows) {
-    std::unique_lock lock(mutex_);
-    waitRepainting(lock, changed_, [&] { return pageRead_ || over_ || stopping_; });
-    if (stopping_)
-        return SANE_STATUS_CANCELLED;
-    if (!pageRead_)
-        return status_ != SANE_STATUS_GOOD ? status_ : SANE_STATUS_INVAL;
-    rows.clear();
-    if (rows_.size() == 1) {
-        rows = std::move(rows_.front());
-    } else {
-        for (const std::vector<std::uint8_t>& part : rows_)
-            rows.insert(rows.end(), part.begin(), part.end());
-    }
-    rows_.clear();
-    rowsTaken_ = rowsArrived_;
-    return SANE_STATUS_GOOD;
-}
-
 ScanRun::Next ScanRun::NextPage() {
     std::unique_lock lock(mutex_);
     // A page ended before its last row, or the last page: nothing follows. A failure on the

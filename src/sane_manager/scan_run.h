@@ -40,8 +40,6 @@ public:
     };
     // Whole rows, at most max bytes of them, waiting for at least one.
     SANE_Status Take(std::uint8_t* into, std::size_t max, Strip& strip);
-    // Every row of the page not taken yet, waiting for all of them.
-    SANE_Status TakeRest(std::vector<std::uint8_t>& rows);
 
     enum class Next { None, Started, Failed };
     // Drops what is left of the page in hand and, from a feeder, starts the next one. Failed

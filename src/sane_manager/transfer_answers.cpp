@@ -79,14 +79,21 @@ TW_UINT16 answerNativeImage(ScanRun& run, TW_HANDLE& image, TW_UINT16& condition
     PageForm form;
     if (const TW_UINT16 result = formOf(run, form, condition); result != TWRC_SUCCESS)
         return result;
-    std::vector<std::uint8_t> rows;
-    if (const SANE_Status status = run.TakeRest(rows); status != SANE_STATUS_GOOD)
-        return transferFailure(status, condition);
-    image = packBitmap(form, rows);
-    if (!image) {
+    PackedBitmap bitmap(form);
+    if (!bitmap.Allocated()) {
         condition = TWCC_LOWMEMORY;
         return TWRC_FAILURE;
     }
+    // The rows are placed as they arrive, while the device still scans.
+    const std::size_t stride = form.stride();
+    std::vector<std::uint8_t> strip(std::max<std::size_t>(1, preferredStrip / stride) * stride);
+    for (ScanRun::Strip taken; !taken.last;) {
+        if (const SANE_Status status = run.Take(strip.data(), strip.size(), taken);
+            status != SANE_STATUS_GOOD)
+            return transferFailure(status, condition);
+        bitmap.Place(taken.firstRow, strip.data(), taken.bytes);
+    }
+    image = bitmap.Release();
     return TWRC_XFERDONE;
 }
 

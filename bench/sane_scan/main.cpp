@@ -78,8 +78,8 @@ double scanimageMs(const QString& file) {
     QProcess process;
     process.start("scanimage", {"-d", "test:0", "--format=pnm", "-o", file});
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        throw std::runtime_error("scanimage failed: " + process.errorString().toStdString() +
-                                 " " + process.readAllStandardError().toStdString());
+        throw std::runtime_error("scanimage failed: " + process.errorString().toStdString() + " " +
+                                 process.readAllStandardError().toStdString());
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 

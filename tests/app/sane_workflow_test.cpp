@@ -1,7 +1,6 @@
 #include "sane_workflow_test.h"
 
 #include "app_run.h"
-#include "folder_tree_view.h"
 #include "picture_button.h"
 #include "sane_test_backend.h"
 #include "tdm_data.h"
@@ -68,17 +67,11 @@ void SaneWorkflowTest::aPageFromSaneIsFiled() {
     QCOMPARE(fScan->Image1->Picture().size(), saved.size());
     QVERIFY(QTest::qWaitFor([] { return !fMain->Twain->PollingActive(); }, 5000));
 
-    fNewDoc->FormActivate();
-    fNewDoc->TreeView1->setCurrentItem(node(fNewDoc->TreeView1, "SCANS FOLDER"));
-    fNewDoc->eDocumentName->setText("Scanned from SANE");
-    click(fNewDoc->iOkButton);
+    fileScannedPage("SCANS FOLDER", "Scanned from SANE");
     QVERIFY(fMain->isVisible());
     QVERIFY(!fScan->isVisible());
-    quillox::db::TDbTable& documents = dmData->tDocuments;
-    documents.First();
-    QCOMPARE(documents.FieldByName("Folder").AsString(), QString("SCANS FOLDER"));
-    QCOMPARE(QImage(documents.FieldByName("Path").AsString()).convertToFormat(QImage::Format_RGB32),
-             saved);
+    QCOMPARE(firstStoredPicture(), saved);
+    QCOMPARE(dmData->tDocuments.FieldByName("Folder").AsString(), QString("SCANS FOLDER"));
     QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
 }
 

@@ -3,7 +3,6 @@
 #include "app_run.h"
 #include "artwork.h"
 #include "fake_manager.h"
-#include "folder_tree_view.h"
 #include "picture_button.h"
 #include "tdm_data.h"
 #include "temp_home.h"
@@ -116,16 +115,11 @@ void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile() {
     QCOMPARE(fMain->Twain->SourcesLoaded(), 1);
 
     // Filing it hands back to the main window and hides the preview.
-    fNewDoc->FormActivate();
-    fNewDoc->TreeView1->setCurrentItem(node(fNewDoc->TreeView1, "SCANS FOLDER"));
-    fNewDoc->eDocumentName->setText("Scanned letter");
-    click(fNewDoc->iOkButton);
+    fileScannedPage("SCANS FOLDER", "Scanned letter");
     QVERIFY(fMain->isVisible());
     QVERIFY(!fScan->isVisible());
-    quillox::db::TDbTable& documents = dmData->tDocuments;
-    documents.First();
-    QCOMPARE(documents.FieldByName("Folder").AsString(), QString("SCANS FOLDER"));
-    QCOMPARE(QImage(documents.FieldByName("Path").AsString()), saved);
+    QCOMPARE(firstStoredPicture(), saved.convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(dmData->tDocuments.FieldByName("Folder").AsString(), QString("SCANS FOLDER"));
     QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
 }
 

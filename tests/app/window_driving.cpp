@@ -12,6 +12,7 @@
 #include "temp_home.h"
 #include "tf_browse.h"
 #include "tf_new_dir.h"
+#include "tf_new_doc.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -185,4 +186,17 @@ QString fileSample(const quillox::testing::TempHome& home, const QString& name,
     quillox::db::TDbTable& documents = dmData->tDocuments;
     documents.Last();
     return documents.FieldByName("Path").AsString();
+}
+
+void fileScannedPage(const QString& folder, const QString& name) {
+    fNewDoc->FormActivate();
+    fNewDoc->TreeView1->setCurrentItem(node(fNewDoc->TreeView1, folder));
+    fNewDoc->eDocumentName->setText(name);
+    click(fNewDoc->iOkButton);
+}
+
+QImage firstStoredPicture() {
+    quillox::db::TDbTable& documents = dmData->tDocuments;
+    documents.First();
+    return QImage(documents.FieldByName("Path").AsString()).convertToFormat(QImage::Format_RGB32);
 }

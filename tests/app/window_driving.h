@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QImage>
 #include <QPoint>
 #include <QString>
 #include <QStringList>
@@ -55,6 +56,13 @@ bool showsAModal(const std::function<void()>& function);
 
 // Adds a folder's row as the new folder dialog would.
 void addFolderRow(const QString& name, const QString& parent, int picture = -1);
+
+// Files the page the new document window holds into the folder under the name, as the user
+// does: the folder chosen in the tree, the name typed, the OK picture clicked.
+void fileScannedPage(const QString& folder, const QString& name);
+
+// The picture of the first document in the store, as RGB.
+QImage firstStoredPicture();
 
 // The values of one column over the grid's rows, as shown.
 QStringList gridColumn(const QAbstractItemView& grid, int column);

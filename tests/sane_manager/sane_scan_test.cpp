@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -72,7 +71,11 @@ public:
         source_->SetLoaded(true);
     }
 
-    TTwainSource& Source() { return *source_; }
+    void OnProgress(std::function<void()> progress) {
+        component_.OnAcquireProgress = [progress](TTwainSource&, int,
+                                                  const quillox::platform::DeviceIndependentBitmap&,
+                                                  int, int) { progress(); };
+    }
 
     // Enables the source and waits until the component disables it again.
     void Run(bool showUI = true) {
@@ -149,8 +152,9 @@ TEST(SaneScan, GivesTheComponentWhatScanimageScans) {
 }
 
 // Devices that send their colours one after another, do not know the height beforehand, give
-// a few bytes at a time, or waste pixels at the end of each line. scanimage keeps those wasted
-// pixels in its picture, so that case is compared with the device's whole lines, cut.
+// a few bytes at a time, send 16 bits a sample, or waste pixels at the end of each line. scanimage
+// keeps those wasted pixels in its picture, so that case is compared with the device's whole lines,
+// cut.
 TEST(SaneScan, TakesTheDevicesUnusualForms) {
     struct Form {
         const char* settings;
@@ -159,6 +163,8 @@ TEST(SaneScan, TakesTheDevicesUnusualForms) {
     const Form forms[] = {{"three-pass true\n", 0},
                           {"hand-scanner true\n", 0},
                           {"read-limit true\nread-limit-size 1000\n", 0},
+                          {"depth 16\n", 0},
+                          {"mode Gray\ndepth 16\n", 0},
                           {"ppl-loss 7\n", 7}};
     for (const Form& form : forms) {
         for (const TTwainTransferMode transfer : {ttmMemory, ttmNative}) {
@@ -235,4 +241,22 @@ TEST(SaneScan, ReportsTheDevicesErrors) {
         ASSERT_EQ(scanner.errors.size(), 1u);
         EXPECT_EQ(scanner.errors[0], std::make_pair(int(TWRC_FAILURE), int(TWCC_PAPERJAM)));
     }
+}
+
+// A slow device must not freeze the windows: while a transfer waits for the device's rows, the
+// application's timers and repaints go on.
+TEST(SaneScan, TheApplicationGoesOnWhileTheDeviceIsSlow) {
+    useSaneTestBackend(
+        "read-limit true\nread-limit-size 4096\nread-delay true\nread-delay-duration 100000\n");
+    Scanner scanner(ttmMemory);
+    bool transferring = false;
+    int ticksWhileTransferring = 0;
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, [&] { ticksWhileTransferring += transferring; });
+    ticks.start(10);
+    scanner.OnProgress([&] { transferring = true; });
+    scanner.Run(false);
+    transferring = false;
+    ASSERT_EQ(scanner.pages.size(), 1u);
+    EXPECT_GT(ticksWhileTransferring, 5);
 }

@@ -28,6 +28,13 @@ std::uint8_t sampleAt(const std::uint8_t* line, std::size_t index, int depth) {
 
 } // namespace
 
+int frameOf(const SANE_Parameters& parameters) {
+    int frame;
+    static_assert(sizeof frame == sizeof parameters.format);
+    std::memcpy(&frame, &parameters.format, sizeof frame);
+    return frame;
+}
+
 std::optional<RowConverter> RowConverter::For(const SANE_Parameters& parameters,
                                               double resolution) {
     const int depth = parameters.depth;
@@ -40,7 +47,7 @@ std::optional<RowConverter> RowConverter::For(const SANE_Parameters& parameters,
     form.height = parameters.lines;
     form.resolution = resolution;
     int channels = 1;
-    switch (parameters.format) {
+    switch (frameOf(parameters)) {
     case SANE_FRAME_RGB:
         channels = 3;
         form.pixelType = TWPT_RGB;

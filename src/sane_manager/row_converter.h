@@ -9,6 +9,10 @@
 
 namespace quillox::sane_manager {
 
+// The frame a driver says it sends, read as a number: a driver may give a value outside SANE's
+// list, which the enumeration cannot hold.
+int frameOf(const SANE_Parameters& parameters);
+
 // Turns the bytes SANE reads for one frame into the rows the transfers hand on: samples of 16
 // bits become 8, black and white flips to 0 for black, and each row is padded. A frame of one
 // colour of a three-pass scanner comes out as gray rows of that colour.

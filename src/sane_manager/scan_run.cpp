@@ -86,7 +86,8 @@ SANE_Status ScanRun::ReadPage() {
         std::optional<RowConverter> converter = RowConverter::For(parameters, resolution_);
         if (!converter)
             return SANE_STATUS_INVAL;
-        if (parameters.format == SANE_FRAME_GRAY || parameters.format == SANE_FRAME_RGB) {
+        const int frameKind = frameOf(parameters);
+        if (frameKind == SANE_FRAME_GRAY || frameKind == SANE_FRAME_RGB) {
             if (frame > 0)
                 return SANE_STATUS_INVAL;
             Publish(converter->Form());
@@ -102,7 +103,7 @@ SANE_Status ScanRun::ReadPage() {
             return SANE_STATUS_INVAL;
         }
         if (const SANE_Status read =
-                ReadFrame(*converter, &planes[std::size_t(parameters.format - SANE_FRAME_RED)]);
+                ReadFrame(*converter, &planes[std::size_t(frameKind - SANE_FRAME_RED)]);
             read != SANE_STATUS_GOOD)
             return read;
         if (parameters.last_frame)

@@ -230,6 +230,9 @@ SANE_Status ScanRun::Take(std::uint8_t* into, std::size_t max, Strip& strip) {
 
 ScanRun::Next ScanRun::NextPage() {
     std::unique_lock lock(mutex_);
+    // The last row may be taken before the device has said that the page ended.
+    if (PageComplete())
+        waitRepainting(lock, changed_, [this] { return pageRead_ || over_ || stopping_; });
     // A page ended before its last row, or the last page: nothing follows. A failure on the
     // way was the transfer's to report.
     if (!pageRead_ || over_) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QTimer>
 
 namespace quillox::sane_manager {
 
@@ -86,7 +87,13 @@ TW_UINT16 SaneSource::Enable(const TW_USERINTERFACE& ui, TW_UINT16& condition) {
             closeRequested_ = true;
             Wake();
         };
-        dialog_->show();
+        // Shown once the application has finished its own answer to enabling, so that a window
+        // it opens meanwhile does not cover the dialog.
+        QTimer::singleShot(0, dialog_.get(), [dialog = dialog_.get()] {
+            dialog->show();
+            dialog->raise();
+            dialog->activateWindow();
+        });
         return TWRC_SUCCESS;
     }
     StartRun();

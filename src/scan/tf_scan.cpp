@@ -38,6 +38,9 @@ void TfScan::ShowPage(const QImage& page) {
     Image1->SetPicture(page);
     pageWaiting_ = !isVisible();
     ShowProgress(0, 0);
+    // Painted at once, as the progress bar paints itself during the transfer: on X11 an update
+    // queued behind those immediate repaints was painted but never shown.
+    Image1->repaint();
 }
 
 void TfScan::ShowProgress(int current, int total) {

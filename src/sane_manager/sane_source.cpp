@@ -83,10 +83,7 @@ TW_UINT16 SaneSource::Enable(const TW_USERINTERFACE& ui, TW_UINT16& condition) {
         dialog_ = std::make_unique<SourceDialog>(device_, SaneOptions(handle_));
         dialog_->setWindowModality(ui.ModalUI ? Qt::ApplicationModal : Qt::NonModal);
         dialog_->onScan = [this](const ScanSettings& settings) { Scan(settings); };
-        dialog_->onCancel = [this] {
-            closeRequested_ = true;
-            Wake();
-        };
+        dialog_->onCancel = [this] { Cancel(); };
         // Shown once the application has finished its own answer to enabling, so that a window
         // it opens meanwhile does not cover the dialog.
         QTimer::singleShot(0, dialog_.get(), [dialog = dialog_.get()] {
@@ -114,8 +111,20 @@ void SaneSource::Scan(const ScanSettings& settings) {
         dialog_->ShowProblem(QString::fromStdString(problem));
         return;
     }
-    dialog_->hide();
+    dialog_->ShowScanning();
     StartRun();
+}
+
+// Before its page is ready the scan simply stops and the application is asked to close the
+// source; a transfer under way ends with TWRC_CANCEL instead, which the application answers.
+// Either way the run itself ends later, outside the call that may be waiting on it now.
+void SaneSource::Cancel() {
+    if (run_)
+        run_->Cancel();
+    if (!transferReady_) {
+        closeRequested_ = true;
+        Wake();
+    }
 }
 
 void SaneSource::StartRun() {

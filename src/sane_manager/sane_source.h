@@ -35,6 +35,7 @@ private:
                              twain::TW_UINT16& condition);
     twain::TW_UINT16 Transfer(twain::TW_UINT16 dat, void* data, twain::TW_UINT16& condition);
     void Scan(const ScanSettings& settings);
+    void Cancel();
     void StartRun();
     void EndRun();
     // Wakes the application so that it asks for its messages at once, as a window message does

@@ -1,6 +1,6 @@
 #include "scan_run.h"
 
-#include "painted_wait.h"
+#include "responsive_wait.h"
 #include "row_converter.h"
 
 #include <algorithm>
@@ -190,7 +190,7 @@ bool ScanRun::PageComplete() const {
 
 SANE_Status ScanRun::WaitForm(PageForm& form, bool wholeHeight) {
     std::unique_lock lock(mutex_);
-    waitRepainting(lock, changed_, [&] {
+    waitResponding(lock, changed_, [&] {
         return (formKnown_ && (!wholeHeight || form_.height >= 0)) || over_ || stopping_;
     });
     if (stopping_)
@@ -205,7 +205,7 @@ SANE_Status ScanRun::Take(std::uint8_t* into, std::size_t max, Strip& strip) {
     std::size_t written = 0;
     std::unique_lock lock(mutex_);
     strip.firstRow = rowsTaken_;
-    waitRepainting(lock, changed_,
+    waitResponding(lock, changed_,
                    [&] { return !rows_.empty() || PageComplete() || over_ || stopping_; });
     if (stopping_)
         return SANE_STATUS_CANCELLED;
@@ -232,7 +232,7 @@ ScanRun::Next ScanRun::NextPage() {
     std::unique_lock lock(mutex_);
     // The last row may be taken before the device has said that the page ended.
     if (PageComplete())
-        waitRepainting(lock, changed_, [this] { return pageRead_ || over_ || stopping_; });
+        waitResponding(lock, changed_, [this] { return pageRead_ || over_ || stopping_; });
     // A page ended before its last row, or the last page: nothing follows. A failure on the
     // way was the transfer's to report.
     if (!pageRead_ || over_) {
@@ -246,7 +246,7 @@ ScanRun::Next ScanRun::NextPage() {
     rowsArrived_ = rowsTaken_ = 0;
     nextWanted_ = true;
     changed_.notify_all();
-    waitRepainting(lock, changed_, [this] { return formKnown_ || over_ || stopping_; });
+    waitResponding(lock, changed_, [this] { return formKnown_ || over_ || stopping_; });
     if (formKnown_)
         return Next::Started;
     // An empty feeder ends the run as it should; anything else is an error to report.

@@ -50,7 +50,7 @@ QString areaText(double width, double height) {
 } // namespace
 
 SourceDialog::SourceDialog(const SaneDevice& device, const SaneOptions& options)
-    : form_(new QFormLayout), problem_(new QLabel(this)) {
+    : form_(new QFormLayout), settings_(new QWidget(this)), problem_(new QLabel(this)) {
     setWindowTitle("Scan");
     auto* name = new QLabel(QString("<b>%1 %2</b><br>%3")
                                 .arg(QString::fromStdString(device.vendor).toHtmlEscaped(),
@@ -64,12 +64,11 @@ SourceDialog::SourceDialog(const SaneDevice& device, const SaneOptions& options)
     AddSources(options, current);
     problem_->setObjectName("problem");
     problem_->setWordWrap(true);
-    problem_->setStyleSheet("color: #b00000");
     problem_->hide();
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* scan = buttons->addButton("&Scan", QDialogButtonBox::AcceptRole);
-    scan->setObjectName("scan");
-    scan->setDefault(true);
+    scan_ = buttons->addButton("&Scan", QDialogButtonBox::AcceptRole);
+    scan_->setObjectName("scan");
+    scan_->setDefault(true);
     buttons->addButton(QDialogButtonBox::Cancel)->setObjectName("cancel");
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         problem_->hide();
@@ -79,7 +78,9 @@ SourceDialog::SourceDialog(const SaneDevice& device, const SaneOptions& options)
     connect(buttons, &QDialogButtonBox::rejected, this, &SourceDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(name);
-    layout->addLayout(form_);
+    form_->setContentsMargins(0, 0, 0, 0);
+    settings_->setLayout(form_);
+    layout->addWidget(settings_);
     layout->addWidget(problem_);
     layout->addWidget(buttons);
 }
@@ -203,7 +204,18 @@ ScanSettings SourceDialog::Settings() const {
     return settings;
 }
 
+void SourceDialog::ShowScanning() {
+    settings_->setEnabled(false);
+    scan_->setEnabled(false);
+    problem_->setStyleSheet({});
+    problem_->setText("Scanning...");
+    problem_->show();
+}
+
 void SourceDialog::ShowProblem(const QString& problem) {
+    settings_->setEnabled(true);
+    scan_->setEnabled(true);
+    problem_->setStyleSheet("color: #b00000");
     problem_->setText(problem);
     problem_->show();
     show();

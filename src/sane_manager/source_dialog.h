@@ -11,6 +11,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QFormLayout;
 class QLabel;
+class QPushButton;
 
 namespace quillox::sane_manager {
 
@@ -25,6 +26,8 @@ public:
     std::function<void()> onCancel;
 
     ScanSettings Settings() const;
+    // While the device scans only Cancel stays: it stops the scan.
+    void ShowScanning();
     // Shows the dialog again with what went wrong, so that the user can try again or cancel.
     void ShowProblem(const QString& problem);
 
@@ -40,6 +43,8 @@ private:
     void MatchPageSize();
 
     QFormLayout* form_;
+    QWidget* settings_;
+    QPushButton* scan_;
     QComboBox* mode_ = nullptr;
     std::vector<ScanMode> modes_;
     QComboBox* resolution_ = nullptr;

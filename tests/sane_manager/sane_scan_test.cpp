@@ -260,3 +260,29 @@ TEST(SaneScan, TheApplicationGoesOnWhileTheDeviceIsSlow) {
     ASSERT_EQ(scanner.pages.size(), 1u);
     EXPECT_GT(ticksWhileTransferring, 5);
 }
+
+// While a slow device scans, the dialog shows only Cancel, which stops the scan under way.
+TEST(SaneScan, CancelStopsAScanUnderWay) {
+    useSaneTestBackend(
+        "read-limit true\nread-limit-size 4096\nread-delay true\nread-delay-duration 100000\n");
+    for (const TTwainTransferMode transfer : {ttmMemory, ttmNative}) {
+        Scanner scanner(transfer);
+        bool transferred = false;
+        scanner.OnProgress([&transferred] { transferred = true; });
+        bool scanEnabledWhileScanning = true;
+        whenSourceDialogShows([&](QDialog& dialog) {
+            press(dialog, "scan");
+            QTimer::singleShot(300, &dialog, [&] {
+                scanEnabledWhileScanning = dialog.findChild<QPushButton*>("scan")->isEnabled();
+                press(dialog, "cancel");
+            });
+        });
+        scanner.Run();
+        EXPECT_FALSE(scanEnabledWhileScanning);
+        EXPECT_EQ(transferred, transfer == ttmMemory); // stopped within the transfer
+        EXPECT_TRUE(scanner.pages.empty());
+        EXPECT_EQ(scanner.cancels, 1);
+        EXPECT_TRUE(scanner.errors.empty());
+        EXPECT_EQ(shownSourceDialog(), nullptr);
+    }
+}

@@ -72,15 +72,26 @@ double componentScanMs(TTwainTransferMode mode, QSize& page) {
     return ms;
 }
 
+// scanimage now and then hangs on the test backend, for reasons of its own; such a run is
+// stopped after ten seconds, counted, and scanned again.
+int hungScanimageRuns = 0;
+
 double scanimageMs(const QString& file) {
-    QElapsedTimer timer;
-    timer.start();
-    QProcess process;
-    process.start("scanimage", {"-d", "test:0", "--format=pnm", "-o", file});
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        throw std::runtime_error("scanimage failed: " + process.errorString().toStdString() + " " +
-                                 process.readAllStandardError().toStdString());
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        QElapsedTimer timer;
+        timer.start();
+        QProcess process;
+        process.start("scanimage", {"-d", "test:0", "--format=pnm", "-o", file});
+        if (process.waitForFinished(10000) && process.exitCode() == 0)
+            return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        if (process.state() == QProcess::NotRunning)
+            throw std::runtime_error("scanimage failed: " + process.errorString().toStdString() +
+                                     " " + process.readAllStandardError().toStdString());
+        process.kill();
+        process.waitForFinished();
+        ++hungScanimageRuns;
+    }
+    throw std::runtime_error("scanimage hung three times in a row");
 }
 
 int run(int argc, char** argv) {
@@ -114,6 +125,7 @@ int run(int argc, char** argv) {
     }
     std::printf("page: %d x %d pixels, %lld bytes written by scanimage\n", page.width(),
                 page.height(), static_cast<long long>(QFileInfo(file).size()));
+    std::printf("scanimage runs stopped as hung and scanned again: %d\n", hungScanimageRuns);
     return 0;
 }
 

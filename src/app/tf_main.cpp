@@ -119,9 +119,12 @@ twain::TTwainComponent& TfMain::CreateTwain() {
         Twain->OnAcquireProgress = [](twain::TTwainSource&, int,
                                       const platform::DeviceIndependentBitmap&, int current,
                                       int total) { fScan->ShowProgress(current, total); };
-        // A transfer that fails says why; the component has reset and disabled the source
+        // A scan that stops leaves the preview waiting, without a progress bar that seems to go
+        // on. A transfer that fails says why; the component has reset and disabled the source
         // by the time the message shows.
+        Twain->OnAcquireCancel = [](twain::TTwainComponent&, int) { fScan->ShowProgress(0, 0); };
         Twain->OnAcquireError = [](twain::TTwainComponent&, int, int, int condition) {
+            fScan->ShowProgress(0, 0);
             throw platform::UserError("The scan stopped: " + twain::conditionText(condition) + ".");
         };
         Twain->SetSourceChooser([this](const QStringList& names, int preselected) {

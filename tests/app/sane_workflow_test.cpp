@@ -15,8 +15,10 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using quillox::testing::TempHome;
 
@@ -90,4 +92,35 @@ void SaneWorkflowTest::aJamIsReported() {
     QCOMPARE(errors.messages, QStringList("The scan stopped: the paper is jammed."));
     QVERIFY(!fMain->Twain->PollingActive());
     QVERIFY(!fNewDoc->isVisible());
+    QVERIFY(!fScan->Progress->isVisible());
+}
+
+// Cancel in the scanner's dialog stops a slow scan under way: the preview stays, waiting, and
+// nothing is reported.
+void SaneWorkflowTest::aScanCancelledUnderWayLeavesThePreviewWaiting() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    useSaneTestBackend("resolution 300\nread-limit true\nread-limit-size 4096\n"
+                       "read-delay true\nread-delay-duration 100000\n");
+    fMain->CreateTwain().SetLibraryFolders({SANE_MANAGER_FOLDER});
+    whenModalShows([](QWidget& shown) { return titled(shown, "Select Scanner"); },
+                   [](QWidget& shown) { static_cast<QDialog&>(shown).accept(); });
+    // The transfer runs within the calls that wait on the device, so Cancel comes from a timer.
+    bool progressShown = false;
+    whenModalShows([](QWidget& shown) { return titled(shown, "Scan"); },
+                   [&progressShown](QWidget& shown) {
+                       shown.findChild<QPushButton*>("scan")->click();
+                       QTimer::singleShot(500, &shown, [&progressShown, &shown] {
+                           progressShown = fScan->Progress->isVisible();
+                           shown.findChild<QPushButton*>("cancel")->click();
+                       });
+                   });
+    click(fMain->iScanBotButton);
+    QVERIFY(QTest::qWaitFor([] { return !fMain->Twain->PollingActive(); }, 30000));
+    QVERIFY(progressShown);
+    QVERIFY(fScan->isVisible());
+    QVERIFY(!fScan->Progress->isVisible());
+    QVERIFY(!fNewDoc->isVisible());
+    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
 }

@@ -8,4 +8,5 @@ class SaneWorkflowTest : public QObject {
 private slots:
     void aPageFromSaneIsFiled();
     void aJamIsReported();
+    void aScanCancelledUnderWayLeavesThePreviewWaiting();
 };

@@ -1,5 +1,6 @@
 #include "sane_source.h"
 
+#include "sane_conditions.h"
 #include "transfer_answers.h"
 
 #include <QApplication>
@@ -210,18 +211,24 @@ TW_UINT16 SaneSource::Pending(TW_UINT16 msg, TW_PENDINGXFERS& pending, TW_UINT16
     }
 }
 
+// Every transfer needs the page's form, its height included, which may mean waiting for it.
 TW_UINT16 SaneSource::Transfer(TW_UINT16 dat, void* data, TW_UINT16& condition) {
     if (!transferReady_)
         return fail(TWCC_SEQERROR, condition);
+    PageForm form;
+    if (const SANE_Status status = run_->WaitForm(form, true); status != SANE_STATUS_GOOD)
+        return transferFailure(status, condition);
     switch (dat) {
     case DAT_IMAGEINFO:
-        return answerImageInfo(*run_, *static_cast<TW_IMAGEINFO*>(data), condition);
+        answerImageInfo(form, *static_cast<TW_IMAGEINFO*>(data));
+        return TWRC_SUCCESS;
     case DAT_SETUPMEMXFER:
-        return answerSetupMemoryTransfer(*run_, *static_cast<TW_SETUPMEMXFER*>(data), condition);
+        answerSetupMemoryTransfer(form, *static_cast<TW_SETUPMEMXFER*>(data));
+        return TWRC_SUCCESS;
     case DAT_IMAGEMEMXFER:
-        return answerMemoryStrip(*run_, *static_cast<TW_IMAGEMEMXFER*>(data), condition);
+        return answerMemoryStrip(*run_, form, *static_cast<TW_IMAGEMEMXFER*>(data), condition);
     default:
-        return answerNativeImage(*run_, *static_cast<TW_HANDLE*>(data), condition);
+        return answerNativeImage(*run_, form, *static_cast<TW_HANDLE*>(data), condition);
     }
 }
 

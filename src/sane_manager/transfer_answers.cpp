@@ -15,18 +15,14 @@ namespace {
 // Strips of about this size: few calls for a page, yet steady progress.
 constexpr std::size_t preferredStrip = 256 * 1024;
 
-// The page's form once its height is known, as every transfer needs it.
-TW_UINT16 formOf(ScanRun& run, PageForm& form, TW_UINT16& condition) {
-    const SANE_Status status = run.WaitForm(form, true);
-    return status == SANE_STATUS_GOOD ? TWRC_SUCCESS : transferFailure(status, condition);
+// A strip of whole rows, about the preferred size.
+std::size_t stripBytes(std::size_t stride) {
+    return std::max<std::size_t>(1, preferredStrip / stride) * stride;
 }
 
 } // namespace
 
-TW_UINT16 answerImageInfo(ScanRun& run, TW_IMAGEINFO& info, TW_UINT16& condition) {
-    PageForm form;
-    if (const TW_UINT16 result = formOf(run, form, condition); result != TWRC_SUCCESS)
-        return result;
+void answerImageInfo(const PageForm& form, TW_IMAGEINFO& info) {
     info = TW_IMAGEINFO{};
     info.XResolution = info.YResolution = toFix32(form.resolution);
     info.ImageWidth = form.width;
@@ -36,24 +32,17 @@ TW_UINT16 answerImageInfo(ScanRun& run, TW_IMAGEINFO& info, TW_UINT16& condition
         info.BitsPerSample[i] = TW_INT16(form.bitsPerPixel / info.SamplesPerPixel);
     info.BitsPerPixel = TW_INT16(form.bitsPerPixel);
     info.PixelType = form.pixelType;
-    return TWRC_SUCCESS;
 }
 
-TW_UINT16 answerSetupMemoryTransfer(ScanRun& run, TW_SETUPMEMXFER& setup, TW_UINT16& condition) {
-    PageForm form;
-    if (const TW_UINT16 result = formOf(run, form, condition); result != TWRC_SUCCESS)
-        return result;
+void answerSetupMemoryTransfer(const PageForm& form, TW_SETUPMEMXFER& setup) {
     const std::size_t stride = form.stride();
     setup.MinBufSize = TW_UINT32(stride);
-    setup.Preferred = TW_UINT32(std::max<std::size_t>(1, preferredStrip / stride) * stride);
-    setup.MaxBufSize = std::max(setup.Preferred, TW_UINT32(16 * preferredStrip / stride * stride));
-    return TWRC_SUCCESS;
+    setup.Preferred = TW_UINT32(stripBytes(stride));
+    setup.MaxBufSize = 16 * setup.Preferred;
 }
 
-TW_UINT16 answerMemoryStrip(ScanRun& run, TW_IMAGEMEMXFER& strip, TW_UINT16& condition) {
-    PageForm form;
-    if (const TW_UINT16 result = formOf(run, form, condition); result != TWRC_SUCCESS)
-        return result;
+TW_UINT16 answerMemoryStrip(ScanRun& run, const PageForm& form, TW_IMAGEMEMXFER& strip,
+                            TW_UINT16& condition) {
     const std::size_t stride = form.stride();
     if (!strip.Memory.TheMem || strip.Memory.Length < stride) {
         condition = TWCC_BADVALUE;
@@ -74,19 +63,16 @@ TW_UINT16 answerMemoryStrip(ScanRun& run, TW_IMAGEMEMXFER& strip, TW_UINT16& con
     return taken.last ? TWRC_XFERDONE : TWRC_SUCCESS;
 }
 
-TW_UINT16 answerNativeImage(ScanRun& run, TW_HANDLE& image, TW_UINT16& condition) {
+TW_UINT16 answerNativeImage(ScanRun& run, const PageForm& form, TW_HANDLE& image,
+                            TW_UINT16& condition) {
     image = nullptr;
-    PageForm form;
-    if (const TW_UINT16 result = formOf(run, form, condition); result != TWRC_SUCCESS)
-        return result;
     PackedBitmap bitmap(form);
     if (!bitmap.Allocated()) {
         condition = TWCC_LOWMEMORY;
         return TWRC_FAILURE;
     }
     // The rows are placed as they arrive, while the device still scans.
-    const std::size_t stride = form.stride();
-    std::vector<std::uint8_t> strip(std::max<std::size_t>(1, preferredStrip / stride) * stride);
+    std::vector<std::uint8_t> strip(stripBytes(form.stride()));
     for (ScanRun::Strip taken; !taken.last;) {
         if (const SANE_Status status = run.Take(strip.data(), strip.size(), taken);
             status != SANE_STATUS_GOOD)

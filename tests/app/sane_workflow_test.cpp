@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 using quillox::testing::TempHome;
 
@@ -33,6 +34,26 @@ void chooseInSourceDialog(QWidget& dialog, const char* box, const QString& text)
     combo->setCurrentIndex(combo->findText(text));
 }
 
+// Clicks the scan picture with our manager over SANE's test backend, configured with these
+// settings: the selection dialog takes the scanner in that row, and the source's dialog, when
+// it shows, is handed to inSourceDialog.
+void scanFromSane(const QByteArray& settings, int row,
+                  std::function<void(QWidget&)> inSourceDialog) {
+    useSaneTestBackend(settings);
+    fMain->CreateTwain().SetLibraryFolders({SANE_MANAGER_FOLDER});
+    whenModalShows([](QWidget& shown) { return titled(shown, "Select Scanner"); },
+                   [row](QWidget& shown) {
+                       shown.findChild<QListWidget*>()->setCurrentRow(row);
+                       static_cast<QDialog&>(shown).accept();
+                   });
+    whenModalShows([](QWidget& shown) { return titled(shown, "Scan"); }, std::move(inSourceDialog));
+    click(fMain->iScanBotButton);
+}
+
+void pressScan(QWidget& dialog) {
+    dialog.findChild<QPushButton*>("scan")->click();
+}
+
 } // namespace
 
 // The whole way with SANE's test backend: the scan picture, our manager's selection dialog,
@@ -42,21 +63,11 @@ void SaneWorkflowTest::aPageFromSaneIsFiled() {
     ReportedErrors errors;
     AppRun run(errors);
     addFolderRow("SCANS FOLDER", "-");
-    useSaneTestBackend();
-    fMain->CreateTwain().SetLibraryFolders({SANE_MANAGER_FOLDER});
-
-    whenModalShows([](QWidget& shown) { return titled(shown, "Select Scanner"); },
-                   [](QWidget& shown) {
-                       shown.findChild<QListWidget*>()->setCurrentRow(1);
-                       static_cast<QDialog&>(shown).accept();
-                   });
-    whenModalShows([](QWidget& shown) { return titled(shown, "Scan"); },
-                   [](QWidget& shown) {
-                       chooseInSourceDialog(shown, "mode", "Gray");
-                       chooseInSourceDialog(shown, "resolution", "100 dpi");
-                       shown.findChild<QPushButton*>("scan")->click();
-                   });
-    click(fMain->iScanBotButton);
+    scanFromSane({}, 1, [](QWidget& shown) {
+        chooseInSourceDialog(shown, "mode", "Gray");
+        chooseInSourceDialog(shown, "resolution", "100 dpi");
+        pressScan(shown);
+    });
     QVERIFY(fScan->isVisible());
     QVERIFY(QTest::qWaitFor([] { return fNewDoc->isVisible(); }, 30000));
 
@@ -81,13 +92,7 @@ void SaneWorkflowTest::aJamIsReported() {
     TempHome home;
     ReportedErrors errors;
     AppRun run(errors);
-    useSaneTestBackend("read-status-code \"SANE_STATUS_JAMMED\"\n");
-    fMain->CreateTwain().SetLibraryFolders({SANE_MANAGER_FOLDER});
-    whenModalShows([](QWidget& shown) { return titled(shown, "Select Scanner"); },
-                   [](QWidget& shown) { static_cast<QDialog&>(shown).accept(); });
-    whenModalShows([](QWidget& shown) { return titled(shown, "Scan"); },
-                   [](QWidget& shown) { shown.findChild<QPushButton*>("scan")->click(); });
-    click(fMain->iScanBotButton);
+    scanFromSane("read-status-code \"SANE_STATUS_JAMMED\"\n", 0, pressScan);
     QVERIFY(QTest::qWaitFor([&errors] { return !errors.messages.isEmpty(); }, 30000));
     QCOMPARE(errors.messages, QStringList("The scan stopped: the paper is jammed."));
     QVERIFY(!fMain->Twain->PollingActive());
@@ -101,22 +106,17 @@ void SaneWorkflowTest::aScanCancelledUnderWayLeavesThePreviewWaiting() {
     TempHome home;
     ReportedErrors errors;
     AppRun run(errors);
-    useSaneTestBackend("resolution 300\nread-limit true\nread-limit-size 4096\n"
-                       "read-delay true\nread-delay-duration 100000\n");
-    fMain->CreateTwain().SetLibraryFolders({SANE_MANAGER_FOLDER});
-    whenModalShows([](QWidget& shown) { return titled(shown, "Select Scanner"); },
-                   [](QWidget& shown) { static_cast<QDialog&>(shown).accept(); });
     // The transfer runs within the calls that wait on the device, so Cancel comes from a timer.
     bool progressShown = false;
-    whenModalShows([](QWidget& shown) { return titled(shown, "Scan"); },
-                   [&progressShown](QWidget& shown) {
-                       shown.findChild<QPushButton*>("scan")->click();
-                       QTimer::singleShot(500, &shown, [&progressShown, &shown] {
-                           progressShown = fScan->Progress->isVisible();
-                           shown.findChild<QPushButton*>("cancel")->click();
-                       });
-                   });
-    click(fMain->iScanBotButton);
+    scanFromSane("resolution 300\nread-limit true\nread-limit-size 4096\n"
+                 "read-delay true\nread-delay-duration 100000\n",
+                 0, [&progressShown](QWidget& shown) {
+                     pressScan(shown);
+                     QTimer::singleShot(500, &shown, [&progressShown, &shown] {
+                         progressShown = fScan->Progress->isVisible();
+                         shown.findChild<QPushButton*>("cancel")->click();
+                     });
+                 });
     QVERIFY(QTest::qWaitFor([] { return !fMain->Twain->PollingActive(); }, 30000));
     QVERIFY(progressShown);
     QVERIFY(fScan->isVisible());

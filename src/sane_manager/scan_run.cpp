@@ -254,15 +254,9 @@ ScanRun::Next ScanRun::NextPage() {
 }
 
 void ScanRun::Cancel() {
-    {
-        std::lock_guard lock(mutex_);
-        if (stopping_)
-            return;
-        stopping_ = true;
-        changed_.notify_all();
-    }
-    // SANE allows this from any thread while the device reads.
-    sane_cancel(handle_);
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+    changed_.notify_all();
 }
 
 } // namespace quillox::sane_manager

@@ -45,7 +45,8 @@ public:
     // Drops what is left of the page in hand and, from a feeder, starts the next one. Failed
     // means it did not start for an error, which the next transfer reports.
     Next NextPage();
-    // Stops the device as soon as it can; later waits end with SANE_STATUS_CANCELLED.
+    // Stops the scan once the device's read in hand returns; the scan's thread, not this one,
+    // tells SANE. Later waits end with SANE_STATUS_CANCELLED.
     void Cancel();
 
 private:

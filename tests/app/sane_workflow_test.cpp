@@ -15,10 +15,8 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 using quillox::testing::TempHome;
@@ -85,42 +83,5 @@ void SaneWorkflowTest::aPageFromSaneIsFiled() {
     QVERIFY(!fScan->isVisible());
     QCOMPARE(firstStoredPicture(), saved);
     QCOMPARE(dmData->tDocuments.FieldByName("Folder").AsString(), QString("SCANS FOLDER"));
-    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
-}
-
-void SaneWorkflowTest::aJamIsReported() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
-    scanFromSane("read-status-code \"SANE_STATUS_JAMMED\"\n", 0, pressScan);
-    QVERIFY(QTest::qWaitFor([&errors] { return !errors.messages.isEmpty(); }, 30000));
-    QCOMPARE(errors.messages, QStringList("The scan stopped: the paper is jammed."));
-    QVERIFY(!fMain->Twain->PollingActive());
-    QVERIFY(!fNewDoc->isVisible());
-    QVERIFY(!fScan->Progress->isVisible());
-}
-
-// Cancel in the scanner's dialog stops a slow scan under way: the preview stays, waiting, and
-// nothing is reported.
-void SaneWorkflowTest::aScanCancelledUnderWayLeavesThePreviewWaiting() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
-    // The transfer runs within the calls that wait on the device, so Cancel comes from a timer.
-    bool progressShown = false;
-    scanFromSane("resolution 300\nread-limit true\nread-limit-size 4096\n"
-                 "read-delay true\nread-delay-duration 100000\n",
-                 0, [&progressShown](QWidget& shown) {
-                     pressScan(shown);
-                     QTimer::singleShot(500, &shown, [&progressShown, &shown] {
-                         progressShown = fScan->Progress->isVisible();
-                         shown.findChild<QPushButton*>("cancel")->click();
-                     });
-                 });
-    QVERIFY(QTest::qWaitFor([] { return !fMain->Twain->PollingActive(); }, 30000));
-    QVERIFY(progressShown);
-    QVERIFY(fScan->isVisible());
-    QVERIFY(!fScan->Progress->isVisible());
-    QVERIFY(!fNewDoc->isVisible());
     QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
 }

@@ -7,6 +7,4 @@ class SaneWorkflowTest : public QObject {
 
 private slots:
     void aPageFromSaneIsFiled();
-    void aJamIsReported();
-    void aScanCancelledUnderWayLeavesThePreviewWaiting();
 };

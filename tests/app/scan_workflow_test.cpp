@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QTest>
 #include <QtEndian>
 
@@ -165,4 +166,25 @@ void ScanWorkflowTest::aSecondClickClosesTheEnabledSourceFirst() {
     QVERIFY(calls.indexOf("manager CLOSEDS") < calls.indexOf("manager USERSELECT"));
     QCOMPARE(fMain->Twain->SourcesLoaded(), 0);
     QVERIFY(errors.messages.isEmpty());
+}
+
+// A transfer the scanner fails ends the scan with a message saying why; no document waits.
+void ScanWorkflowTest::aFailedTransferIsReported() {
+    TempHome home;
+    ReportedErrors errors;
+    AppRun run(errors);
+    FakeManager fake;
+    fake.AddSource("Flatbed One");
+    fake.Set("ready", 0);
+    fake.Set("strip_fails", 1);
+    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
+    chooseScannerInDialog(0);
+    click(fMain->iScanBotButton);
+    fake.Post(quillox::twain::MSG_XFERREADY);
+    QVERIFY(QTest::qWaitFor([&errors] { return !errors.messages.isEmpty(); }, 5000));
+    QCOMPARE(errors.messages, QStringList("The scan stopped: the scanner reported a failure."));
+    QVERIFY(!fMain->Twain->PollingActive());
+    QCOMPARE(fake.Calls().last(), QString("source DISABLEDS"));
+    QVERIFY(!fNewDoc->isVisible());
+    QVERIFY(!fScan->Progress->isVisible());
 }

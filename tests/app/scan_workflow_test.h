@@ -11,4 +11,5 @@ private slots:
     void aScannedPageBecomesTheDocumentToFile();
     void aPageThatCannotBeSavedIsReportedAndDropped();
     void aSecondClickClosesTheEnabledSourceFirst();
+    void aFailedTransferIsReported();
 };

@@ -6,6 +6,8 @@ namespace quillox::twain {
 
 QString conditionText(int condition) {
     switch (condition) {
+    case TWCC_BUMMER:
+        return "the scanner reported a failure";
     case TWCC_LOWMEMORY:
         return "there is not enough memory";
     case TWCC_OPERATIONERROR:

@@ -2,7 +2,7 @@
 
 #include "bench_settings.h"
 #include "engine_session.h"
-#include "misc_ops.h"
+#include "store/misc_ops.h"
 
 #include <memory>
 

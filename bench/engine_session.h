@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tdm_data.h"
+#include "store/tdm_data.h"
 
 // The data module opened on the generated store for one run of a benchmark.
 struct EngineSession {

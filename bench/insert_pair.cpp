@@ -4,9 +4,9 @@
 
 #include "bench_settings.h"
 #include "bench_store.h"
+#include "db/tdb_database.h"
+#include "db/tdb_table.h"
 #include "plain_sqlite.h"
-#include "tdb_database.h"
-#include "tdb_table.h"
 
 #include <QDateTime>
 

@@ -1,7 +1,7 @@
 #include "open_memory.h"
 
 #include "bench_home.h"
-#include "tdm_data.h"
+#include "store/tdm_data.h"
 
 #include <cstdio>
 #include <filesystem>

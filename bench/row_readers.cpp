@@ -1,7 +1,7 @@
 #include "row_readers.h"
 
+#include "db/tdb_dataset.h"
 #include "plain_sqlite.h"
-#include "tdb_dataset.h"
 
 #include <benchmark/benchmark.h>
 #include <cstring>

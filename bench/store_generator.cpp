@@ -1,10 +1,10 @@
 #include "store_generator.h"
 
 #include "bench_home.h"
-#include "misc_ops.h"
 #include "plain_sqlite.h"
+#include "store/misc_ops.h"
+#include "store/tdm_data.h"
 #include "store_rows.h"
-#include "tdm_data.h"
 
 #include <QFile>
 #include <stdexcept>

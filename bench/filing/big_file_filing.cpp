@@ -1,10 +1,10 @@
 #include "big_file_filing.h"
 
 #include "bench_home.h"
-#include "file_document.h"
-#include "misc_ops.h"
+#include "filing/operations/file_document.h"
 #include "run_command.h"
-#include "tdm_data.h"
+#include "store/misc_ops.h"
+#include "store/tdm_data.h"
 #include "timing.h"
 
 #include <QDir>

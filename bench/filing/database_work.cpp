@@ -1,10 +1,10 @@
 #include "database_work.h"
 
-#include "misc_ops.h"
 #include "plain_filing.h"
 #include "plain_sqlite.h"
-#include "tag_words.h"
-#include "tdm_data.h"
+#include "store/misc_ops.h"
+#include "store/tag_words.h"
+#include "store/tdm_data.h"
 #include "timing.h"
 
 #include <QStringList>

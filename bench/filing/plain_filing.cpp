@@ -1,6 +1,6 @@
 #include "plain_filing.h"
 
-#include "tag_words.h"
+#include "store/tag_words.h"
 
 #include <sqlite3.h>
 

@@ -1,9 +1,9 @@
 #include "folder_store.h"
 
 #include "bench_home.h"
-#include "misc_ops.h"
 #include "plain_sqlite.h"
-#include "tdm_data.h"
+#include "store/misc_ops.h"
+#include "store/tdm_data.h"
 
 void makeFolderStore(const QString& home, const GeneratedFolders& folders) {
     useHome(home);

@@ -5,8 +5,8 @@
 #include "direct_fill.h"
 #include "engine_session.h"
 #include "folder_store.h"
-#include "folder_tree.h"
-#include "folder_tree_view.h"
+#include "store/folder_tree.h"
+#include "widgets/folder_tree_view.h"
 
 #include <QTreeWidgetItemIterator>
 #include <deque>

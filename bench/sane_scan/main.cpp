@@ -6,7 +6,7 @@
 
 #include "interleaved_medians.h"
 #include "report_errors.h"
-#include "twain_component.h"
+#include "scan/twain/twain_component.h"
 
 #include <QDir>
 #include <QEventLoop>

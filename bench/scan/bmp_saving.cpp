@@ -1,6 +1,6 @@
 #include "bmp_saving.h"
 
-#include "bmp_file.h"
+#include "platform/bmp_file.h"
 
 #include <QElapsedTimer>
 #include <QFile>

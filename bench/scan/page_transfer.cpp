@@ -1,7 +1,7 @@
 #include "page_transfer.h"
 
 #include "a4_page.h"
-#include "handler_guard.h"
+#include "platform/handler_guard.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "device_independent_bitmap.h"
+#include "platform/device_independent_bitmap.h"
+#include "scan/twain/twain_component.h"
 #include "scripted_manager.h"
-#include "twain_component.h"
 
 #include <QElapsedTimer>
 #include <QString>

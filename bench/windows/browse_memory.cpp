@@ -1,10 +1,10 @@
 #include "browse_memory.h"
 
-#include "instances.h"
+#include "app/instances.h"
+#include "app/quillox_application.h"
+#include "app/tf_main.h"
 #include "process_memory.h"
-#include "quillox_application.h"
-#include "tf_browse.h"
-#include "tf_main.h"
+#include "retrieval/tf_browse.h"
 #include "windows_session.h"
 
 #include <QCoreApplication>

@@ -1,13 +1,13 @@
 #include "browse_timing.h"
 
 #include "alternating_pair.h"
-#include "browse_statements.h"
-#include "dataset_grid.h"
+#include "app/instances.h"
+#include "app/tf_main.h"
 #include "engine_read.h"
-#include "instances.h"
-#include "tdm_data.h"
-#include "tf_browse.h"
-#include "tf_main.h"
+#include "retrieval/operations/browse_statements.h"
+#include "retrieval/tf_browse.h"
+#include "store/tdm_data.h"
+#include "widgets/dataset_grid.h"
 #include "windows_session.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "engine_read.h"
 
-#include "tdb_query.h"
+#include "db/tdb_query.h"
 
 #include <vector>
 

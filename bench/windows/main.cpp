@@ -2,9 +2,9 @@
 // engine's query alone, and the program's start-up against a plain Qt program, with the
 // memory the program takes; prints a summary. An argument gives the number of repetitions.
 
+#include "app/quillox_application.h"
 #include "bench_home.h"
 #include "browse_memory.h"
-#include "quillox_application.h"
 #include "report_errors.h"
 #include "store_generator.h"
 #include "windows_session.h"

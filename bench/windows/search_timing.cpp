@@ -1,13 +1,13 @@
 #include "search_timing.h"
 
 #include "alternating_pair.h"
-#include "dataset_grid.h"
+#include "app/instances.h"
 #include "engine_read.h"
-#include "instances.h"
-#include "search_statements.h"
-#include "tdm_data.h"
-#include "tf_browse.h"
-#include "tf_search.h"
+#include "retrieval/operations/search_statements.h"
+#include "retrieval/tf_browse.h"
+#include "retrieval/tf_search.h"
+#include "store/tdm_data.h"
+#include "widgets/dataset_grid.h"
 #include "windows_session.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "windows_session.h"
 
-#include "tf_main.h"
+#include "app/tf_main.h"
 
 #include <QCoreApplication>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quillox_application.h"
+#include "app/quillox_application.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "error_box.h"
+#include "app/error_box.h"
 
 #include <QMessageBox>
 

@@ -1,14 +1,14 @@
-#include "instances.h"
+#include "app/instances.h"
 
-#include "tdm_data.h"
-#include "tf_about.h"
-#include "tf_browse.h"
-#include "tf_main.h"
-#include "tf_move_doc.h"
-#include "tf_new_dir.h"
-#include "tf_new_doc.h"
-#include "tf_scan.h"
-#include "tf_search.h"
+#include "app/tf_about.h"
+#include "app/tf_main.h"
+#include "filing/tf_new_dir.h"
+#include "filing/tf_new_doc.h"
+#include "retrieval/tf_browse.h"
+#include "retrieval/tf_move_doc.h"
+#include "retrieval/tf_search.h"
+#include "scan/tf_scan.h"
+#include "store/tdm_data.h"
 
 #include <exception>
 

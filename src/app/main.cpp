@@ -1,4 +1,4 @@
-#include "quillox_application.h"
+#include "app/quillox_application.h"
 
 int main(int argc, char** argv) {
     quillox::app::QuilloxApplication application(argc, argv);

@@ -1,12 +1,12 @@
-#include "quillox_application.h"
+#include "app/quillox_application.h"
 
-#include "artwork.h"
-#include "error_box.h"
-#include "handler_guard.h"
-#include "misc_ops.h"
-#include "single_instance.h"
-#include "termination_signals.h"
-#include "tf_main.h"
+#include "app/error_box.h"
+#include "app/single_instance.h"
+#include "app/tf_main.h"
+#include "platform/handler_guard.h"
+#include "platform/termination_signals.h"
+#include "store/misc_ops.h"
+#include "widgets/artwork.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>

@@ -1,10 +1,10 @@
-#include "tf_about.h"
+#include "app/tf_about.h"
 
-#include "artwork.h"
-#include "desktop_open.h"
-#include "handler_guard.h"
-#include "picture_button.h"
-#include "window_design.h"
+#include "platform/desktop_open.h"
+#include "platform/handler_guard.h"
+#include "widgets/artwork.h"
+#include "widgets/picture_button.h"
+#include "widgets/window_design.h"
 
 #include <QPushButton>
 

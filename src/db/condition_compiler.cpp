@@ -1,8 +1,8 @@
-#include "condition_compiler.h"
+#include "db/condition_compiler.h"
 
-#include "db_error.h"
-#include "sql/syntax_error.h"
-#include "text_rules.h"
+#include "db/db_error.h"
+#include "db/sql/syntax_error.h"
+#include "db/text_rules.h"
 
 namespace quillox::db {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "sql/ast.h"
-#include "table_schema.h"
-#include "value.h"
+#include "db/sql/ast.h"
+#include "db/table_schema.h"
+#include "db/value.h"
 
 #include <string>
 #include <vector>

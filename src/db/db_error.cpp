@@ -1,4 +1,4 @@
-#include "db_error.h"
+#include "db/db_error.h"
 
 #include <cstdio>
 

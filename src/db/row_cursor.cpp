@@ -1,7 +1,7 @@
-#include "row_cursor.h"
+#include "db/row_cursor.h"
 
-#include "sqlite_connection.h"
-#include "sqlite_statement.h"
+#include "db/sqlite_connection.h"
+#include "db/sqlite_statement.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "condition_compiler.h"
-#include "value.h"
+#include "db/condition_compiler.h"
+#include "db/value.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "sqlite_connection.h"
+#include "db/sqlite_connection.h"
 
-#include "db_error.h"
+#include "db/db_error.h"
 
 #include <cstring>
 #include <sqlite3.h>

@@ -1,6 +1,6 @@
-#include "sqlite_statement.h"
+#include "db/sqlite_statement.h"
 
-#include "sqlite_connection.h"
+#include "db/sqlite_connection.h"
 
 #include <sqlite3.h>
 

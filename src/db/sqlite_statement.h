@@ -1,6 +1,6 @@
 #pragma once
 
-#include "value.h"
+#include "db/value.h"
 
 #include <cstdint>
 #include <string>

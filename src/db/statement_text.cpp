@@ -1,8 +1,8 @@
-#include "statement_text.h"
+#include "db/statement_text.h"
 
-#include "db_error.h"
-#include "sql/parser.h"
-#include "sql/syntax_error.h"
+#include "db/db_error.h"
+#include "db/sql/parser.h"
+#include "db/sql/syntax_error.h"
 
 namespace quillox::db {
 namespace {

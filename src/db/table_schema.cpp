@@ -1,9 +1,9 @@
-#include "table_schema.h"
+#include "db/table_schema.h"
 
-#include "db_error.h"
-#include "sqlite_connection.h"
-#include "sqlite_statement.h"
-#include "text_rules.h"
+#include "db/db_error.h"
+#include "db/sqlite_connection.h"
+#include "db/sqlite_statement.h"
+#include "db/text_rules.h"
 
 #include <QStringList>
 #include <optional>

@@ -1,9 +1,9 @@
-#include "tdb_database.h"
+#include "db/tdb_database.h"
 
-#include "db_error.h"
-#include "sqlite_connection.h"
-#include "sqlite_statement.h"
-#include "tdb_dataset.h"
+#include "db/db_error.h"
+#include "db/sqlite_connection.h"
+#include "db/sqlite_statement.h"
+#include "db/tdb_dataset.h"
 
 #include <QFileInfo>
 #include <algorithm>

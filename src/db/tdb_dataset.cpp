@@ -1,9 +1,9 @@
-#include "tdb_dataset.h"
+#include "db/tdb_dataset.h"
 
-#include "db_error.h"
-#include "row_cursor.h"
-#include "tdb_database.h"
-#include "text_rules.h"
+#include "db/db_error.h"
+#include "db/row_cursor.h"
+#include "db/tdb_database.h"
+#include "db/text_rules.h"
 
 namespace quillox::db {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tdb_field.h"
-#include "value.h"
+#include "db/tdb_field.h"
+#include "db/value.h"
 
 #include <QString>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "tdb_field.h"
+#include "db/tdb_field.h"
 
-#include "db_error.h"
-#include "tdb_dataset.h"
-#include "text_rules.h"
+#include "db/db_error.h"
+#include "db/tdb_dataset.h"
+#include "db/text_rules.h"
 
 namespace quillox::db {
 namespace {

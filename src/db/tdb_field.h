@@ -1,6 +1,6 @@
 #pragma once
 
-#include "field_defs.h"
+#include "db/field_defs.h"
 
 #include <QDateTime>
 #include <QString>

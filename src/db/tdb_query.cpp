@@ -1,9 +1,9 @@
-#include "tdb_query.h"
+#include "db/tdb_query.h"
 
-#include "condition_compiler.h"
-#include "row_cursor.h"
-#include "statement_text.h"
-#include "table_schema.h"
+#include "db/condition_compiler.h"
+#include "db/row_cursor.h"
+#include "db/statement_text.h"
+#include "db/table_schema.h"
 
 namespace quillox::db {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tdb_dataset.h"
+#include "db/tdb_dataset.h"
 
 #include <QStringList>
 

@@ -1,12 +1,12 @@
-#include "tdb_table.h"
+#include "db/tdb_table.h"
 
-#include "condition_compiler.h"
-#include "db_error.h"
-#include "row_cursor.h"
-#include "sqlite_connection.h"
-#include "sqlite_statement.h"
-#include "statement_text.h"
-#include "table_schema.h"
+#include "db/condition_compiler.h"
+#include "db/db_error.h"
+#include "db/row_cursor.h"
+#include "db/sqlite_connection.h"
+#include "db/sqlite_statement.h"
+#include "db/statement_text.h"
+#include "db/table_schema.h"
 
 #include <sqlite3.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "field_defs.h"
-#include "tdb_dataset.h"
+#include "db/field_defs.h"
+#include "db/tdb_dataset.h"
 
 #include <memory>
 

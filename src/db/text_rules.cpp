@@ -1,4 +1,4 @@
-#include "text_rules.h"
+#include "db/text_rules.h"
 
 #include <charconv>
 #include <chrono>

@@ -1,6 +1,6 @@
-#include "bmp_file.h"
+#include "platform/bmp_file.h"
 
-#include "user_error.h"
+#include "platform/user_error.h"
 
 #include <QSaveFile>
 #include <QtEndian>

@@ -1,7 +1,7 @@
-#include "desktop_open.h"
+#include "platform/desktop_open.h"
 
-#include "file_copy.h"
-#include "user_error.h"
+#include "platform/file_copy.h"
+#include "platform/user_error.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,6 +1,6 @@
-#include "device_independent_bitmap.h"
+#include "platform/device_independent_bitmap.h"
 
-#include "user_error.h"
+#include "platform/user_error.h"
 
 #include <QtEndian>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "file_copy.h"
+#include "platform/file_copy.h"
 
-#include "user_error.h"
+#include "platform/user_error.h"
 
 #include <QFile>
 #include <QFileInfo>

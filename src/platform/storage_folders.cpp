@@ -1,6 +1,6 @@
-#include "storage_folders.h"
+#include "platform/storage_folders.h"
 
-#include "user_error.h"
+#include "platform/user_error.h"
 
 #include <QDir>
 #include <QStandardPaths>

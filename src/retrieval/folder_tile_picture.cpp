@@ -1,6 +1,6 @@
-#include "folder_tile_picture.h"
+#include "retrieval/folder_tile_picture.h"
 
-#include "artwork.h"
+#include "widgets/artwork.h"
 
 #include <array>
 

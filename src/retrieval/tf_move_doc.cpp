@@ -1,14 +1,14 @@
-#include "tf_move_doc.h"
+#include "retrieval/tf_move_doc.h"
 
-#include "artwork.h"
-#include "folder_tree.h"
-#include "folder_tree_view.h"
-#include "handler_guard.h"
-#include "instances.h"
-#include "picture_button.h"
-#include "tdm_data.h"
-#include "tf_browse.h"
-#include "window_design.h"
+#include "app/instances.h"
+#include "platform/handler_guard.h"
+#include "retrieval/tf_browse.h"
+#include "store/folder_tree.h"
+#include "store/tdm_data.h"
+#include "widgets/artwork.h"
+#include "widgets/folder_tree_view.h"
+#include "widgets/picture_button.h"
+#include "widgets/window_design.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

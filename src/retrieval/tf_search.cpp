@@ -1,15 +1,15 @@
-#include "tf_search.h"
+#include "retrieval/tf_search.h"
 
-#include "artwork.h"
-#include "dataset_grid.h"
-#include "handler_guard.h"
-#include "instances.h"
-#include "picture_button.h"
-#include "search_statements.h"
-#include "tag_words.h"
-#include "tdm_data.h"
-#include "tf_browse.h"
-#include "window_design.h"
+#include "app/instances.h"
+#include "platform/handler_guard.h"
+#include "retrieval/operations/search_statements.h"
+#include "retrieval/tf_browse.h"
+#include "store/tag_words.h"
+#include "store/tdm_data.h"
+#include "widgets/artwork.h"
+#include "widgets/dataset_grid.h"
+#include "widgets/picture_button.h"
+#include "widgets/window_design.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "capability_answers.h"
+#include "sane_manager/capability_answers.h"
 
-#include "fix32.h"
-#include "scan_modes.h"
-#include "scan_settings.h"
+#include "sane_manager/fix32.h"
+#include "sane_manager/scan_modes.h"
+#include "sane_manager/scan_settings.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sane_options.h"
-#include "twain_protocol.h"
+#include "sane_manager/sane_options.h"
+#include "scan/twain/twain_protocol.h"
 
 #include <cstddef>
 #include <map>

@@ -1,5 +1,5 @@
 // The manager's one entry point, as TWAIN applications find it in libtwaindsm.so.2.
-#include "source_manager.h"
+#include "sane_manager/source_manager.h"
 
 #include <exception>
 

@@ -1,4 +1,4 @@
-#include "packed_bitmap.h"
+#include "sane_manager/packed_bitmap.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "responsive_wait.h"
+#include "sane_manager/responsive_wait.h"
 
 #include <QApplication>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "row_converter.h"
+#include "sane_manager/row_converter.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "sane_conditions.h"
+#include "sane_manager/sane_conditions.h"
 
 namespace quillox::sane_manager {
 

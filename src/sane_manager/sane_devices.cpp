@@ -1,4 +1,4 @@
-#include "sane_devices.h"
+#include "sane_manager/sane_devices.h"
 
 #include <sane/sane.h>
 

@@ -1,4 +1,4 @@
-#include "sane_options.h"
+#include "sane_manager/sane_options.h"
 
 #include <cmath>
 #include <cstring>

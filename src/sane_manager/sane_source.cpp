@@ -1,7 +1,7 @@
-#include "sane_source.h"
+#include "sane_manager/sane_source.h"
 
-#include "sane_conditions.h"
-#include "transfer_answers.h"
+#include "sane_manager/sane_conditions.h"
+#include "sane_manager/transfer_answers.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "capability_answers.h"
-#include "sane_devices.h"
-#include "scan_run.h"
-#include "source_dialog.h"
-#include "twain_protocol.h"
+#include "sane_manager/capability_answers.h"
+#include "sane_manager/sane_devices.h"
+#include "sane_manager/scan_run.h"
+#include "sane_manager/source_dialog.h"
+#include "scan/twain/twain_protocol.h"
 
 #include <atomic>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "scan_modes.h"
+#include "sane_manager/scan_modes.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
-#include "scan_run.h"
+#include "sane_manager/scan_run.h"
 
-#include "responsive_wait.h"
-#include "row_converter.h"
+#include "sane_manager/responsive_wait.h"
+#include "sane_manager/row_converter.h"
 
 #include <algorithm>
 #include <array>

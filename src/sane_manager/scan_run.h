@@ -1,6 +1,6 @@
 #pragma once
 
-#include "page_form.h"
+#include "sane_manager/page_form.h"
 
 #include <condition_variable>
 #include <cstdint>

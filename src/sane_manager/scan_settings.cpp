@@ -1,4 +1,4 @@
-#include "scan_settings.h"
+#include "sane_manager/scan_settings.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sane_options.h"
-#include "scan_modes.h"
+#include "sane_manager/sane_options.h"
+#include "sane_manager/scan_modes.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "selection_dialog.h"
+#include "sane_manager/selection_dialog.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sane_devices.h"
+#include "sane_manager/sane_devices.h"
 
 #include <optional>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "source_dialog.h"
+#include "sane_manager/source_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "sane_devices.h"
-#include "scan_settings.h"
+#include "sane_manager/sane_devices.h"
+#include "sane_manager/scan_settings.h"
 
 #include <QDialog>
 #include <functional>

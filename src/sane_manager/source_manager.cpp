@@ -1,6 +1,6 @@
-#include "source_manager.h"
+#include "sane_manager/source_manager.h"
 
-#include "selection_dialog.h"
+#include "sane_manager/selection_dialog.h"
 
 #include <cstring>
 #include <sane/sane.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "sane_devices.h"
-#include "sane_source.h"
-#include "twain_protocol.h"
+#include "sane_manager/sane_devices.h"
+#include "sane_manager/sane_source.h"
+#include "scan/twain/twain_protocol.h"
 
 #include <map>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "transfer_answers.h"
+#include "sane_manager/transfer_answers.h"
 
-#include "fix32.h"
-#include "packed_bitmap.h"
-#include "sane_conditions.h"
+#include "sane_manager/fix32.h"
+#include "sane_manager/packed_bitmap.h"
+#include "sane_manager/sane_conditions.h"
 
 #include <algorithm>
 

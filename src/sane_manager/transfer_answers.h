@@ -1,7 +1,7 @@
 #pragma once
 
-#include "scan_run.h"
-#include "twain_protocol.h"
+#include "sane_manager/scan_run.h"
+#include "scan/twain/twain_protocol.h"
 
 namespace quillox::sane_manager {
 

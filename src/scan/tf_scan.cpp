@@ -1,9 +1,9 @@
-#include "tf_scan.h"
+#include "scan/tf_scan.h"
 
-#include "artwork.h"
-#include "handler_guard.h"
-#include "picture_button.h"
-#include "window_design.h"
+#include "platform/handler_guard.h"
+#include "widgets/artwork.h"
+#include "widgets/picture_button.h"
+#include "widgets/window_design.h"
 
 #include <QProgressBar>
 #include <QShowEvent>

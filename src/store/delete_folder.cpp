@@ -1,4 +1,4 @@
-#include "tdm_data.h"
+#include "store/tdm_data.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
-#include "folder_tree.h"
+#include "store/folder_tree.h"
 
-#include "folder_tree_view.h"
-#include "tdb_table.h"
+#include "db/tdb_table.h"
+#include "widgets/folder_tree_view.h"
 
 #include <QSignalBlocker>
 

@@ -1,4 +1,4 @@
-#include "folder_layout.h"
+#include "store/folder_layout.h"
 
 #include <algorithm>
 #include <numeric>

@@ -1,10 +1,10 @@
-#include "folder_names.h"
+#include "store/folder_names.h"
 
-#include "statement_text.h"
-#include "tag_words.h"
-#include "tdb_query.h"
-#include "tdb_table.h"
-#include "text_rules.h"
+#include "db/statement_text.h"
+#include "db/tdb_query.h"
+#include "db/tdb_table.h"
+#include "db/text_rules.h"
+#include "store/tag_words.h"
 
 namespace quillox::store {
 namespace {

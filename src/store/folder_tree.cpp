@@ -1,7 +1,7 @@
-#include "folder_tree.h"
+#include "store/folder_tree.h"
 
-#include "folder_layout.h"
-#include "tdb_table.h"
+#include "db/tdb_table.h"
+#include "store/folder_layout.h"
 
 #include <QSet>
 #include <QSignalBlocker>

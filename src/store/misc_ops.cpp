@@ -1,8 +1,8 @@
-#include "misc_ops.h"
+#include "store/misc_ops.h"
 
-#include "storage_folders.h"
-#include "tdb_table.h"
-#include "user_error.h"
+#include "db/tdb_table.h"
+#include "platform/storage_folders.h"
+#include "platform/user_error.h"
 
 #include <algorithm>
 #include <limits>

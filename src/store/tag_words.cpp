@@ -1,10 +1,10 @@
-#include "tag_words.h"
+#include "store/tag_words.h"
 
-#include "misc_ops.h"
-#include "statement_text.h"
-#include "tdb_query.h"
-#include "tdb_table.h"
-#include "text_rules.h"
+#include "db/statement_text.h"
+#include "db/tdb_query.h"
+#include "db/tdb_table.h"
+#include "db/text_rules.h"
+#include "store/misc_ops.h"
 
 #include <QSet>
 

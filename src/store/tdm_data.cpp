@@ -1,6 +1,6 @@
-#include "tdm_data.h"
+#include "store/tdm_data.h"
 
-#include "misc_ops.h"
+#include "store/misc_ops.h"
 
 #include <QFileInfo>
 

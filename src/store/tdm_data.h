@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tdb_database.h"
-#include "tdb_query.h"
-#include "tdb_table.h"
+#include "db/tdb_database.h"
+#include "db/tdb_query.h"
+#include "db/tdb_table.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "artwork.h"
+#include "widgets/artwork.h"
 
 namespace quillox::artwork {
 namespace {

@@ -1,6 +1,6 @@
-#include "captioned_image.h"
+#include "widgets/captioned_image.h"
 
-#include "picture_button.h"
+#include "widgets/picture_button.h"
 
 #include <QMouseEvent>
 #include <QPainter>

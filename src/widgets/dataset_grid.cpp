@@ -1,6 +1,6 @@
-#include "dataset_grid.h"
+#include "widgets/dataset_grid.h"
 
-#include "dataset_grid_model.h"
+#include "widgets/dataset_grid_model.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "dataset_grid_model.h"
+#include "widgets/dataset_grid_model.h"
 
-#include "tdb_dataset.h"
+#include "db/tdb_dataset.h"
 
 #include <QDate>
 #include <QLocale>

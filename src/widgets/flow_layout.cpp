@@ -1,4 +1,4 @@
-#include "flow_layout.h"
+#include "widgets/flow_layout.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "folder_tree_view.h"
+#include "widgets/folder_tree_view.h"
 
 #include <QAbstractItemDelegate>
 #include <QDropEvent>

@@ -1,4 +1,4 @@
-#include "icon_grid.h"
+#include "widgets/icon_grid.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "source_chooser.h"
+#include "widgets/source_chooser.h"
 
 #include <QComboBox>
 #include <QDialog>

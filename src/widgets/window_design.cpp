@@ -1,4 +1,4 @@
-#include "window_design.h"
+#include "widgets/window_design.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #include "app_run.h"
 
-#include "error_box.h"
-#include "quillox_application.h"
-#include "tf_main.h"
+#include "app/error_box.h"
+#include "app/quillox_application.h"
+#include "app/tf_main.h"
 
 namespace {
 

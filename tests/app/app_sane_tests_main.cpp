@@ -1,4 +1,4 @@
-#include "quillox_application.h"
+#include "app/quillox_application.h"
 #include "sane_workflow_test.h"
 
 #include <QTest>

@@ -1,13 +1,13 @@
 #include "main_window_test.h"
 
+#include "app/tf_about.h"
+#include "app/tf_main.h"
 #include "app_run.h"
-#include "picture_button.h"
+#include "filing/tf_new_doc.h"
+#include "retrieval/tf_browse.h"
 #include "temp_home.h"
-#include "tf_about.h"
-#include "tf_browse.h"
-#include "tf_main.h"
-#include "tf_new_doc.h"
 #include "url_recorder.h"
+#include "widgets/picture_button.h"
 #include "window_driving.h"
 
 #include <QApplication>

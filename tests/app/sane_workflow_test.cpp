@@ -1,14 +1,14 @@
 #include "sane_workflow_test.h"
 
+#include "app/tf_main.h"
 #include "app_run.h"
-#include "picture_button.h"
+#include "filing/tf_new_doc.h"
 #include "sane_test_backend.h"
-#include "tdm_data.h"
+#include "scan/tf_scan.h"
+#include "scan/twain/twain_component.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
-#include "tf_main.h"
-#include "tf_new_doc.h"
-#include "tf_scan.h"
-#include "twain_component.h"
+#include "widgets/picture_button.h"
 #include "window_driving.h"
 
 #include <QComboBox>

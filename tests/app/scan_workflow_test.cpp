@@ -1,15 +1,15 @@
 #include "scan_workflow_test.h"
 
+#include "app/tf_main.h"
 #include "app_run.h"
-#include "artwork.h"
 #include "fake_manager.h"
-#include "picture_button.h"
-#include "tdm_data.h"
+#include "filing/tf_new_doc.h"
+#include "scan/tf_scan.h"
+#include "scan/twain/twain_component.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
-#include "tf_main.h"
-#include "tf_new_doc.h"
-#include "tf_scan.h"
-#include "twain_component.h"
+#include "widgets/artwork.h"
+#include "widgets/picture_button.h"
 #include "window_driving.h"
 
 #include <QComboBox>

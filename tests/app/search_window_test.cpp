@@ -1,12 +1,12 @@
 #include "search_window_test.h"
 
 #include "app_run.h"
-#include "dataset_grid.h"
-#include "picture_button.h"
-#include "tdm_data.h"
+#include "retrieval/tf_browse.h"
+#include "retrieval/tf_search.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
-#include "tf_browse.h"
-#include "tf_search.h"
+#include "widgets/dataset_grid.h"
+#include "widgets/picture_button.h"
 #include "window_driving.h"
 
 #include <QComboBox>

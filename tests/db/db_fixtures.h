@@ -1,10 +1,10 @@
 #pragma once
 
-#include "db_error.h"
-#include "tdb_database.h"
-#include "tdb_query.h"
-#include "tdb_table.h"
-#include "tdm_data.h"
+#include "db/db_error.h"
+#include "db/tdb_database.h"
+#include "db/tdb_query.h"
+#include "db/tdb_table.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 // A scripted TWAIN manager with its sources, built as a real shared library under the public
 // manager's file name. Tests script it through the fake_twain_* functions, which they reach
 // with dlopen/dlsym on the same file, and read back every triplet it received.
-#include "twain_protocol.h"
+#include "scan/twain/twain_protocol.h"
 
 #include <algorithm>
 #include <cstdlib>

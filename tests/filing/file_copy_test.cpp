@@ -1,7 +1,7 @@
 #include "child_process.h"
-#include "file_copy.h"
+#include "platform/file_copy.h"
+#include "platform/user_error.h"
 #include "test_files.h"
-#include "user_error.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "child_process.h"
-#include "file_document.h"
-#include "stored_file_name.h"
-#include "tdm_data.h"
+#include "filing/operations/file_document.h"
+#include "filing/operations/stored_file_name.h"
+#include "platform/user_error.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
 #include "test_files.h"
-#include "user_error.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,5 +1,5 @@
-#include "stored_file_name.h"
-#include "user_error.h"
+#include "filing/operations/stored_file_name.h"
+#include "platform/user_error.h"
 
 #include <QTextBoundaryFinder>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // libFuzzer target: the reader of packed bitmaps that scanner drivers hand over. Any block must
 // either give a bitmap that converts to an image or be refused with an error, never read or
 // write outside the block.
-#include "device_independent_bitmap.h"
-#include "user_error.h"
+#include "platform/device_independent_bitmap.h"
+#include "platform/user_error.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 // gives SANE's parameters of a frame and then the bytes sane_read returns, in reads of varied
 // size; the rows go into a packed bitmap. Nothing may be read or written outside the buffers,
 // whatever the driver claims.
-#include "packed_bitmap.h"
-#include "row_converter.h"
+#include "sane_manager/packed_bitmap.h"
+#include "sane_manager/row_converter.h"
 
 #include <cstring>
 

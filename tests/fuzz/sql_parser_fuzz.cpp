@@ -2,8 +2,8 @@
 // refused with a SyntaxError whose message places the fault inside the text; anything else
 // (a crash, a sanitizer report, another exception) is a finding.
 
-#include "sql/parser.h"
-#include "sql/syntax_error.h"
+#include "db/sql/parser.h"
+#include "db/sql/syntax_error.h"
 
 #include <cstddef>
 #include <cstdint>

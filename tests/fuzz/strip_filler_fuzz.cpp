@@ -1,7 +1,7 @@
 // libFuzzer target: the filler that places a memory transfer's strips into a bitmap. The input
 // picks the bitmap's form and then the strips' sizes and bytes; nothing may be written outside
 // the bitmap's pixels.
-#include "strip_filler.h"
+#include "scan/twain/strip_filler.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // The statements keep their exact form, with every value quoted so that it reads back as
 // itself; what they find is checked through the windows on a real store.
-#include "browse_statements.h"
-#include "search_statements.h"
+#include "retrieval/operations/browse_statements.h"
+#include "retrieval/operations/search_statements.h"
 
 #include <gtest/gtest.h>
 

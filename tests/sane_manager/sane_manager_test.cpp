@@ -1,7 +1,7 @@
 // Our manager over SANE's own test backend, driven by the scanner component as the program
 // drives any manager.
 #include "sane_test_backend.h"
-#include "twain_component.h"
+#include "scan/twain/twain_component.h"
 
 #include <QApplication>
 #include <QDialog>

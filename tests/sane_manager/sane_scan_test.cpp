@@ -1,8 +1,8 @@
 // Scans from SANE's test backend through our manager and the scanner component, compared with
 // what SANE's own scanimage makes of the same device and settings.
-#include "device_independent_bitmap.h"
+#include "platform/device_independent_bitmap.h"
 #include "sane_test_backend.h"
-#include "twain_component.h"
+#include "scan/twain/twain_component.h"
 
 #include <QApplication>
 #include <QComboBox>

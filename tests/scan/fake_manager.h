@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twain_protocol.h"
+#include "scan/twain/twain_protocol.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "scanner_run.h"
 
-#include "handler_guard.h"
+#include "platform/handler_guard.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "fake_manager.h"
-#include "twain_component.h"
+#include "scan/twain/twain_component.h"
 
 #include <QImage>
 #include <QList>

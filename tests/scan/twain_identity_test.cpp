@@ -1,6 +1,6 @@
 // The application identity and the identities' fields, as the manager sees their bytes.
-#include "pointer_list.h"
-#include "twain_identity.h"
+#include "scan/twain/pointer_list.h"
+#include "scan/twain/twain_identity.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

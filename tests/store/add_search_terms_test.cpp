@@ -1,5 +1,5 @@
-#include "tag_words.h"
-#include "tdm_data.h"
+#include "store/tag_words.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "tdm_data.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "folder_fixtures.h"
-#include "misc_ops.h"
-#include "tdm_data.h"
+#include "store/misc_ops.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
 
 #include <QDir>

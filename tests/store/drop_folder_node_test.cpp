@@ -1,9 +1,9 @@
 #include "folder_fixtures.h"
-#include "folder_tree.h"
-#include "folder_tree_view.h"
-#include "tdm_data.h"
+#include "store/folder_tree.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
 #include "tree_spots.h"
+#include "widgets/folder_tree_view.h"
 
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "folder_fixtures.h"
 
-#include "misc_ops.h"
-#include "tdb_table.h"
+#include "db/tdb_table.h"
+#include "store/misc_ops.h"
 
 #include <QStringList>
 #include <QTreeWidget>

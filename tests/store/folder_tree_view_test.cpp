@@ -1,5 +1,5 @@
-#include "folder_tree_view.h"
 #include "tree_spots.h"
+#include "widgets/folder_tree_view.h"
 
 #include <QApplication>
 #include <QLineEdit>

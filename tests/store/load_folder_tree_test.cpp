@@ -1,6 +1,6 @@
 #include "folder_fixtures.h"
-#include "folder_tree.h"
-#include "tdm_data.h"
+#include "store/folder_tree.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
 
 #include <QTreeWidget>

@@ -1,5 +1,5 @@
-#include "misc_ops.h"
-#include "tdm_data.h"
+#include "store/misc_ops.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
 
 #include <climits>

@@ -1,4 +1,4 @@
-#include "tag_words.h"
+#include "store/tag_words.h"
 
 #include <gtest/gtest.h>
 

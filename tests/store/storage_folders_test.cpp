@@ -1,4 +1,4 @@
-#include "misc_ops.h"
+#include "store/misc_ops.h"
 #include "temp_home.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "tree_spots.h"
 
-#include "folder_tree_view.h"
+#include "widgets/folder_tree_view.h"
 
 namespace {
 

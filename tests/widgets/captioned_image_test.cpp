@@ -1,5 +1,5 @@
-#include "captioned_image.h"
-#include "picture_button.h"
+#include "widgets/captioned_image.h"
+#include "widgets/picture_button.h"
 
 #include <QTest>
 

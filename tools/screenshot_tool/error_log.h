@@ -1,6 +1,6 @@
 #pragma once
 
-#include "instances.h"
+#include "app/instances.h"
 
 #include <QStringList>
 

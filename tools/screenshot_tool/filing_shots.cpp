@@ -1,14 +1,14 @@
 #include "window_shots.h"
 
+#include "app/instances.h"
+#include "app/tf_main.h"
+#include "filing/tf_new_dir.h"
+#include "filing/tf_new_doc.h"
 #include "folder_icons.h"
 #include "folder_node.h"
-#include "folder_tree_view.h"
-#include "icon_grid.h"
-#include "instances.h"
 #include "shot_taker.h"
-#include "tf_main.h"
-#include "tf_new_dir.h"
-#include "tf_new_doc.h"
+#include "widgets/folder_tree_view.h"
+#include "widgets/icon_grid.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>

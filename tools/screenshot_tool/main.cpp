@@ -1,13 +1,13 @@
 // quillox-screenshots OUTDIR: saves a picture of every window, filled with sample data from a
 // temporary store, into OUTDIR.
+#include "app/instances.h"
+#include "app/quillox_application.h"
 #include "error_log.h"
-#include "instances.h"
-#include "quillox_application.h"
 #include "sample_documents.h"
 #include "sample_folders.h"
 #include "scanned_page.h"
 #include "shot_taker.h"
-#include "tdm_data.h"
+#include "store/tdm_data.h"
 #include "temporary_home.h"
 #include "window_shots.h"
 

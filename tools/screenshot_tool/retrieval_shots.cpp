@@ -1,15 +1,15 @@
 #include "window_shots.h"
 
-#include "captioned_image.h"
-#include "dataset_grid.h"
+#include "app/instances.h"
+#include "app/tf_main.h"
 #include "folder_node.h"
-#include "folder_tree_view.h"
-#include "instances.h"
+#include "retrieval/tf_browse.h"
+#include "retrieval/tf_move_doc.h"
+#include "retrieval/tf_search.h"
 #include "shot_taker.h"
-#include "tf_browse.h"
-#include "tf_main.h"
-#include "tf_move_doc.h"
-#include "tf_search.h"
+#include "widgets/captioned_image.h"
+#include "widgets/dataset_grid.h"
+#include "widgets/folder_tree_view.h"
 
 #include <QComboBox>
 #include <QDateEdit>

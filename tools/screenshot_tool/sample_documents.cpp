@@ -1,6 +1,6 @@
 #include "sample_documents.h"
 
-#include "file_document.h"
+#include "filing/operations/file_document.h"
 #include "scanned_page.h"
 
 #include <QDateTime>

@@ -1,8 +1,8 @@
 #include "sample_folders.h"
 
+#include "db/tdb_table.h"
 #include "folder_icons.h"
-#include "misc_ops.h"
-#include "tdb_table.h"
+#include "store/misc_ops.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 #include "window_shots.h"
 
-#include "instances.h"
+#include "app/instances.h"
+#include "app/tf_about.h"
+#include "app/tf_main.h"
+#include "scan/tf_scan.h"
 #include "shot_taker.h"
-#include "tf_about.h"
-#include "tf_main.h"
-#include "tf_scan.h"
 
 #include <QPainter>
 

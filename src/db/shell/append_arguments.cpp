@@ -1,6 +1,6 @@
-#include "append_arguments.h"
+#include "db/shell/append_arguments.h"
 
-#include "shell_error.h"
+#include "db/shell/shell_error.h"
 
 namespace quillox::db::shell {
 namespace {

@@ -1,6 +1,6 @@
-#include "command_line.h"
+#include "db/shell/command_line.h"
 
-#include "shell_error.h"
+#include "db/shell/shell_error.h"
 
 namespace quillox::db::shell {
 namespace {

@@ -1,4 +1,4 @@
-#include "run_shell.h"
+#include "db/shell/run_shell.h"
 
 #include <iostream>
 

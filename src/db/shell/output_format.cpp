@@ -1,4 +1,4 @@
-#include "output_format.h"
+#include "db/shell/output_format.h"
 
 namespace quillox::db::shell {
 

@@ -1,8 +1,8 @@
-#include "run_shell.h"
+#include "db/shell/run_shell.h"
 
-#include "command_line.h"
-#include "shell_error.h"
-#include "shell_session.h"
+#include "db/shell/command_line.h"
+#include "db/shell/shell_error.h"
+#include "db/shell/shell_session.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "shell_commands.h"
+#include "db/shell/shell_commands.h"
 
-#include "output_format.h"
-#include "table_schema.h"
-#include "tdb_database.h"
-#include "tdb_query.h"
-#include "tdb_table.h"
+#include "db/shell/output_format.h"
+#include "db/table_schema.h"
+#include "db/tdb_database.h"
+#include "db/tdb_query.h"
+#include "db/tdb_table.h"
 
 namespace quillox::db::shell {
 namespace {

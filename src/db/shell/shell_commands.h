@@ -1,6 +1,6 @@
 #pragma once
 
-#include "append_arguments.h"
+#include "db/shell/append_arguments.h"
 
 #include <QString>
 #include <ostream>

@@ -1,8 +1,8 @@
-#include "shell_session.h"
+#include "db/shell/shell_session.h"
 
-#include "append_arguments.h"
-#include "shell_commands.h"
-#include "shell_error.h"
+#include "db/shell/append_arguments.h"
+#include "db/shell/shell_commands.h"
+#include "db/shell/shell_error.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tdb_database.h"
+#include "db/tdb_database.h"
 
 #include <QString>
 #include <ostream>

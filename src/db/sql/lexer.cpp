@@ -1,6 +1,6 @@
-#include "sql/lexer.h"
+#include "db/sql/lexer.h"
 
-#include "sql/syntax_error.h"
+#include "db/sql/syntax_error.h"
 
 #include <array>
 #include <string_view>

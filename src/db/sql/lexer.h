@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sql/token.h"
+#include "db/sql/token.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "sql/parser.h"
+#include "db/sql/parser.h"
 
-#include "sql/lexer.h"
-#include "sql/syntax_error.h"
+#include "db/sql/lexer.h"
+#include "db/sql/syntax_error.h"
 
 namespace quillox::sql {
 namespace {

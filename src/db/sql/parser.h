@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sql/ast.h"
+#include "db/sql/ast.h"
 
 #include <string>
 

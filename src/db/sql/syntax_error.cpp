@@ -1,4 +1,4 @@
-#include "sql/syntax_error.h"
+#include "db/sql/syntax_error.h"
 
 namespace quillox::sql {
 

@@ -1,10 +1,10 @@
-#include "file_document.h"
+#include "filing/operations/file_document.h"
 
-#include "misc_ops.h"
-#include "stored_file_name.h"
-#include "tag_words.h"
-#include "tdm_data.h"
-#include "user_error.h"
+#include "filing/operations/stored_file_name.h"
+#include "platform/user_error.h"
+#include "store/misc_ops.h"
+#include "store/tag_words.h"
+#include "store/tdm_data.h"
 
 #include <QFile>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "file_copy.h"
+#include "platform/file_copy.h"
 
 #include <QDateTime>
 #include <QString>

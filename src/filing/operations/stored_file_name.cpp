@@ -1,6 +1,6 @@
-#include "stored_file_name.h"
+#include "filing/operations/stored_file_name.h"
 
-#include "user_error.h"
+#include "platform/user_error.h"
 
 #include <QLocale>
 #include <QTextBoundaryFinder>

@@ -1,6 +1,6 @@
-#include "browse_statements.h"
+#include "retrieval/operations/browse_statements.h"
 
-#include "statement_text.h"
+#include "db/statement_text.h"
 
 namespace quillox::retrieval {
 

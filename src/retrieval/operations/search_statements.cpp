@@ -1,7 +1,7 @@
-#include "search_statements.h"
+#include "retrieval/operations/search_statements.h"
 
-#include "statement_text.h"
-#include "tag_words.h"
+#include "db/statement_text.h"
+#include "store/tag_words.h"
 
 namespace quillox::retrieval {
 namespace {

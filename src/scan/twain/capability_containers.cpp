@@ -1,6 +1,6 @@
-#include "capability_containers.h"
+#include "scan/twain/capability_containers.h"
 
-#include "twain_source.h"
+#include "scan/twain/twain_source.h"
 
 #include <cstdlib>
 #include <cstring>

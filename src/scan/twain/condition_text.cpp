@@ -1,6 +1,6 @@
-#include "condition_text.h"
+#include "scan/twain/condition_text.h"
 
-#include "twain_protocol.h"
+#include "scan/twain/twain_protocol.h"
 
 namespace quillox::twain {
 

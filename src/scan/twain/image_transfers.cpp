@@ -1,10 +1,10 @@
-#include "image_transfers.h"
+#include "scan/twain/image_transfers.h"
 
-#include "device_independent_bitmap.h"
-#include "strip_filler.h"
-#include "twain_component.h"
-#include "typed_capabilities.h"
-#include "user_error.h"
+#include "platform/device_independent_bitmap.h"
+#include "platform/user_error.h"
+#include "scan/twain/strip_filler.h"
+#include "scan/twain/twain_component.h"
+#include "scan/twain/typed_capabilities.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "manager_library.h"
+#include "scan/twain/manager_library.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "pointer_list.h"
+#include "scan/twain/pointer_list.h"
 
 namespace quillox::twain {
 

@@ -1,4 +1,4 @@
-#include "strip_filler.h"
+#include "scan/twain/strip_filler.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device_independent_bitmap.h"
+#include "platform/device_independent_bitmap.h"
 
 #include <cstddef>
 #include <cstdint>

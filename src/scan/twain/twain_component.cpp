@@ -1,8 +1,8 @@
-#include "twain_component.h"
+#include "scan/twain/twain_component.h"
 
-#include "handler_guard.h"
-#include "image_transfers.h"
-#include "twain_message.h"
+#include "platform/handler_guard.h"
+#include "scan/twain/image_transfers.h"
+#include "scan/twain/twain_message.h"
 
 #include <QCoreApplication>
 #include <QCursor>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "device_independent_bitmap.h"
-#include "manager_library.h"
-#include "pointer_list.h"
-#include "twain_identity.h"
-#include "twain_source.h"
-#include "typed_capabilities.h"
+#include "platform/device_independent_bitmap.h"
+#include "scan/twain/manager_library.h"
+#include "scan/twain/pointer_list.h"
+#include "scan/twain/twain_identity.h"
+#include "scan/twain/twain_source.h"
+#include "scan/twain/typed_capabilities.h"
 
 #include <QObject>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "twain_identity.h"
+#include "scan/twain/twain_identity.h"
 
 #include <cstring>
 

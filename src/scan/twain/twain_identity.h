@@ -1,7 +1,7 @@
 #pragma once
 
-#include "twain_language.h"
-#include "twain_protocol.h"
+#include "scan/twain/twain_language.h"
+#include "scan/twain/twain_protocol.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "twain_source.h"
+#include "scan/twain/twain_source.h"
 
-#include "twain_component.h"
+#include "scan/twain/twain_component.h"
 
 namespace quillox::twain {
 

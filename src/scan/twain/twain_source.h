@@ -1,6 +1,6 @@
 #pragma once
 
-#include "twain_identity.h"
+#include "scan/twain/twain_identity.h"
 
 namespace quillox::twain {
 

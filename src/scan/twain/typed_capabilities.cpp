@@ -1,6 +1,6 @@
-#include "typed_capabilities.h"
+#include "scan/twain/typed_capabilities.h"
 
-#include "twain_source.h"
+#include "scan/twain/twain_source.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "capability_containers.h"
+#include "scan/twain/capability_containers.h"
 
 #include <QString>
 

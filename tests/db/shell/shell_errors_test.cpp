@@ -1,8 +1,8 @@
 #include "shell_test.h"
 
-#include "db_error.h"
-#include "tdb_database.h"
-#include "tdb_query.h"
+#include "db/db_error.h"
+#include "db/tdb_database.h"
+#include "db/tdb_query.h"
 
 #include <QFile>
 #include <QRegularExpression>

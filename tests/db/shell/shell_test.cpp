@@ -1,6 +1,6 @@
 #include "shell_test.h"
 
-#include "tdm_data.h"
+#include "store/tdm_data.h"
 
 #include <QProcess>
 

@@ -8,6 +8,7 @@
 #include "retrieval/tf_browse.h"
 #include "store/tdm_data.h"
 #include "widgets/dataset_grid.h"
+#include "window_controls.h"
 #include "windows_session.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,6 @@ BrowseFigures compareBrowse(const WindowsSession& session, const BigFolder& fold
     figures.windowMs = medians.actionMs;
     figures.engineMs = medians.baselineMs;
     figures.tiles = static_cast<int>(fBrowse->tileList().size());
-    figures.rows = fBrowse->dbgFiles->RowCount();
+    figures.rows = control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->RowCount();
     return figures;
 }

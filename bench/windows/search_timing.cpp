@@ -8,6 +8,7 @@
 #include "retrieval/tf_search.h"
 #include "store/tdm_data.h"
 #include "widgets/dataset_grid.h"
+#include "window_controls.h"
 #include "windows_session.h"
 
 #include <QComboBox>
@@ -23,9 +24,9 @@ SearchFigures compareSearch(const WindowsSession& session, const SearchChoice& c
                               QCoreApplication::processEvents();
                           }) *
                           1e3;
-    fSearch->cbSearchTerm->setEditText(choice.words.join(' '));
-    fSearch->dtpFrom->setDate(choice.from);
-    fSearch->dtpTo->setDate(choice.to);
+    control<QComboBox>(fSearch, "cbSearchTerm")->setEditText(choice.words.join(' '));
+    control<QDateEdit>(fSearch, "dtpFrom")->setDate(choice.from);
+    control<QDateEdit>(fSearch, "dtpTo")->setDate(choice.to);
     const QString statement =
         quillox::retrieval::documentSearchStatement(choice.words, choice.from, choice.to);
 
@@ -51,8 +52,8 @@ SearchFigures compareSearch(const WindowsSession& session, const SearchChoice& c
 
     figures.windowMs = medians.actionMs;
     figures.engineMs = medians.baselineMs;
-    figures.rows = fSearch->dbgFiles->RowCount();
-    figures.folderRows = fSearch->dbgFolders->RowCount();
-    figures.scroll = scrollThrough(*fSearch->dbgFiles);
+    figures.rows = control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->RowCount();
+    figures.folderRows = control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders")->RowCount();
+    figures.scroll = scrollThrough(*control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles"));
     return figures;
 }

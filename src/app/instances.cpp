@@ -2,15 +2,15 @@
 
 #include "app/tf_about.h"
 #include "app/tf_main.h"
+#include "app/window_flow.h"
 #include "filing/tf_new_dir.h"
 #include "filing/tf_new_doc.h"
+#include "platform/handler_guard.h"
 #include "retrieval/tf_browse.h"
 #include "retrieval/tf_move_doc.h"
 #include "retrieval/tf_search.h"
 #include "scan/tf_scan.h"
 #include "store/tdm_data.h"
-
-#include <exception>
 
 quillox::app::TfMain* fMain = nullptr;
 quillox::filing::TfNewDoc* fNewDoc = nullptr;
@@ -25,53 +25,50 @@ quillox::retrieval::TfMoveDoc* fMoveDoc = nullptr;
 namespace quillox::app {
 namespace {
 
-void guarded(const ErrorReporter& report, const std::function<void()>& step) {
-    try {
-        step();
-    } catch (const std::exception& error) {
-        report(QString::fromUtf8(error.what()));
-    }
-}
-
-// Runs a destruction handler, then deletes the instance and clears its reference.
-template <typename T>
-void destroy(T*& instance, const ErrorReporter& report, const std::function<void(T&)>& handler) {
-    if (!instance)
-        return;
-    if (handler)
-        guarded(report, [&] { handler(*instance); });
+// Deletes the instance and clears its reference.
+template <typename T> void destroy(T*& instance) {
     delete instance;
     instance = nullptr;
 }
 
+// Runs the instance's destruction handler first.
+template <typename T, typename Handler> void destroy(T*& instance, Handler handler) {
+    if (instance)
+        platform::runHandler([&] { handler(*instance); });
+    destroy(instance);
+}
+
 } // namespace
 
-void CreateInstances(const ErrorReporter& report) {
+void CreateInstances() {
     // Every window but the main one belongs to it, so that only the main window has a
     // taskbar entry.
     fMain = new TfMain;
-    guarded(report, [] { fMain->FormCreate(); });
+    platform::runHandler([] { fMain->FormCreate(); });
     fNewDoc = new filing::TfNewDoc(fMain);
     dmData = new store::TdmData;
-    guarded(report, [] { dmData->DataModuleCreate(); });
-    fBrowse = new retrieval::TfBrowse(fMain);
+    platform::runHandler([] { dmData->DataModuleCreate(); });
+    // The new document window is made before the data module, and touches it only once shown.
+    fNewDoc->SetData(*dmData);
+    fBrowse = new retrieval::TfBrowse(fMain, *dmData);
     fScan = new scan::TfScan(fMain);
-    fSearch = new retrieval::TfSearch(fMain);
-    fNewDir = new filing::TfNewDir(fMain);
+    fSearch = new retrieval::TfSearch(fMain, *dmData);
+    fNewDir = new filing::TfNewDir(fMain, *dmData);
     fAbout = new TfAbout(fMain);
-    fMoveDoc = new retrieval::TfMoveDoc(fMain);
+    fMoveDoc = new retrieval::TfMoveDoc(fMain, *dmData);
+    connectWindowFlow();
 }
 
-void DestroyInstances(const ErrorReporter& report) {
-    destroy<retrieval::TfMoveDoc>(fMoveDoc, report, {});
-    destroy<TfAbout>(fAbout, report, {});
-    destroy<filing::TfNewDir>(fNewDir, report, {});
-    destroy<retrieval::TfSearch>(fSearch, report, {});
-    destroy<scan::TfScan>(fScan, report, {});
-    destroy<retrieval::TfBrowse>(fBrowse, report, {});
-    destroy<store::TdmData>(dmData, report, [](store::TdmData& d) { d.DataModuleDestroy(); });
-    destroy<filing::TfNewDoc>(fNewDoc, report, {});
-    destroy<TfMain>(fMain, report, [](TfMain& m) { m.FormDestroy(); });
+void DestroyInstances() {
+    destroy(fMoveDoc);
+    destroy(fAbout);
+    destroy(fNewDir);
+    destroy(fSearch);
+    destroy(fScan);
+    destroy(fBrowse);
+    destroy(dmData, [](store::TdmData& data) { data.DataModuleDestroy(); });
+    destroy(fNewDoc);
+    destroy(fMain, [](TfMain& main) { main.FormDestroy(); });
 }
 
 } // namespace quillox::app

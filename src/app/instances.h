@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <functional>
-
 // The single instances of the run, reachable from every window. Each is created once at
 // start-up, in the order of this list, and destroyed in the reverse order at the end.
 
@@ -38,14 +35,13 @@ extern quillox::retrieval::TfMoveDoc* fMoveDoc;
 
 namespace quillox::app {
 
-using ErrorReporter = std::function<void(const QString& message)>;
-
 // Creates the nine instances in order, each running its creation handler before the next is
-// made. A handler's error is reported and start-up goes on with the next instance.
-void CreateInstances(const ErrorReporter& report);
+// made, then connects the windows' flow. A handler's error goes to the error box through the
+// handler guard, and start-up goes on with the next instance.
+void CreateInstances();
 
 // Runs the destruction handlers and destroys the instances in the reverse order; the data
 // module closes the database on the way.
-void DestroyInstances(const ErrorReporter& report);
+void DestroyInstances();
 
 } // namespace quillox::app

@@ -1,8 +1,10 @@
 #include "app/quillox_application.h"
 
 #include "app/error_box.h"
+#include "app/instances.h"
 #include "app/single_instance.h"
 #include "app/tf_main.h"
+#include "app/window_flow.h"
 #include "platform/handler_guard.h"
 #include "platform/termination_signals.h"
 #include "store/misc_ops.h"
@@ -12,7 +14,6 @@
 #include <QFontDatabase>
 #include <QTimer>
 #include <QUrl>
-#include <exception>
 #include <memory>
 
 namespace quillox::app {
@@ -28,20 +29,6 @@ QString fileToFile(const QStringList& arguments) {
         return QFileInfo(path).absoluteFilePath();
     }
     return {};
-}
-
-// What another copy's start asks for: the windows of this run in front, as they are.
-void bringRunToFront() {
-    bool shown = false;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
-            window->raise();
-            window->activateWindow();
-            shown = true;
-        }
-    }
-    if (!shown && fMain)
-        fMain->show();
 }
 
 } // namespace
@@ -72,14 +59,9 @@ bool QuilloxApplication::event(QEvent* event) {
 }
 
 bool QuilloxApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        ReportError(QString::fromUtf8(error.what()));
-    } catch (...) {
-        ReportError("An unexpected error occurred");
-    }
-    return false;
+    bool handled = false;
+    platform::runHandler([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }
 
 void QuilloxApplication::ReportError(const QString& message) {
@@ -87,20 +69,16 @@ void QuilloxApplication::ReportError(const QString& message) {
 }
 
 int QuilloxApplication::Run() {
-    const ErrorReporter report = [this](const QString& message) { ReportError(message); };
     const QString file = fileToFile(arguments());
     // A second copy must never open the same database: it hands over to the running copy.
     std::unique_ptr<SingleInstance> guard;
-    try {
-        guard = std::make_unique<SingleInstance>(store::getDatabaseFile());
-    } catch (const std::exception& error) {
-        report(QString::fromUtf8(error.what()));
-    }
+    platform::runHandler(
+        [&] { guard = std::make_unique<SingleInstance>(store::getDatabaseFile()); });
     if (guard && !guard->Acquire()) {
         if (guard->ActivateRunningCopy(file))
             return 0;
-        report("Quillox is already running with this store, and it does not answer. Close it "
-               "first");
+        ReportError("Quillox is already running with this store, and it does not answer. Close it "
+                    "first");
         return 1;
     }
     if (guard)
@@ -109,7 +87,7 @@ int QuilloxApplication::Run() {
                 if (handedFile.isEmpty())
                     bringRunToFront();
                 else if (fMain)
-                    fMain->TakeFile(handedFile);
+                    handOverFile(handedFile);
             });
         });
     // A signal that comes while start-up still shows an error box ends the run all the same.
@@ -121,13 +99,13 @@ int QuilloxApplication::Run() {
             fMain->close();
         QCoreApplication::quit();
     });
-    CreateInstances(report);
+    CreateInstances();
     if (file.isEmpty())
         fMain->show();
     else
-        platform::runHandler([&] { fMain->TakeFile(file); });
+        platform::runHandler([&] { handOverFile(file); });
     const int status = terminating ? 0 : exec();
-    DestroyInstances(report);
+    DestroyInstances();
     return status;
 }
 

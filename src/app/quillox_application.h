@@ -1,8 +1,7 @@
 #pragma once
 
-#include "app/instances.h"
-
 #include <QApplication>
+#include <functional>
 
 namespace quillox::app {
 
@@ -12,15 +11,18 @@ class QuilloxApplication : public QApplication {
     Q_OBJECT
 
 public:
+    using ErrorReporter = std::function<void(const QString& message)>;
+
     QuilloxApplication(int& argc, char** argv);
 
-    // An error that escapes an event handler is reported here, never unwound through the
-    // toolkit's event loop.
+    // An error that escapes an event handler goes through the handler guard to the error box,
+    // never unwinding through the toolkit's event loop.
     bool notify(QObject* receiver, QEvent* event) override;
     // The title bar's help button asks for the toolkit's what's-this mode; it shows the About
     // box instead.
     bool event(QEvent* event) override;
 
+    // Shows the error box; every error of the run ends here.
     void ReportError(const QString& message);
     // How errors are shown; the error box unless replaced (tests collect them instead).
     void SetErrorReporter(ErrorReporter reporter) { reporter_ = std::move(reporter); }

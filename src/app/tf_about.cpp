@@ -19,6 +19,7 @@ TfAbout::TfAbout(QWidget* owner) : QWidget(owner, Qt::Window) {
     Button1 = new QPushButton("Help, Tech Support", this);
     Button1->setGeometry(775, 635, 105, 25);
     connect(Button1, &QPushButton::clicked, this, platform::guarded([this] { Button1Click(); }));
+    widgets::nameControls({{Image1, "Image1"}, {Button1, "Button1"}});
 }
 
 void TfAbout::Button1Click() {

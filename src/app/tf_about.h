@@ -20,11 +20,12 @@ public:
 
     void Button1Click();
 
-    widgets::PictureButton* Image1;
-    QPushButton* Button1;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    widgets::PictureButton* Image1;
+    QPushButton* Button1;
 };
 
 // Where the About box's button leads.

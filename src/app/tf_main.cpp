@@ -1,13 +1,8 @@
 #include "app/tf_main.h"
 
-#include "app/instances.h"
-#include "app/tf_about.h"
-#include "filing/tf_new_doc.h"
 #include "platform/bmp_file.h"
 #include "platform/handler_guard.h"
 #include "platform/user_error.h"
-#include "retrieval/tf_browse.h"
-#include "scan/tf_scan.h"
 #include "scan/twain/condition_text.h"
 #include "scan/twain/twain_component.h"
 #include "store/misc_ops.h"
@@ -22,7 +17,6 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
@@ -59,11 +53,14 @@ TfMain::TfMain() {
         move(screen->availableGeometry().center() - rect().center());
 
     iDropBotButton = picture(this, {4, 5, 154, 200}, artwork::mainDropPicture);
+    iDropBotButton->setObjectName("iDropBotButton");
     iScanBotButton = picture(this, {164, 5, 154, 200}, artwork::mainScanPicture);
+    iScanBotButton->setObjectName("iScanBotButton");
     iScanBotButton->setCursor(Qt::PointingHandCursor);
     connect(iScanBotButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { iScanBotButtonClick(); }));
     iBrowseBotButton = picture(this, {325, 5, 154, 200}, artwork::mainBrowsePicture);
+    iBrowseBotButton->setObjectName("iBrowseBotButton");
     iBrowseBotButton->setCursor(Qt::PointingHandCursor);
     connect(iBrowseBotButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { iBrowseBotButtonClick(); }));
@@ -82,56 +79,36 @@ void TfMain::FormDestroy() {
     setAcceptDrops(false);
 }
 
-void TfMain::TakeFile(const QString& path) {
-    // A document half described must not lose what the user typed.
-    if (fNewDoc->isVisible() && !fNewDoc->ePath->text().isEmpty() &&
-        fNewDoc->ePath->text() != path) {
-        fNewDoc->raise();
-        fNewDoc->activateWindow();
-        throw platform::UserError("Finish or cancel the document being filed before filing \"" +
-                                  path + "\"");
-    }
-    fNewDoc->Clear();
-    fNewDoc->ePath->setText(path);
-    hide();
-    fNewDoc->show();
-    fNewDoc->raise();
-    fNewDoc->activateWindow();
-}
-
 void TfMain::iBrowseBotButtonClick() {
-    hide();
-    fBrowse->show();
+    emit browseRequested();
 }
 
 void TfMain::HelpButtonClick() {
-    fAbout->show();
-    fAbout->raise();
-    fAbout->activateWindow();
+    emit aboutRequested();
 }
 
 twain::TTwainComponent& TfMain::CreateTwain() {
-    if (!Twain) {
-        Twain = std::make_unique<twain::TTwainComponent>(this);
-        Twain->OnTwainAcquire = [this](twain::TTwainComponent&, int,
-                                       const platform::DeviceIndependentBitmap& image,
-                                       bool& cancel) { TwainTwainAcquire(image, cancel); };
-        Twain->OnAcquireProgress = [](twain::TTwainSource&, int,
-                                      const platform::DeviceIndependentBitmap&, int current,
-                                      int total) { fScan->ShowProgress(current, total); };
+    if (!twain_) {
+        twain_ = std::make_unique<twain::TTwainComponent>(this);
+        twain_->OnTwainAcquire = [this](twain::TTwainComponent&, int,
+                                        const platform::DeviceIndependentBitmap& image,
+                                        bool& cancel) { TwainTwainAcquire(image, cancel); };
+        twain_->OnAcquireProgress = [this](twain::TTwainSource&, int,
+                                           const platform::DeviceIndependentBitmap&, int current,
+                                           int total) { emit scanProgress(current, total); };
         // A scan that stops leaves the preview waiting, without a progress bar that seems to go
         // on. A transfer that fails says why; the component has reset and disabled the source
         // by the time the message shows.
-        Twain->OnAcquireCancel = [](twain::TTwainComponent&, int) { fScan->ShowProgress(0, 0); };
-        Twain->OnAcquireError = [](twain::TTwainComponent&, int, int, int condition) {
-            fScan->ShowProgress(0, 0);
+        twain_->OnAcquireCancel = [this](twain::TTwainComponent&, int) { emit scanProgress(0, 0); };
+        twain_->OnAcquireError = [this](twain::TTwainComponent&, int, int, int condition) {
+            emit scanProgress(0, 0);
             throw platform::UserError("The scan stopped: " + twain::conditionText(condition) + ".");
         };
-        Twain->SetSourceChooser([this](const QStringList& names, int preselected) {
+        twain_->SetSourceChooser([this](const QStringList& names, int preselected) {
             return widgets::chooseScanner(this, names, preselected);
         });
     }
-    return *Twain;
+    return *twain_;
 }
 
 void TfMain::iScanBotButtonClick() {
@@ -150,21 +127,13 @@ void TfMain::iScanBotButtonClick() {
         source->SetLoaded(true);
         source->SetEnabled(true);
     }
-    fScan->show();
+    emit scanStarted();
 }
 
 void TfMain::TwainTwainAcquire(const platform::DeviceIndependentBitmap& image, bool& cancel) {
     const QString scanFile = store::getStoreFolder() + "quillox-latest-scan.bmp";
     platform::writeBmpFile(image, scanFile);
-    fScan->ShowPage(image.toImage());
-    fScan->show();
-    fNewDoc->Clear();
-    fNewDoc->ePath->setText(scanFile);
-    fNewDoc->ePath->setEnabled(false);
-    hide();
-    fNewDoc->show();
-    fNewDoc->raise();
-    fNewDoc->activateWindow();
+    emit pageScanned(image.toImage(), scanFile);
     cancel = true;
 }
 
@@ -193,7 +162,7 @@ void TfMain::dropEvent(QDropEvent* event) {
                         box.top() < point.y() && point.y() < box.top() + box.height();
     const QString path = firstLocalPath(*event->mimeData());
     if (inside && !path.isEmpty())
-        platform::runHandler([&] { TakeFile(path); });
+        platform::runHandler([&] { emit fileDropped(path); });
 }
 
 // Many window managers draw no help button, so F1 shows the About box too.

@@ -29,26 +29,31 @@ public:
     // Destruction handler: it takes none any more.
     void FormDestroy();
 
-    // A file to file, dropped on the drop picture or handed over by the desktop: the new
-    // document window takes its path in place of this window.
-    void TakeFile(const QString& path);
     void iBrowseBotButtonClick();
-    // The title bar's help button, or F1: the About box, beside this window.
+    // The title bar's help button, or F1.
     void HelpButtonClick();
 
-    // Starts a scan: the scanner is chosen, its own window opens, and the preview waits.
+    // Starts a scan: the scanner is chosen, its own window opens, and scanStarted follows.
     void iScanBotButtonClick();
-    // Makes the scanner component on first use, bound to this window's page handler.
+    // The scanner component, made on first use and bound to this window's page handler.
     twain::TTwainComponent& CreateTwain();
-    // A page from the scanner: saved as the scan file, shown, and handed to the new document
-    // window; the rest of the burst is dropped.
+    // Empty until the scan picture is first clicked.
+    twain::TTwainComponent* Twain() const { return twain_.get(); }
+    // A page from the scanner: saved as the scan file and announced with pageScanned; the rest
+    // of the burst is dropped.
     void TwainTwainAcquire(const platform::DeviceIndependentBitmap& image, bool& cancel);
 
-    widgets::PictureButton* iDropBotButton;
-    widgets::PictureButton* iScanBotButton;
-    widgets::PictureButton* iBrowseBotButton;
-    // Empty until the scan picture is first clicked.
-    std::unique_ptr<twain::TTwainComponent> Twain;
+signals:
+    // A file dropped inside the drop picture, to be filed.
+    void fileDropped(const QString& path);
+    void browseRequested();
+    void aboutRequested();
+    // The chosen scanner's own window is open; its page comes later, if at all.
+    void scanStarted();
+    // Rows received of a memory transfer; 0 of 0 when a scan stops without a page.
+    void scanProgress(int current, int total);
+    // A scanned page, already saved as the scan file, to be shown and filed.
+    void pageScanned(const QImage& page, const QString& scanFile);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -56,6 +61,12 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    widgets::PictureButton* iDropBotButton;
+    widgets::PictureButton* iScanBotButton;
+    widgets::PictureButton* iBrowseBotButton;
+    std::unique_ptr<twain::TTwainComponent> twain_;
 };
 
 } // namespace quillox::app

@@ -1,6 +1,5 @@
 #include "filing/tf_new_dir.h"
 
-#include "app/instances.h"
 #include "platform/handler_guard.h"
 #include "platform/user_error.h"
 #include "store/folder_names.h"
@@ -14,14 +13,12 @@
 #include "widgets/window_design.h"
 
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QShowEvent>
 
 namespace quillox::filing {
 
-TfNewDir::TfNewDir(QWidget* owner) : QDialog(owner) {
+TfNewDir::TfNewDir(QWidget* owner, store::TdmData& data) : DesignedWindow(owner), data_(data) {
     widgets::applyWindowDesign(*this, "Quillox - Create your new folder!", {1009, 421},
                                widgets::Border::Fixed);
     setFont(widgets::designFont("Calibri", 13));
@@ -50,7 +47,7 @@ TfNewDir::TfNewDir(QWidget* owner) : QDialog(owner) {
     tvFolders->setGeometry(5, 70, 361, 261);
     tvFolders->setEnabled(false);
     tvFolders->OnDragDrop = [this](const QPoint& point) {
-        platform::runHandler([&] { store::dropFolderNode(*tvFolders, point, dmData->tFolders); });
+        platform::runHandler([&] { store::dropFolderNode(*tvFolders, point, data_.tFolders); });
     };
 
     // Five cells of 120 pixels with 4 between them fill a row beside the scroll bar.
@@ -76,12 +73,16 @@ TfNewDir::TfNewDir(QWidget* owner) : QDialog(owner) {
     setTabOrder(tvFolders, eNewFolderName);
     setTabOrder(eNewFolderName, cbSubfolder);
     setTabOrder(cbSubfolder, ilvImageSelect);
-}
 
-void TfNewDir::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        platform::runHandler([this] { FormShow(); });
+    widgets::nameControls({{iCancelButton, "iCancelButton"},
+                           {iOkButton, "iOkButton"},
+                           {iWatermark, "iWatermark"},
+                           {Label1, "Label1"},
+                           {tvFolders, "tvFolders"},
+                           {lNewFolderName, "lNewFolderName"},
+                           {eNewFolderName, "eNewFolderName"},
+                           {cbSubfolder, "cbSubfolder"},
+                           {ilvImageSelect, "ilvImageSelect"}});
 }
 
 void TfNewDir::FormShow() {
@@ -93,7 +94,7 @@ void TfNewDir::FormShow() {
     eNewFolderName->clear();
     cbSubfolder->setChecked(false);
     cbSubfolderClick();
-    store::loadFolderTree(*tvFolders, dmData->tFolders);
+    store::loadFolderTree(*tvFolders, data_.tFolders);
     eNewFolderName->setFocus();
 }
 
@@ -111,7 +112,7 @@ void TfNewDir::bOkClick() {
     if (eNewFolderName->text().isEmpty())
         return;
     const QString name = store::newFolderName(eNewFolderName->text(), parent == "-");
-    db::TDbTable& folders = dmData->tFolders;
+    db::TDbTable& folders = data_.tFolders;
     if (store::folderNameTaken(folders, name)) {
         throw platform::UserError("A folder named \"" + name +
                                   "\" already exists. Choose another name");
@@ -133,14 +134,6 @@ void TfNewDir::bOkClick() {
 
 void TfNewDir::bCancelClick() {
     reject();
-}
-
-// Return confirms as the OK picture does; Escape cancels, as for any dialog.
-void TfNewDir::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        platform::runHandler([this] { bOkClick(); });
-    else
-        QDialog::keyPressEvent(event);
 }
 
 } // namespace quillox::filing

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "widgets/designed_window.h"
+
 #include <QDialog>
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 
+namespace quillox::store {
+class TdmData;
+}
 namespace quillox::widgets {
 class FolderTreeView;
 class IconGrid;
@@ -16,17 +21,26 @@ namespace quillox::filing {
 
 // The new folder window, shown modally over the window that opens it: a name, an optional
 // parent chosen in the folder tree, and one of the 80 folder icons.
-class TfNewDir : public QDialog {
+class TfNewDir : public widgets::DesignedWindow<QDialog> {
     Q_OBJECT
 
 public:
-    explicit TfNewDir(QWidget* owner);
+    TfNewDir(QWidget* owner, store::TdmData& data);
 
-    void FormShow();
+    void FormShow() override;
     void cbSubfolderClick();
     void bOkClick();
     void bCancelClick();
 
+protected:
+    // Return confirms as the OK picture does; Escape cancels, as for any dialog.
+    bool canConfirm() const override { return true; }
+    void confirm() override { bOkClick(); }
+    bool canCancel() const override { return true; }
+    void cancel() override { bCancelClick(); }
+
+private:
+    store::TdmData& data_;
     widgets::PictureButton* iCancelButton;
     widgets::PictureButton* iOkButton;
     widgets::PictureButton* iWatermark;
@@ -36,10 +50,6 @@ public:
     QLineEdit* eNewFolderName;
     QCheckBox* cbSubfolder;
     widgets::IconGrid* ilvImageSelect;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace quillox::filing

@@ -1,11 +1,7 @@
 #include "filing/tf_new_doc.h"
 
-#include "app/instances.h"
-#include "app/tf_main.h"
 #include "filing/operations/file_document.h"
-#include "filing/tf_new_dir.h"
 #include "platform/handler_guard.h"
-#include "scan/tf_scan.h"
 #include "store/folder_tree.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
@@ -13,10 +9,8 @@
 #include "widgets/picture_button.h"
 #include "widgets/window_design.h"
 
-#include <QCloseEvent>
 #include <QDateTimeEdit>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -41,7 +35,7 @@ QLineEdit* edit(QWidget* parent, QRect geometry) {
 
 } // namespace
 
-TfNewDoc::TfNewDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
+TfNewDoc::TfNewDoc(QWidget* owner) : DesignedWindow(owner, Qt::Window) {
     widgets::applyWindowDesign(*this, "Quillox - Import your documents here!", {344, 462},
                                widgets::Border::Fixed);
     setFont(widgets::designFont("Calibri", 13));
@@ -75,7 +69,7 @@ TfNewDoc::TfNewDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
     TreeView1->setGeometry(15, 80, 321, 241);
     Label3->setBuddy(TreeView1);
     TreeView1->OnDragDrop = [this](const QPoint& point) {
-        platform::runHandler([&] { store::dropFolderNode(*TreeView1, point, dmData->tFolders); });
+        platform::runHandler([&] { store::dropFolderNode(*TreeView1, point, data_->tFolders); });
     };
 
     bNewFolder = new QPushButton("Create folder", this);
@@ -110,6 +104,22 @@ TfNewDoc::TfNewDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
     setTabOrder(dtpDate, eTagWords);
     setTabOrder(eTagWords, TreeView1);
     setTabOrder(TreeView1, bNewFolder);
+
+    widgets::nameControls({{iBackground, "iBackground"},
+                           {Label2, "Label2"},
+                           {Label6, "Label6"},
+                           {Label3, "Label3"},
+                           {Label4, "Label4"},
+                           {Label5, "Label5"},
+                           {eDocumentName, "eDocumentName"},
+                           {eDescription, "eDescription"},
+                           {dtpDate, "dtpDate"},
+                           {eTagWords, "eTagWords"},
+                           {TreeView1, "TreeView1"},
+                           {ePath, "ePath"},
+                           {bNewFolder, "bNewFolder"},
+                           {iOkButton, "iOkButton"},
+                           {iCancelButton, "iCancelButton"}});
 }
 
 void TfNewDoc::Clear() {
@@ -135,7 +145,7 @@ void TfNewDoc::CreateNewDocument() {
     // stops the copy and files nothing.
     std::unique_ptr<QProgressDialog> progress;
     const bool filed =
-        fileDocument(*dmData, input, [this, &progress, &input](qint64 copied, qint64 total) {
+        fileDocument(*data_, input, [this, &progress, &input](qint64 copied, qint64 total) {
             if (!progress) {
                 progress = std::make_unique<QProgressDialog>(
                     "Copying \"" + QFileInfo(input.sourcePath).fileName() + "\" into the store",
@@ -151,63 +161,65 @@ void TfNewDoc::CreateNewDocument() {
     if (!filed)
         return;
     Clear();
-    handBackToMainWindow();
+    emit filingEnded();
 }
 
 void TfNewDoc::bCancelClick() {
-    handBackToMainWindow();
+    emit filingEnded();
 }
 
-void TfNewDoc::handBackToMainWindow() {
-    fMain->show();
-    hide();
-    fScan->hide();
-}
-
+// The window opens over its owner, the main window.
 void TfNewDoc::FormShow() {
+    if (const QWidget* owner = parentWidget())
+        move(owner->frameGeometry().center() - rect().center());
     Check();
     dtpDate->setDateTime(QDateTime::currentDateTime());
 }
 
 void TfNewDoc::FormActivate() {
-    store::loadFolderTree(*TreeView1, dmData->tFolders);
+    reloadFolderTree();
+}
+
+void TfNewDoc::reloadFolderTree() {
+    store::loadFolderTree(*TreeView1, data_->tFolders);
     Check();
 }
 
 void TfNewDoc::bNewFolderClick() {
-    fNewDir->exec();
-    store::loadFolderTree(*TreeView1, dmData->tFolders);
-    Check();
+    emit newFolderRequested();
 }
 
-void TfNewDoc::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) {
-        if (fMain)
-            move(fMain->frameGeometry().center() - rect().center());
-        platform::runHandler([this] { FormShow(); });
-    }
-    QWidget::showEvent(event);
+void TfNewDoc::startFiling(const QString& path, bool pathLocked) {
+    Clear();
+    ePath->setText(path);
+    ePath->setEnabled(!pathLocked);
 }
 
-void TfNewDoc::closeEvent(QCloseEvent* event) {
-    platform::runHandler([this] { bCancelClick(); });
-    event->accept();
+bool TfNewDoc::isFilingAnotherFile(const QString& path) const {
+    return isVisible() && !ePath->text().isEmpty() && ePath->text() != path;
+}
+
+void TfNewDoc::FormClose() {
+    bCancelClick();
+}
+
+// Return files the document when OK is enabled; Escape cancels.
+bool TfNewDoc::canConfirm() const {
+    return iOkButton->isEnabled();
+}
+
+void TfNewDoc::confirm() {
+    CreateNewDocument();
+}
+
+void TfNewDoc::cancel() {
+    bCancelClick();
 }
 
 void TfNewDoc::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         platform::runHandler([this] { FormActivate(); });
-}
-
-// Return files the document when OK is enabled; Escape cancels.
-void TfNewDoc::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && iOkButton->isEnabled())
-        platform::runHandler([this] { CreateNewDocument(); });
-    else if (event->key() == Qt::Key_Escape)
-        platform::runHandler([this] { bCancelClick(); });
-    else
-        QWidget::keyPressEvent(event);
 }
 
 } // namespace quillox::filing

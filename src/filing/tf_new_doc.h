@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/designed_window.h"
+
 #include <QWidget>
 
 class QDateTimeEdit;
@@ -7,6 +9,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace quillox::store {
+class TdmData;
+}
 namespace quillox::widgets {
 class FolderTreeView;
 class PictureButton;
@@ -16,11 +21,23 @@ namespace quillox::filing {
 
 // The new document window: the user names, describes, dates and tags a dropped or scanned
 // file, picks its folder, and files it into the store.
-class TfNewDoc : public QWidget {
+class TfNewDoc : public widgets::DesignedWindow<QWidget> {
     Q_OBJECT
 
 public:
     explicit TfNewDoc(QWidget* owner);
+
+    // The data module the window files into; given once it exists, before the window shows.
+    void SetData(store::TdmData& data) { data_ = &data; }
+
+    // Empties the window and takes the file to file; a locked path (a scanned page) cannot be
+    // changed by the user.
+    void startFiling(const QString& path, bool pathLocked);
+    // Whether the window is visible with another file than this one half described, which a
+    // new file must not replace.
+    bool isFilingAnotherFile(const QString& path) const;
+    // Reads the folder tree again, after a folder was made.
+    void reloadFolderTree();
 
     // Empties the path, name, tag-words and description fields.
     void Clear();
@@ -28,10 +45,25 @@ public:
     void Check();
     void CreateNewDocument();
     void bCancelClick();
-    void FormShow();
+    void FormShow() override;
     void FormActivate();
     void bNewFolderClick();
 
+signals:
+    // The document was filed, or the filing was cancelled: the window is done with it.
+    void filingEnded();
+    void newFolderRequested();
+
+protected:
+    void FormClose() override;
+    bool canConfirm() const override;
+    void confirm() override;
+    bool canCancel() const override { return true; }
+    void cancel() override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    store::TdmData* data_ = nullptr;
     widgets::PictureButton* iBackground;
     QLabel* Label2;
     QLabel* Label6;
@@ -47,15 +79,6 @@ public:
     QPushButton* bNewFolder;
     widgets::PictureButton* iOkButton;
     widgets::PictureButton* iCancelButton;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void handBackToMainWindow();
 };
 
 } // namespace quillox::filing

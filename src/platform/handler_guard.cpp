@@ -16,14 +16,13 @@ void setErrorSink(ErrorSink errorSink) {
     sink() = std::move(errorSink);
 }
 
-void runHandler(const std::function<void()>& handler) {
-    // Without a sink there is nobody to tell: the error goes on to the caller.
-    if (!sink()) {
-        handler();
-        return;
-    }
+bool hasErrorSink() {
+    return static_cast<bool>(sink());
+}
+
+void reportCurrentError() {
     try {
-        handler();
+        throw;
     } catch (const std::exception& error) {
         sink()(QString::fromUtf8(error.what()));
     } catch (...) {

@@ -1,15 +1,10 @@
 #include "retrieval/tf_browse.h"
 
-#include "app/instances.h"
-#include "app/tf_main.h"
-#include "filing/tf_new_dir.h"
 #include "platform/desktop_open.h"
 #include "platform/file_copy.h"
 #include "platform/handler_guard.h"
 #include "retrieval/folder_tile_picture.h"
 #include "retrieval/operations/browse_statements.h"
-#include "retrieval/tf_move_doc.h"
-#include "retrieval/tf_search.h"
 #include "store/folder_tree.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
@@ -19,14 +14,12 @@
 #include "widgets/picture_button.h"
 #include "widgets/window_design.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QShowEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -64,7 +57,8 @@ bool confirmed(const QString& text, QMessageBox::StandardButtons buttons,
 
 } // namespace
 
-TfBrowse::TfBrowse(QWidget* owner) : QWidget(owner, Qt::Window) {
+TfBrowse::TfBrowse(QWidget* owner, store::TdmData& data)
+    : DesignedWindow(owner, Qt::Window), data_(data) {
     widgets::applyWindowDesign(*this, browseCaption, {954, 552}, widgets::Border::Resizable);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -132,6 +126,25 @@ TfBrowse::TfBrowse(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(Delete1, &QAction::triggered, this, platform::guarded([this] { Delete1Click(); }));
     connect(dbgFiles, &widgets::DatasetGrid::gridDoubleClicked, this,
             [this](QPoint position) { platform::runHandler([&] { dbgFilesDblClick(position); }); });
+
+    widgets::nameControls({{Panel3, "Panel3"},
+                           {Label2, "Label2"},
+                           {FlowPanel1, "FlowPanel1"},
+                           {Splitter1, "Splitter1"},
+                           {Panel2, "Panel2"},
+                           {Label1, "Label1"},
+                           {dbgFiles, "dbgFiles"},
+                           {Panel1, "Panel1"},
+                           {iSearchButton, "iSearchButton"},
+                           {iAddButton, "iAddButton"},
+                           {iDeleteButton, "iDeleteButton"},
+                           {iUpButton, "iUpButton"},
+                           {iBackButton, "iBackButton"},
+                           {PopupMenu1, "PopupMenu1"},
+                           {miOpen, "miOpen"},
+                           {miExport, "miExport"},
+                           {miMove, "miMove"},
+                           {Delete1, "Delete1"}});
 }
 
 TfBrowse::~TfBrowse() = default;
@@ -153,7 +166,7 @@ void TfBrowse::addTile(const QString& name, int picture, int id) {
 
 void TfBrowse::showItems(const QString& parentDir) {
     tileList_.clear();
-    db::TDbTable& folders = dmData->tFolders;
+    db::TDbTable& folders = data_.tFolders;
     folders.SetFiltered(false);
     folders.SetFilter(subfolderFilter(parentDir));
     folders.SetFiltered(true);
@@ -161,7 +174,7 @@ void TfBrowse::showItems(const QString& parentDir) {
         addTile(folders.FieldByName("Name").AsString(), folders.FieldByName("Picture").AsInteger(),
                 folders.FieldByName("ID").AsInteger());
 
-    db::TDbQuery& documents = dmData->qQuery3;
+    db::TDbQuery& documents = data_.qQuery3;
     documents.Close();
     documents.SQL().Clear();
     documents.SQL().Add(folderDocumentsStatement(parentDir));
@@ -197,7 +210,7 @@ void TfBrowse::FormShow() {
 }
 
 void TfBrowse::FolderTileClick(widgets::TCaptionedImage& sender) {
-    db::TDbTable& folders = dmData->tFolders;
+    db::TDbTable& folders = data_.tFolders;
     const int id = sender.Tag();
     for (folders.First(); !folders.Eof(); folders.Next()) {
         if (folders.FieldByName("ID").AsInteger() == id) {
@@ -216,20 +229,17 @@ void TfBrowse::iUpButtonClick() {
 }
 
 void TfBrowse::iBackButtonClick() {
-    dmData->tDocuments.SetFiltered(false);
-    dmData->tFolders.SetFiltered(false);
-    fMain->show();
-    hide();
+    data_.tDocuments.SetFiltered(false);
+    data_.tFolders.SetFiltered(false);
+    emit backRequested();
 }
 
 void TfBrowse::iSearchButtonClick() {
-    fSearch->show();
-    hide();
+    emit searchRequested();
 }
 
 void TfBrowse::iAddButtonClick() {
-    fNewDir->exec();
-    showItems(currentFolder_);
+    emit newFolderRequested();
 }
 
 // Only a folder with a row of its own can be deleted from here.
@@ -242,7 +252,7 @@ void TfBrowse::iDeleteButtonClick() {
                    QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Ok))
         return;
     const QString parent = currentParent_;
-    dmData->deleteFolder(name);
+    data_.deleteFolder(name);
     showItems(parent);
 }
 
@@ -274,7 +284,7 @@ bool TfBrowse::locateCurrentDocument() {
     const auto id = dbgFiles->CurrentText("ID");
     if (!id)
         return false;
-    db::TDbTable& documents = dmData->tDocuments;
+    db::TDbTable& documents = data_.tDocuments;
     for (documents.First(); !documents.Eof(); documents.Next()) {
         if (documents.FieldByName("ID").AsString() == *id)
             return true;
@@ -288,13 +298,12 @@ void TfBrowse::miMoveClick() {
         showItems(currentFolder_);
         return;
     }
-    hide();
-    fMoveDoc->show();
+    emit moveRequested();
 }
 
 void TfBrowse::Delete1Click() {
     if (locateCurrentDocument()) {
-        db::TDbTable& documents = dmData->tDocuments;
+        db::TDbTable& documents = data_.tDocuments;
         const QString text = "Are you sure you wish to remove file \"" +
                              documents.FieldByName("Document_Name").AsString() +
                              "\"?  This operation is not reversible.";
@@ -302,17 +311,6 @@ void TfBrowse::Delete1Click() {
             documents.Delete();
     }
     showItems(currentFolder_);
-}
-
-void TfBrowse::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
-        platform::runHandler([this] { FormShow(); });
-    QWidget::showEvent(event);
-}
-
-void TfBrowse::closeEvent(QCloseEvent* event) {
-    platform::runHandler([this] { iBackButtonClick(); });
-    event->accept();
 }
 
 } // namespace quillox::retrieval

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/designed_window.h"
+
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -9,6 +11,9 @@ class QMenu;
 class QSplitter;
 class QAction;
 
+namespace quillox::store {
+class TdmData;
+}
 namespace quillox::widgets {
 class DatasetGrid;
 class PictureButton;
@@ -19,17 +24,17 @@ namespace quillox::retrieval {
 
 // The browse window: the folders of one level as tiles and the documents of the folder being
 // viewed in a grid, with the commands on both.
-class TfBrowse : public QWidget {
+class TfBrowse : public widgets::DesignedWindow<QWidget> {
     Q_OBJECT
 
 public:
-    explicit TfBrowse(QWidget* owner);
+    TfBrowse(QWidget* owner, store::TdmData& data);
     ~TfBrowse() override;
 
     // Rebuilds the whole view for the folder of that name, "-" for the top level.
     void showItems(const QString& parentDir);
 
-    void FormShow();
+    void FormShow() override;
     void FolderTileClick(widgets::TCaptionedImage& sender);
     void iUpButtonClick();
     void iBackButtonClick();
@@ -48,6 +53,20 @@ public:
         return tileList_;
     }
 
+signals:
+    // Back to the main window.
+    void backRequested();
+    void searchRequested();
+    // A new folder to be made; the level being viewed is shown again once the dialog closes.
+    void newFolderRequested();
+    // The grid's document, now the documents table's current row, to be moved.
+    void moveRequested();
+
+protected:
+    void FormClose() override { iBackButtonClick(); }
+
+private:
+    store::TdmData& data_;
     QWidget* Panel3;
     QLabel* Label2;
     QWidget* FlowPanel1;
@@ -67,11 +86,6 @@ public:
     QAction* miMove;
     QAction* Delete1;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     void addTile(const QString& name, int picture, int id);
     // Makes the grid's document the current row of the documents table; false when no row
     // holds it any more.

@@ -1,8 +1,6 @@
 #include "retrieval/tf_move_doc.h"
 
-#include "app/instances.h"
 #include "platform/handler_guard.h"
-#include "retrieval/tf_browse.h"
 #include "store/folder_tree.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
@@ -10,14 +8,12 @@
 #include "widgets/picture_button.h"
 #include "widgets/window_design.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QShowEvent>
 
 namespace quillox::retrieval {
 
-TfMoveDoc::TfMoveDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
+TfMoveDoc::TfMoveDoc(QWidget* owner, store::TdmData& data)
+    : DesignedWindow(owner, Qt::Window), data_(data) {
     widgets::applyWindowDesign(*this, "Move", {371, 410}, widgets::Border::Resizable);
     setFont(widgets::designFont("Tahoma", 11));
 
@@ -30,7 +26,7 @@ TfMoveDoc::TfMoveDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
     Label1->setBuddy(TreeView1);
     // Folders re-parented here are stored at once, whether the move is then made or not.
     TreeView1->OnDragDrop = [this](const QPoint& point) {
-        platform::runHandler([&] { store::dropFolderNode(*TreeView1, point, dmData->tFolders); });
+        platform::runHandler([&] { store::dropFolderNode(*TreeView1, point, data_.tFolders); });
     };
     connect(TreeView1, &QTreeWidget::itemSelectionChanged, this,
             platform::guarded([this] { updateOkButton(); }));
@@ -44,10 +40,15 @@ TfMoveDoc::TfMoveDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
     connect(iCancelButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { bCancelClick(); }));
     updateOkButton();
+
+    widgets::nameControls({{Label1, "Label1"},
+                           {iOkButton, "iOkButton"},
+                           {iCancelButton, "iCancelButton"},
+                           {TreeView1, "TreeView1"}});
 }
 
 void TfMoveDoc::FormShow() {
-    store::loadFolderTree(*TreeView1, dmData->tFolders);
+    store::loadFolderTree(*TreeView1, data_.tFolders);
     updateOkButton();
 }
 
@@ -60,7 +61,7 @@ void TfMoveDoc::bOkClick() {
     const QList<QTreeWidgetItem*> selected = TreeView1->selectedItems();
     if (selected.isEmpty())
         return;
-    db::TDbTable& documents = dmData->tDocuments;
+    db::TDbTable& documents = data_.tDocuments;
     documents.Edit();
     try {
         documents.FieldByName("Folder").SetAsString(selected.front()->text(0));
@@ -73,29 +74,11 @@ void TfMoveDoc::bOkClick() {
 }
 
 void TfMoveDoc::bCancelClick() {
-    hide();
-    fBrowse->show();
+    emit moveEnded();
 }
 
-void TfMoveDoc::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
-        platform::runHandler([this] { FormShow(); });
-    QWidget::showEvent(event);
-}
-
-void TfMoveDoc::closeEvent(QCloseEvent* event) {
-    platform::runHandler([this] { bCancelClick(); });
-    event->accept();
-}
-
-// Return moves when a destination is selected; Escape cancels.
-void TfMoveDoc::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && iOkButton->isEnabled())
-        platform::runHandler([this] { bOkClick(); });
-    else if (event->key() == Qt::Key_Escape)
-        platform::runHandler([this] { bCancelClick(); });
-    else
-        QWidget::keyPressEvent(event);
+bool TfMoveDoc::canConfirm() const {
+    return iOkButton->isEnabled();
 }
 
 } // namespace quillox::retrieval

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "widgets/designed_window.h"
+
 #include <QWidget>
 
 class QLabel;
 
+namespace quillox::store {
+class TdmData;
+}
 namespace quillox::widgets {
 class FolderTreeView;
 class PictureButton;
@@ -12,29 +17,37 @@ class PictureButton;
 namespace quillox::retrieval {
 
 // The move window: moves the current document of the documents table to the folder chosen in
-// the tree, then hands back to the browse window.
-class TfMoveDoc : public QWidget {
+// the tree.
+class TfMoveDoc : public widgets::DesignedWindow<QWidget> {
     Q_OBJECT
 
 public:
-    explicit TfMoveDoc(QWidget* owner);
+    TfMoveDoc(QWidget* owner, store::TdmData& data);
 
-    void FormShow();
+    void FormShow() override;
     void bOkClick();
     void bCancelClick();
 
+signals:
+    // The document was moved, or the move was cancelled.
+    void moveEnded();
+
+protected:
+    void FormClose() override { bCancelClick(); }
+    // Return moves when a destination is selected; Escape cancels.
+    bool canConfirm() const override;
+    void confirm() override { bOkClick(); }
+    bool canCancel() const override { return true; }
+    void cancel() override { bCancelClick(); }
+
+private:
+    void updateOkButton();
+
+    store::TdmData& data_;
     QLabel* Label1;
     widgets::PictureButton* iOkButton;
     widgets::PictureButton* iCancelButton;
     widgets::FolderTreeView* TreeView1;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void updateOkButton();
 };
 
 } // namespace quillox::retrieval

@@ -1,9 +1,7 @@
 #include "retrieval/tf_search.h"
 
-#include "app/instances.h"
 #include "platform/handler_guard.h"
 #include "retrieval/operations/search_statements.h"
-#include "retrieval/tf_browse.h"
 #include "store/tag_words.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
@@ -11,15 +9,12 @@
 #include "widgets/picture_button.h"
 #include "widgets/window_design.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QShowEvent>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -67,7 +62,8 @@ void keepUpperCase(QComboBox& combo) {
 
 } // namespace
 
-TfSearch::TfSearch(QWidget* owner) : QWidget(owner, Qt::Window) {
+TfSearch::TfSearch(QWidget* owner, store::TdmData& data)
+    : DesignedWindow(owner, Qt::Window), data_(data) {
     widgets::applyWindowDesign(*this, "Quillox - Search your documents here!", {540, 490},
                                widgets::Border::Fixed);
     setFont(widgets::designFont("Calibri", 13));
@@ -134,13 +130,26 @@ TfSearch::TfSearch(QWidget* owner) : QWidget(owner, Qt::Window) {
     setTabOrder(dtpTo, cbSearchTerm);
     setTabOrder(cbSearchTerm, dbgFolders);
     setTabOrder(dbgFolders, dbgFiles);
+
+    widgets::nameControls({{Panel1, "Panel1"},
+                           {Label3, "Label3"},
+                           {cbSearchTerm, "cbSearchTerm"},
+                           {Label1, "Label1"},
+                           {dtpFrom, "dtpFrom"},
+                           {Label2, "Label2"},
+                           {dtpTo, "dtpTo"},
+                           {iSearchButton, "iSearchButton"},
+                           {iCloseButton, "iCloseButton"},
+                           {Splitter1, "Splitter1"},
+                           {dbgFolders, "dbgFolders"},
+                           {dbgFiles, "dbgFiles"}});
 }
 
 void TfSearch::FormShow() {
     cbSearchTerm->setEditText({});
     dtpTo->setDate(QDate::currentDate());
     cbSearchTerm->clear();
-    db::TDbTable& terms = dmData->tSearchTerms;
+    db::TDbTable& terms = data_.tSearchTerms;
     QStringList words;
     for (terms.First(); !terms.Eof(); terms.Next())
         words.append(terms.FieldByName("Term").AsString());
@@ -150,7 +159,7 @@ void TfSearch::FormShow() {
     // every document, and the folders grid is empty. After that the grids keep what the last
     // search or close left, hidden or not.
     if (!gridsLoaded_) {
-        dbgFiles->Load(dmData->qQuery);
+        dbgFiles->Load(data_.qQuery);
         gridsLoaded_ = true;
     }
 }
@@ -158,7 +167,7 @@ void TfSearch::FormShow() {
 void TfSearch::iSearchButtonClick() {
     const QStringList words = store::splitWords(cbSearchTerm->currentText());
     gridsLoaded_ = true;
-    db::TDbQuery& documents = dmData->qQuery;
+    db::TDbQuery& documents = data_.qQuery;
     documents.Close();
     documents.SQL().Clear();
     dbgFiles->Clear();
@@ -166,7 +175,7 @@ void TfSearch::iSearchButtonClick() {
     documents.Open();
     dbgFiles->Load(documents);
 
-    db::TDbQuery& folders = dmData->qQuery2;
+    db::TDbQuery& folders = data_.qQuery2;
     folders.Close();
     folders.SQL().Clear();
     dbgFolders->Clear();
@@ -177,48 +186,20 @@ void TfSearch::iSearchButtonClick() {
     dbgFolders->Load(folders);
 }
 
-void TfSearch::browseInto(const QString& folder) {
-    fBrowse->show();
-    fBrowse->showItems(folder);
-    hide();
-}
-
 void TfSearch::dbgFilesDblClick() {
     if (const auto folder = dbgFiles->CurrentText("Folder"))
-        browseInto(*folder);
+        emit browseFolderRequested(*folder);
 }
 
 void TfSearch::dbgFoldersDblClick() {
     if (const auto name = dbgFolders->CurrentText("Name"))
-        browseInto(*name);
+        emit browseFolderRequested(*name);
 }
 
 void TfSearch::iCloseButtonClick() {
-    dmData->qQuery.Close();
+    data_.qQuery.Close();
     dbgFiles->Clear();
-    fBrowse->show();
-    hide();
-}
-
-void TfSearch::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
-        platform::runHandler([this] { FormShow(); });
-    QWidget::showEvent(event);
-}
-
-void TfSearch::closeEvent(QCloseEvent* event) {
-    platform::runHandler([this] { iCloseButtonClick(); });
-    event->accept();
-}
-
-// Return in the search controls runs the search, so that the keyboard alone can search.
-void TfSearch::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        platform::runHandler([this] { iSearchButtonClick(); });
-    else if (event->key() == Qt::Key_Escape)
-        platform::runHandler([this] { iCloseButtonClick(); });
-    else
-        QWidget::keyPressEvent(event);
+    emit closed();
 }
 
 } // namespace quillox::retrieval

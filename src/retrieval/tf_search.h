@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/designed_window.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -7,6 +9,9 @@ class QDateEdit;
 class QLabel;
 class QSplitter;
 
+namespace quillox::store {
+class TdmData;
+}
 namespace quillox::widgets {
 class DatasetGrid;
 class PictureButton;
@@ -16,18 +21,34 @@ namespace quillox::retrieval {
 
 // The search window: finds documents by tag words and a date range, and folders by name; a
 // double-click on a result shows its folder in the browse window.
-class TfSearch : public QWidget {
+class TfSearch : public widgets::DesignedWindow<QWidget> {
     Q_OBJECT
 
 public:
-    explicit TfSearch(QWidget* owner);
+    TfSearch(QWidget* owner, store::TdmData& data);
 
-    void FormShow();
+    void FormShow() override;
     void iSearchButtonClick();
     void dbgFilesDblClick();
     void dbgFoldersDblClick();
     void iCloseButtonClick();
 
+signals:
+    // The search is closed: back to browsing.
+    void closed();
+    // A found folder, or a found document's folder, to be browsed.
+    void browseFolderRequested(const QString& folder);
+
+protected:
+    void FormClose() override { iCloseButtonClick(); }
+    // Return in the search controls runs the search, so that the keyboard alone can search.
+    bool canConfirm() const override { return true; }
+    void confirm() override { iSearchButtonClick(); }
+    bool canCancel() const override { return true; }
+    void cancel() override { iCloseButtonClick(); }
+
+private:
+    store::TdmData& data_;
     QWidget* Panel1;
     QLabel* Label3;
     QComboBox* cbSearchTerm;
@@ -40,16 +61,6 @@ public:
     QSplitter* Splitter1;
     widgets::DatasetGrid* dbgFolders;
     widgets::DatasetGrid* dbgFiles;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    // Shows the browse window inside the folder of that name.
-    void browseInto(const QString& folder);
-
     bool gridsLoaded_ = false;
 };
 

@@ -1,12 +1,10 @@
 #include "scan/tf_scan.h"
 
-#include "platform/handler_guard.h"
 #include "widgets/artwork.h"
 #include "widgets/picture_button.h"
 #include "widgets/window_design.h"
 
 #include <QProgressBar>
-#include <QShowEvent>
 
 namespace quillox::scan {
 namespace {
@@ -15,7 +13,7 @@ const QSize outerSize(690, 900);
 
 } // namespace
 
-TfScan::TfScan(QWidget* owner) : QWidget(owner, Qt::Window) {
+TfScan::TfScan(QWidget* owner) : DesignedWindow(owner, Qt::Window) {
     widgets::applyWindowDesign(*this, "Scan Result", {635, 573}, widgets::Border::Resizable);
     setFont(widgets::designFont("Tahoma", 11));
     Image1 = new widgets::PictureButton(this);
@@ -23,6 +21,7 @@ TfScan::TfScan(QWidget* owner) : QWidget(owner, Qt::Window) {
     Progress = new QProgressBar(this);
     Progress->setTextVisible(true);
     Progress->hide();
+    widgets::nameControls({{Image1, "Image1"}, {Progress, "Progress"}});
 }
 
 void TfScan::FormShow() {
@@ -49,12 +48,6 @@ void TfScan::ShowProgress(int current, int total) {
         Progress->setRange(0, total);
         Progress->setValue(std::min(current, total));
     }
-}
-
-void TfScan::showEvent(QShowEvent* event) {
-    if (!event->spontaneous())
-        platform::runHandler([this] { FormShow(); });
-    QWidget::showEvent(event);
 }
 
 void TfScan::resizeEvent(QResizeEvent* event) {

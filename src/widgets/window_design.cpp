@@ -21,4 +21,9 @@ QFont designFont(const QString& family, int pixelSize) {
     return font;
 }
 
+void nameControls(std::initializer_list<std::pair<QObject*, const char*>> controls) {
+    for (const auto& [control, name] : controls)
+        control->setObjectName(QString::fromLatin1(name));
+}
+
 } // namespace quillox::widgets

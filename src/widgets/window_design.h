@@ -3,7 +3,10 @@
 #include <QFont>
 #include <QSize>
 #include <QString>
+#include <initializer_list>
+#include <utility>
 
+class QObject;
 class QWidget;
 
 namespace quillox::widgets {
@@ -16,5 +19,9 @@ void applyWindowDesign(QWidget& window, const QString& caption, QSize clientSize
 
 // A font of the design, its size given in pixels.
 QFont designFont(const QString& family, int pixelSize);
+
+// Gives a window's controls their designed names, by which tests and accessibility tools find
+// them without the window handing out its members.
+void nameControls(std::initializer_list<std::pair<QObject*, const char*>> controls);
 
 } // namespace quillox::widgets

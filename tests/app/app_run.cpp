@@ -20,15 +20,11 @@ ReportedErrors::~ReportedErrors() {
     application().SetErrorReporter(quillox::app::showErrorBox);
 }
 
-AppRun::AppRun(ReportedErrors& errors) : errors_(errors) {
-    quillox::app::CreateInstances(report());
+AppRun::AppRun(ReportedErrors&) {
+    quillox::app::CreateInstances();
     fMain->show();
 }
 
 AppRun::~AppRun() {
-    quillox::app::DestroyInstances(report());
-}
-
-quillox::app::ErrorReporter AppRun::report() {
-    return [this](const QString& m) { errors_.messages << m; };
+    quillox::app::DestroyInstances();
 }

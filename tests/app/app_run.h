@@ -15,12 +15,9 @@ public:
 // The nine instances of a run, created and shown as the program does, destroyed at the end.
 class AppRun {
 public:
+    // The errors of start-up and of the end of the run go to the collector.
     explicit AppRun(ReportedErrors& errors);
     ~AppRun();
     AppRun(const AppRun&) = delete;
     AppRun& operator=(const AppRun&) = delete;
-
-private:
-    quillox::app::ErrorReporter report();
-    ReportedErrors& errors_;
 };

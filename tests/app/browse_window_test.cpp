@@ -13,6 +13,7 @@
 #include "widgets/dataset_grid.h"
 #include "widgets/folder_tree_view.h"
 #include "widgets/picture_button.h"
+#include "window_controls.h"
 #include "window_driving.h"
 
 #include <QFile>
@@ -73,9 +74,9 @@ void BrowseWindowTest::showItemsBuildsTheLevelAndItsCaptions() {
     fMain->iBrowseBotButtonClick();
 
     QCOMPARE(fBrowse->windowTitle(), caption);
-    QCOMPARE(fBrowse->Label1->text(), QString("Documents:"));
-    QVERIFY(!fBrowse->iUpButton->isVisible());
-    QVERIFY(!fBrowse->iDeleteButton->isVisible());
+    QCOMPARE(control<QLabel>(fBrowse, "Label1")->text(), QString("Documents:"));
+    QVERIFY(!control<quillox::widgets::PictureButton>(fBrowse, "iUpButton")->isVisible());
+    QVERIFY(!control<quillox::widgets::PictureButton>(fBrowse, "iDeleteButton")->isVisible());
     QCOMPARE(tileCaptions(), QStringList({"A FOLDER", "X FOLDER"}));
     QVERIFY(dmData->tFolders.Eof());
     QVERIFY(!dmData->tFolders.Filtered());
@@ -93,9 +94,9 @@ void BrowseWindowTest::showItemsBuildsTheLevelAndItsCaptions() {
     fBrowse->showItems("C SUBFOLDER");
     const QString path = "(A FOLDER - B SUBFOLDER - C SUBFOLDER)";
     QCOMPARE(fBrowse->windowTitle(), caption + " " + path);
-    QCOMPARE(fBrowse->Label1->text(), "Documents: " + path);
-    QVERIFY(fBrowse->iUpButton->isVisible());
-    QVERIFY(fBrowse->iDeleteButton->isVisible());
+    QCOMPARE(control<QLabel>(fBrowse, "Label1")->text(), "Documents: " + path);
+    QVERIFY(control<quillox::widgets::PictureButton>(fBrowse, "iUpButton")->isVisible());
+    QVERIFY(control<quillox::widgets::PictureButton>(fBrowse, "iDeleteButton")->isVisible());
     QCOMPARE(dmData->tFolders.FieldByName("Name").AsString(), QString("C SUBFOLDER"));
     QVERIFY(errors.messages.isEmpty());
 }
@@ -113,7 +114,7 @@ void BrowseWindowTest::upAndTilesWalkTheTree() {
     clickTile("C SUBFOLDER");
     QVERIFY(tileCaptions().isEmpty());
     for (const QString expected : {"B SUBFOLDER", "A FOLDER", "-"}) {
-        click(fBrowse->iUpButton);
+        click(control<quillox::widgets::PictureButton>(fBrowse, "iUpButton"));
         QCOMPARE(fBrowse->currentFolder(), expected);
     }
     QVERIFY(fBrowse->topLevel());
@@ -128,7 +129,7 @@ void BrowseWindowTest::upAndTilesWalkTheTree() {
         if (closeBox)
             fBrowse->close();
         else
-            click(fBrowse->iBackButton);
+            click(control<quillox::widgets::PictureButton>(fBrowse, "iBackButton"));
         QVERIFY(fMain->isVisible());
         QVERIFY(!fBrowse->isVisible());
         QVERIFY(!dmData->tFolders.Filtered());
@@ -142,9 +143,9 @@ void BrowseWindowTest::theGridListsTheFoldersOwnDocuments() {
     AppRun run(errors);
     fileTheSampleTree(home);
     fBrowse->show();
-    QCOMPARE(fBrowse->dbgFiles->RowCount(), 0);
+    QCOMPARE(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->RowCount(), 0);
     fBrowse->showItems("A FOLDER");
-    const auto* grid = fBrowse->dbgFiles;
+    const auto* grid = control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles");
     QCOMPARE(gridColumn(*grid, 0), QStringList({"Invoice", "Receipt"}));
     QCOMPARE(gridColumn(*grid, 1), QStringList({"about Invoice", "about Receipt"}));
     QCOMPARE(gridColumn(*grid, 2)[0], QLocale().toString(QDate(2014, 3, 8), QLocale::ShortFormat));
@@ -156,7 +157,8 @@ void BrowseWindowTest::theGridListsTheFoldersOwnDocuments() {
     }
     // Nothing to act on in an empty folder: a double-click opens no menu.
     fBrowse->showItems("X FOLDER");
-    QVERIFY(!showsAModal([] { doubleClickFirstRow(fBrowse->dbgFiles); }));
+    QVERIFY(!showsAModal(
+        [] { doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")); }));
 }
 
 void BrowseWindowTest::deletingADocumentAsksByName_data() {
@@ -175,17 +177,19 @@ void BrowseWindowTest::deletingADocumentAsksByName() {
     fileTheSampleTree(home);
     fBrowse->show();
     fBrowse->showItems("A FOLDER");
-    const QString stored = *fBrowse->dbgFiles->CurrentText("Path");
+    const QString stored =
+        *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->CurrentText("Path");
 
     QString asked;
     answerBox(answer, &asked);
     chooseMenuItem("&Delete");
-    doubleClickFirstRow(fBrowse->dbgFiles);
+    doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"));
 
     QCOMPARE(asked, QString("Confirm|Are you sure you wish to remove file \"Invoice\"?  This "
                             "operation is not reversible.|&No"));
     QCOMPARE(documentNames(), left);
-    QCOMPARE(gridColumn(*fBrowse->dbgFiles, 0), left.mid(0, left.size() - 1));
+    QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"), 0),
+             left.mid(0, left.size() - 1));
     QVERIFY(QFile::exists(stored));
 }
 
@@ -198,13 +202,13 @@ void BrowseWindowTest::deletingTheFolderAsksAndShowsItsParent() {
     fBrowse->showItems("B SUBFOLDER");
 
     answerBox("Cancel");
-    click(fBrowse->iDeleteButton);
+    click(control<quillox::widgets::PictureButton>(fBrowse, "iDeleteButton"));
     QCOMPARE(fBrowse->currentFolder(), QString("B SUBFOLDER"));
     QCOMPARE(documentNames().size(), 3);
 
     QString asked;
     answerBox("OK", &asked);
-    click(fBrowse->iDeleteButton);
+    click(control<quillox::widgets::PictureButton>(fBrowse, "iDeleteButton"));
     QCOMPARE(asked, QString("Confirm|Are you sure that you would like to delete folder B "
                             "SUBFOLDER, all its subfolders and documents?|OK"));
     QCOMPARE(fBrowse->currentFolder(), QString("A FOLDER"));
@@ -220,20 +224,24 @@ void BrowseWindowTest::openAndExportUseTheStoredCopy() {
     fileTheSampleTree(home);
     fBrowse->show();
     fBrowse->showItems("A FOLDER");
-    const QString stored = *fBrowse->dbgFiles->CurrentText("Path");
+    const QString stored =
+        *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->CurrentText("Path");
 
     // Open is the menu's default item, shown in bold.
-    QCOMPARE(fBrowse->PopupMenu1->defaultAction(), fBrowse->miOpen);
-    QCOMPARE(fBrowse->PopupMenu1->actions(), QList<QAction*>({fBrowse->miOpen, fBrowse->miExport,
-                                                              fBrowse->miMove, fBrowse->Delete1}));
+    QCOMPARE(control<QMenu>(fBrowse, "PopupMenu1")->defaultAction(),
+             control<QAction>(fBrowse, "miOpen"));
+    QCOMPARE(control<QMenu>(fBrowse, "PopupMenu1")->actions(),
+             QList<QAction*>(
+                 {control<QAction>(fBrowse, "miOpen"), control<QAction>(fBrowse, "miExport"),
+                  control<QAction>(fBrowse, "miMove"), control<QAction>(fBrowse, "Delete1")}));
     chooseMenuItem("&Open");
-    doubleClickFirstRow(fBrowse->dbgFiles);
+    doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"));
     QCOMPARE(desktop.opened, QList<QUrl>({QUrl::fromLocalFile(stored)}));
 
     const QString target = home.path() + "/exported.txt";
     answerSaveDialog(target);
     chooseMenuItem("&Export");
-    doubleClickFirstRow(fBrowse->dbgFiles);
+    doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"));
     QFile copy(target);
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), QByteArray("Invoice"));
@@ -249,7 +257,8 @@ void BrowseWindowTest::aMissingStoredCopyIsReported() {
     fileTheSampleTree(home);
     fBrowse->show();
     fBrowse->showItems("A FOLDER");
-    QVERIFY(QFile::remove(*fBrowse->dbgFiles->CurrentText("Path")));
+    QVERIFY(QFile::remove(
+        *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->CurrentText("Path")));
 
     quillox::platform::runHandler([] { fBrowse->miOpenClick(); });
     QVERIFY(!showsAModal([] { quillox::platform::runHandler([] { fBrowse->miExportClick(); }); }));
@@ -266,7 +275,7 @@ void BrowseWindowTest::moveDialogMovesTheDocumentOnlyWithADestination() {
     fileTheSampleTree(home);
     fBrowse->show();
     fBrowse->showItems("A FOLDER");
-    fBrowse->dbgFiles->selectRow(1);
+    control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->selectRow(1);
     const QString stored = home.storeFolder();
 
     // Cancel and the close box change nothing and go back to the browse window's top level.
@@ -278,35 +287,43 @@ void BrowseWindowTest::moveDialogMovesTheDocumentOnlyWithADestination() {
         if (closeBox)
             fMoveDoc->close();
         else
-            click(fMoveDoc->iCancelButton);
+            click(control<quillox::widgets::PictureButton>(fMoveDoc, "iCancelButton"));
         QVERIFY(!fMoveDoc->isVisible());
         QVERIFY(fBrowse->isVisible());
         QVERIFY(fBrowse->topLevel());
         fBrowse->showItems("A FOLDER");
-        fBrowse->dbgFiles->selectRow(1);
+        control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->selectRow(1);
     }
 
     chooseMenuItem("&Move");
     QTest::mouseDClick(
-        fBrowse->dbgFiles->viewport(), Qt::LeftButton, {},
-        fBrowse->dbgFiles->visualRect(fBrowse->dbgFiles->model()->index(1, 0)).center());
+        control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->viewport(), Qt::LeftButton, {},
+        control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")
+            ->visualRect(
+                control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->model()->index(1, 0))
+            .center());
     QVERIFY(fMoveDoc->isVisible());
-    QVERIFY(!fMoveDoc->iOkButton->isEnabled());
-    click(fMoveDoc->iOkButton);
+    QVERIFY(!control<quillox::widgets::PictureButton>(fMoveDoc, "iOkButton")->isEnabled());
+    click(control<quillox::widgets::PictureButton>(fMoveDoc, "iOkButton"));
     QVERIFY(fMoveDoc->isVisible());
-    fMoveDoc->TreeView1->setCurrentItem(node(fMoveDoc->TreeView1, "C SUBFOLDER"));
-    QVERIFY(fMoveDoc->iOkButton->isEnabled());
+    control<quillox::widgets::FolderTreeView>(fMoveDoc, "TreeView1")
+        ->setCurrentItem(
+            node(control<quillox::widgets::FolderTreeView>(fMoveDoc, "TreeView1"), "C SUBFOLDER"));
+    QVERIFY(control<quillox::widgets::PictureButton>(fMoveDoc, "iOkButton")->isEnabled());
     const QString path = dmData->tDocuments.FieldByName("Path").AsString();
-    click(fMoveDoc->iOkButton);
+    click(control<quillox::widgets::PictureButton>(fMoveDoc, "iOkButton"));
     QVERIFY(!fMoveDoc->isVisible());
     QVERIFY(fBrowse->topLevel());
 
     fBrowse->showItems("C SUBFOLDER");
-    QCOMPARE(gridColumn(*fBrowse->dbgFiles, 0), QStringList({"Receipt"}));
-    QCOMPARE(fBrowse->dbgFiles->CurrentText("Path"), path);
+    QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"), 0),
+             QStringList({"Receipt"}));
+    QCOMPARE(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->CurrentText("Path"),
+             path);
     QVERIFY(QFile::exists(path));
     fBrowse->showItems("A FOLDER");
-    QCOMPARE(gridColumn(*fBrowse->dbgFiles, 0), QStringList({"Invoice"}));
+    QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"), 0),
+             QStringList({"Invoice"}));
     QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
 }
 
@@ -320,7 +337,8 @@ void BrowseWindowTest::namesWithQuotesBrowse() {
     fBrowse->show();
     clickTile("O'NEIL FOLDER");
     QCOMPARE(tileCaptions(), QStringList({"SAY \"HI\" SUBFOLDER"}));
-    QCOMPARE(gridColumn(*fBrowse->dbgFiles, 0), QStringList({"Letter"}));
+    QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"), 0),
+             QStringList({"Letter"}));
     clickTile("SAY \"HI\" SUBFOLDER");
     QCOMPARE(fBrowse->windowTitle(), caption + " (O'NEIL FOLDER - SAY \"HI\" SUBFOLDER)");
     QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
@@ -336,10 +354,12 @@ void BrowseWindowTest::commandsNeverActOnAnUnrelatedFolder() {
 
     // A folder without a row: Delete folder does nothing, Up leads to the top level.
     fBrowse->showItems("GONE FOLDER");
-    QCOMPARE(gridColumn(*fBrowse->dbgFiles, 0), QStringList({"Orphan"}));
-    QVERIFY(!showsAModal([] { click(fBrowse->iDeleteButton); }));
+    QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"), 0),
+             QStringList({"Orphan"}));
+    QVERIFY(!showsAModal(
+        [] { click(control<quillox::widgets::PictureButton>(fBrowse, "iDeleteButton")); }));
     QCOMPARE(documentNames().size(), 4);
-    click(fBrowse->iUpButton);
+    click(control<quillox::widgets::PictureButton>(fBrowse, "iUpButton"));
     QVERIFY(fBrowse->topLevel());
 
     // A tile whose folder is gone does nothing.

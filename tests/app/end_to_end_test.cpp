@@ -13,6 +13,7 @@
 #include "widgets/dataset_grid.h"
 #include "widgets/folder_tree_view.h"
 #include "widgets/picture_button.h"
+#include "window_controls.h"
 #include "window_driving.h"
 
 #include <QCheckBox>
@@ -33,14 +34,16 @@ namespace {
 // Makes a folder from the new document window's "Create folder" button.
 void createFolderFromTheForm(const QString& name, const QString& parent = {}) {
     QTimer::singleShot(0, [name, parent] {
-        fNewDir->eNewFolderName->setText(name);
+        control<QLineEdit>(fNewDir, "eNewFolderName")->setText(name);
         if (!parent.isEmpty()) {
-            fNewDir->cbSubfolder->click();
-            fNewDir->tvFolders->setCurrentItem(node(fNewDir->tvFolders, parent));
+            control<QCheckBox>(fNewDir, "cbSubfolder")->click();
+            control<quillox::widgets::FolderTreeView>(fNewDir, "tvFolders")
+                ->setCurrentItem(
+                    node(control<quillox::widgets::FolderTreeView>(fNewDir, "tvFolders"), parent));
         }
-        click(fNewDir->iOkButton);
+        click(control<quillox::widgets::PictureButton>(fNewDir, "iOkButton"));
     });
-    fNewDoc->bNewFolder->click();
+    control<QPushButton>(fNewDoc, "bNewFolder")->click();
 }
 
 } // namespace
@@ -61,43 +64,50 @@ void EndToEndTest::fileBrowseMoveSearchAndDeleteAcrossRestarts() {
         fNewDoc->FormActivate();
         createFolderFromTheForm("Taxes");
         createFolderFromTheForm("2014", "TAXES FOLDER");
-        fNewDoc->TreeView1->setCurrentItem(node(fNewDoc->TreeView1, "TAXES FOLDER"));
-        fNewDoc->eDocumentName->setText("Water bill");
-        fNewDoc->eTagWords->setText("water march");
-        fNewDoc->dtpDate->setDate({2014, 3, 8});
-        click(fNewDoc->iOkButton);
+        control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1")
+            ->setCurrentItem(node(control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1"),
+                                  "TAXES FOLDER"));
+        control<QLineEdit>(fNewDoc, "eDocumentName")->setText("Water bill");
+        control<QLineEdit>(fNewDoc, "eTagWords")->setText("water march");
+        control<QDateTimeEdit>(fNewDoc, "dtpDate")->setDate({2014, 3, 8});
+        click(control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton"));
         QVERIFY(fMain->isVisible());
 
-        click(fMain->iBrowseBotButton);
+        click(control<quillox::widgets::PictureButton>(fMain, "iBrowseBotButton"));
         clickTile("TAXES FOLDER");
-        QCOMPARE(gridColumn(*fBrowse->dbgFiles, 0), QStringList({"Water bill"}));
-        stored = *fBrowse->dbgFiles->CurrentText("Path");
+        QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"), 0),
+                 QStringList({"Water bill"}));
+        stored = *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->CurrentText("Path");
         chooseMenuItem("&Move");
-        doubleClickFirstRow(fBrowse->dbgFiles);
-        fMoveDoc->TreeView1->setCurrentItem(node(fMoveDoc->TreeView1, "2014 SUBFOLDER"));
-        click(fMoveDoc->iOkButton);
+        doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"));
+        control<quillox::widgets::FolderTreeView>(fMoveDoc, "TreeView1")
+            ->setCurrentItem(node(control<quillox::widgets::FolderTreeView>(fMoveDoc, "TreeView1"),
+                                  "2014 SUBFOLDER"));
+        click(control<quillox::widgets::PictureButton>(fMoveDoc, "iOkButton"));
         QVERIFY(fBrowse->isVisible());
         QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
     }
     {
         ReportedErrors errors;
         AppRun run(errors);
-        click(fMain->iBrowseBotButton);
-        click(fBrowse->iSearchButton);
-        fSearch->dtpFrom->setDate({2014, 1, 1});
-        fSearch->dtpTo->setDate({2014, 6, 30});
-        click(fSearch->iSearchButton);
-        QCOMPARE(gridColumn(*fSearch->dbgFiles, 0), QStringList({"Water bill"}));
-        fSearch->cbSearchTerm->setEditText("march");
-        click(fSearch->iSearchButton);
-        QCOMPARE(gridColumn(*fSearch->dbgFiles, 2), QStringList({"2014 SUBFOLDER"}));
-        doubleClickFirstRow(fSearch->dbgFiles);
+        click(control<quillox::widgets::PictureButton>(fMain, "iBrowseBotButton"));
+        click(control<quillox::widgets::PictureButton>(fBrowse, "iSearchButton"));
+        control<QDateEdit>(fSearch, "dtpFrom")->setDate({2014, 1, 1});
+        control<QDateEdit>(fSearch, "dtpTo")->setDate({2014, 6, 30});
+        click(control<quillox::widgets::PictureButton>(fSearch, "iSearchButton"));
+        QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles"), 0),
+                 QStringList({"Water bill"}));
+        control<QComboBox>(fSearch, "cbSearchTerm")->setEditText("march");
+        click(control<quillox::widgets::PictureButton>(fSearch, "iSearchButton"));
+        QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles"), 2),
+                 QStringList({"2014 SUBFOLDER"}));
+        doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles"));
         QCOMPARE(fBrowse->currentFolder(), QString("2014 SUBFOLDER"));
 
         chooseMenuItem("&Delete");
         answerBox("&Yes");
-        doubleClickFirstRow(fBrowse->dbgFiles);
-        QCOMPARE(fBrowse->dbgFiles->RowCount(), 0);
+        doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"));
+        QCOMPARE(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->RowCount(), 0);
         QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
     }
     {
@@ -106,7 +116,7 @@ void EndToEndTest::fileBrowseMoveSearchAndDeleteAcrossRestarts() {
         dmData->tDocuments.First();
         QVERIFY(dmData->tDocuments.Eof());
         fSearch->show();
-        QCOMPARE(fSearch->dbgFiles->RowCount(), 0);
+        QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->RowCount(), 0);
         // Deleting removes the row only; the stored copy stays in the store.
         QVERIFY(QFile::exists(stored));
     }

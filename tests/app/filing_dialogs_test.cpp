@@ -11,6 +11,7 @@
 #include "widgets/folder_tree_view.h"
 #include "widgets/icon_grid.h"
 #include "widgets/picture_button.h"
+#include "window_controls.h"
 #include "window_driving.h"
 
 #include <QCheckBox>
@@ -83,18 +84,20 @@ void FilingDialogsTest::anEmptyNameOrATakenNameAddsNoFolder() {
 
     // An empty name: nothing happens and the dialog stays open.
     fNewDir->show();
-    click(fNewDir->iOkButton);
+    click(control<quillox::widgets::PictureButton>(fNewDir, "iOkButton"));
     QVERIFY(fNewDir->isVisible());
     QVERIFY(errors.messages.isEmpty());
 
     // Ticking the box, choosing a node and unticking it again gives a top-level name, which
     // is taken.
-    fNewDir->eNewFolderName->setText("Home");
-    fNewDir->cbSubfolder->click();
-    fNewDir->tvFolders->setCurrentItem(node(fNewDir->tvFolders, "HOME FOLDER"));
-    fNewDir->cbSubfolder->click();
-    QVERIFY(!fNewDir->tvFolders->isEnabled());
-    click(fNewDir->iOkButton);
+    control<QLineEdit>(fNewDir, "eNewFolderName")->setText("Home");
+    control<QCheckBox>(fNewDir, "cbSubfolder")->click();
+    control<quillox::widgets::FolderTreeView>(fNewDir, "tvFolders")
+        ->setCurrentItem(
+            node(control<quillox::widgets::FolderTreeView>(fNewDir, "tvFolders"), "HOME FOLDER"));
+    control<QCheckBox>(fNewDir, "cbSubfolder")->click();
+    QVERIFY(!control<quillox::widgets::FolderTreeView>(fNewDir, "tvFolders")->isEnabled());
+    click(control<quillox::widgets::PictureButton>(fNewDir, "iOkButton"));
     QCOMPARE(errors.messages.size(), 1);
     QVERIFY2(errors.messages.front().contains("\"HOME FOLDER\""), qPrintable(errors.messages[0]));
     QVERIFY(fNewDir->isVisible());
@@ -114,7 +117,7 @@ void FilingDialogsTest::theIconChoiceIsKeptForTheNextFolder() {
     QCOMPARE(rows[0].picture, -1);
     QCOMPARE(rows[1].picture, 42);
     QCOMPARE(rows[2].picture, 42);
-    QCOMPARE(fNewDir->ilvImageSelect->count(), 80);
+    QCOMPARE(control<quillox::widgets::IconGrid>(fNewDir, "ilvImageSelect")->count(), 80);
 }
 
 void FilingDialogsTest::draggingAFolderNodeReparentsIt() {
@@ -125,8 +128,9 @@ void FilingDialogsTest::draggingAFolderNodeReparentsIt() {
     makeFolder("bank");
 
     fNewDir->show();
-    fNewDir->cbSubfolder->click();
-    quillox::widgets::FolderTreeView* tree = fNewDir->tvFolders;
+    control<QCheckBox>(fNewDir, "cbSubfolder")->click();
+    quillox::widgets::FolderTreeView* tree =
+        control<quillox::widgets::FolderTreeView>(fNewDir, "tvFolders");
     QTreeWidgetItem* bank = node(tree, "BANK FOLDER");
     tree->setCurrentItem(bank);
     const QRect target = tree->visualItemRect(node(tree, "HOME FOLDER"));
@@ -136,7 +140,10 @@ void FilingDialogsTest::draggingAFolderNodeReparentsIt() {
     // Stored at once, whether the dialog is confirmed or not.
     QCOMPARE(folderRows()[1].parent, QString("HOME FOLDER"));
     fNewDir->show();
-    QCOMPARE(node(fNewDir->tvFolders, "BANK FOLDER")->parent()->text(0), QString("HOME FOLDER"));
+    QCOMPARE(node(control<quillox::widgets::FolderTreeView>(fNewDir, "tvFolders"), "BANK FOLDER")
+                 ->parent()
+                 ->text(0),
+             QString("HOME FOLDER"));
     fNewDir->bCancelClick();
 }
 
@@ -148,22 +155,25 @@ void FilingDialogsTest::theOkPictureWaitsForPathNameAndFolder() {
     fNewDoc->Clear();
     fNewDoc->show();
     fNewDoc->FormActivate();
-    QVERIFY(!fNewDoc->iOkButton->isEnabled());
+    QVERIFY(!control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton")->isEnabled());
 
-    fNewDoc->ePath->setText("/tmp/x.pdf");
-    fNewDoc->eDocumentName->setText("Invoice");
-    QVERIFY(!fNewDoc->iOkButton->isEnabled());
-    fNewDoc->TreeView1->setCurrentItem(node(fNewDoc->TreeView1, "HOME FOLDER"));
-    QVERIFY(fNewDoc->iOkButton->isEnabled());
-    fNewDoc->eDocumentName->clear();
-    QVERIFY(!fNewDoc->iOkButton->isEnabled());
-    fNewDoc->eDocumentName->setText(" ");
-    QVERIFY(fNewDoc->iOkButton->isEnabled());
+    control<QLineEdit>(fNewDoc, "ePath")->setText("/tmp/x.pdf");
+    control<QLineEdit>(fNewDoc, "eDocumentName")->setText("Invoice");
+    QVERIFY(!control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton")->isEnabled());
+    control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1")
+        ->setCurrentItem(
+            node(control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1"), "HOME FOLDER"));
+    QVERIFY(control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton")->isEnabled());
+    control<QLineEdit>(fNewDoc, "eDocumentName")->clear();
+    QVERIFY(!control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton")->isEnabled());
+    control<QLineEdit>(fNewDoc, "eDocumentName")->setText(" ");
+    QVERIFY(control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton")->isEnabled());
 
     // Reloading the tree on activation leaves no folder chosen.
     fNewDoc->FormActivate();
-    QVERIFY(!fNewDoc->iOkButton->isEnabled());
-    QVERIFY(fNewDoc->TreeView1->selectedItems().isEmpty());
+    QVERIFY(!control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton")->isEnabled());
+    QVERIFY(
+        control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1")->selectedItems().isEmpty());
 }
 
 void FilingDialogsTest::cancelAndCloseBoxHandBackWithoutFiling() {
@@ -174,15 +184,15 @@ void FilingDialogsTest::cancelAndCloseBoxHandBackWithoutFiling() {
         fMain->hide();
         fScan->show();
         fNewDoc->show();
-        fNewDoc->eDocumentName->setText("kept");
+        control<QLineEdit>(fNewDoc, "eDocumentName")->setText("kept");
         if (closeBox)
             fNewDoc->close();
         else
-            click(fNewDoc->iCancelButton);
+            click(control<quillox::widgets::PictureButton>(fNewDoc, "iCancelButton"));
         QVERIFY(fMain->isVisible());
         QVERIFY(!fNewDoc->isVisible());
         QVERIFY(!fScan->isVisible());
-        QCOMPARE(fNewDoc->eDocumentName->text(), QString("kept"));
+        QCOMPARE(control<QLineEdit>(fNewDoc, "eDocumentName")->text(), QString("kept"));
     }
     dmData->tDocuments.First();
     QVERIFY(dmData->tDocuments.Eof());
@@ -200,30 +210,31 @@ void FilingDialogsTest::filingEndToEnd() {
 
     // Handed over as the main window does with a dropped file.
     fNewDoc->Clear();
-    fNewDoc->ePath->setText(source.fileName());
+    control<QLineEdit>(fNewDoc, "ePath")->setText(source.fileName());
     fMain->hide();
     fNewDoc->show();
     fNewDoc->FormActivate();
 
     // The folder is made with the new folder dialog, opened modally from the window.
     QTimer::singleShot(0, [] {
-        fNewDir->eNewFolderName->setText("Taxes");
-        click(fNewDir->iOkButton);
+        control<QLineEdit>(fNewDir, "eNewFolderName")->setText("Taxes");
+        click(control<quillox::widgets::PictureButton>(fNewDir, "iOkButton"));
     });
-    fNewDoc->bNewFolder->click();
-    QTreeWidgetItem* folder = node(fNewDoc->TreeView1, "TAXES FOLDER");
+    control<QPushButton>(fNewDoc, "bNewFolder")->click();
+    QTreeWidgetItem* folder =
+        node(control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1"), "TAXES FOLDER");
     QVERIFY(folder);
-    fNewDoc->TreeView1->setCurrentItem(folder);
-    fNewDoc->eDocumentName->setText("Invoice");
-    fNewDoc->eDescription->setText("Water, March");
-    fNewDoc->eTagWords->setText("tax  water 'march bill'");
-    fNewDoc->dtpDate->setDate(QDate(2014, 3, 8));
-    click(fNewDoc->iOkButton);
+    control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1")->setCurrentItem(folder);
+    control<QLineEdit>(fNewDoc, "eDocumentName")->setText("Invoice");
+    control<QLineEdit>(fNewDoc, "eDescription")->setText("Water, March");
+    control<QLineEdit>(fNewDoc, "eTagWords")->setText("tax  water 'march bill'");
+    control<QDateTimeEdit>(fNewDoc, "dtpDate")->setDate(QDate(2014, 3, 8));
+    click(control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton"));
 
     QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
     QVERIFY(fMain->isVisible());
     QVERIFY(!fNewDoc->isVisible());
-    QVERIFY(fNewDoc->ePath->text().isEmpty());
+    QVERIFY(control<QLineEdit>(fNewDoc, "ePath")->text().isEmpty());
 
     quillox::db::TDbTable& documents = dmData->tDocuments;
     documents.First();

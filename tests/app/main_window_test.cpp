@@ -8,6 +8,7 @@
 #include "temp_home.h"
 #include "url_recorder.h"
 #include "widgets/picture_button.h"
+#include "window_controls.h"
 #include "window_driving.h"
 
 #include <QApplication>
@@ -42,7 +43,8 @@ void MainWindowTest::aDropCountsOnlyStrictlyInsideTheDropPicture() {
     dropFiles(fMain, point, {"/tmp/letter.pdf"});
     QCOMPARE(fNewDoc->isVisible(), taken);
     QCOMPARE(fMain->isVisible(), !taken);
-    QCOMPARE(fNewDoc->ePath->text(), taken ? QString("/tmp/letter.pdf") : QString());
+    QCOMPARE(control<QLineEdit>(fNewDoc, "ePath")->text(),
+             taken ? QString("/tmp/letter.pdf") : QString());
     QVERIFY(errors.messages.isEmpty());
 }
 
@@ -50,14 +52,15 @@ void MainWindowTest::aDropTakesTheFirstFileWholeAndEmptiesTheForm() {
     TempHome home;
     ReportedErrors errors;
     AppRun run(errors);
-    fNewDoc->eDocumentName->setText("left over");
-    fNewDoc->eDescription->setText("left over");
-    fNewDoc->eTagWords->setText("left over");
+    control<QLineEdit>(fNewDoc, "eDocumentName")->setText("left over");
+    control<QLineEdit>(fNewDoc, "eDescription")->setText("left over");
+    control<QLineEdit>(fNewDoc, "eTagWords")->setText("left over");
     const QString longPath = "/tmp/" + QString(150, 'a') + "/" + QString(150, 'b') + ".pdf";
     dropFiles(fMain, {50, 50}, {longPath, "/tmp/second.pdf", "/tmp/third.pdf"});
-    QCOMPARE(fNewDoc->ePath->text(), longPath);
+    QCOMPARE(control<QLineEdit>(fNewDoc, "ePath")->text(), longPath);
     for (const QLineEdit* field :
-         {fNewDoc->eDocumentName, fNewDoc->eDescription, fNewDoc->eTagWords})
+         {control<QLineEdit>(fNewDoc, "eDocumentName"), control<QLineEdit>(fNewDoc, "eDescription"),
+          control<QLineEdit>(fNewDoc, "eTagWords")})
         QVERIFY(field->text().isEmpty());
 }
 
@@ -65,17 +68,22 @@ void MainWindowTest::thePicturesCarryTheirHintsAndPointers() {
     TempHome home;
     ReportedErrors errors;
     AppRun run(errors);
-    QCOMPARE(fMain->iDropBotButton->toolTip(),
+    QCOMPARE(control<quillox::widgets::PictureButton>(fMain, "iDropBotButton")->toolTip(),
              QString("Drag your documents\n\rhere to start filing!"));
-    QCOMPARE(fMain->iScanBotButton->toolTip(),
+    QCOMPARE(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton")->toolTip(),
              QString("Click here to start\n\rscanning a document!"));
-    QCOMPARE(fMain->iBrowseBotButton->toolTip(),
+    QCOMPARE(control<quillox::widgets::PictureButton>(fMain, "iBrowseBotButton")->toolTip(),
              QString("Click here to browse\n\ryour documents!"));
     QCOMPARE(fMain->cursor().shape(), Qt::DragCopyCursor);
-    QCOMPARE(fMain->iDropBotButton->cursor().shape(), Qt::DragCopyCursor);
-    QCOMPARE(fMain->iScanBotButton->cursor().shape(), Qt::PointingHandCursor);
-    QCOMPARE(fMain->iBrowseBotButton->cursor().shape(), Qt::PointingHandCursor);
-    for (auto* picture : {fMain->iDropBotButton, fMain->iScanBotButton, fMain->iBrowseBotButton}) {
+    QCOMPARE(control<quillox::widgets::PictureButton>(fMain, "iDropBotButton")->cursor().shape(),
+             Qt::DragCopyCursor);
+    QCOMPARE(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton")->cursor().shape(),
+             Qt::PointingHandCursor);
+    QCOMPARE(control<quillox::widgets::PictureButton>(fMain, "iBrowseBotButton")->cursor().shape(),
+             Qt::PointingHandCursor);
+    for (auto* picture : {control<quillox::widgets::PictureButton>(fMain, "iDropBotButton"),
+                          control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"),
+                          control<quillox::widgets::PictureButton>(fMain, "iBrowseBotButton")}) {
         QCOMPARE(picture->Picture().size(), QSize(677, 866));
         QVERIFY(picture->Picture().hasAlphaChannel());
     }
@@ -105,20 +113,21 @@ void MainWindowTest::theAboutBoxOpensTheSupportPage() {
     AppRun run(errors);
     UrlRecorder desktop;
     fAbout->show();
-    QCOMPARE(fAbout->Button1->text(), QString("Help, Tech Support"));
-    fAbout->Button1->click();
+    QCOMPARE(control<QPushButton>(fAbout, "Button1")->text(), QString("Help, Tech Support"));
+    control<QPushButton>(fAbout, "Button1")->click();
     QCOMPARE(desktop.opened, QList<QUrl>({QUrl(quillox::app::supportPage)}));
     // The picture keeps its proportions whatever the box's size.
-    QCOMPARE(fAbout->Image1->Picture().size(), QSize(886, 663));
+    QCOMPARE(control<quillox::widgets::PictureButton>(fAbout, "Image1")->Picture().size(),
+             QSize(886, 663));
     fAbout->resize(500, 700);
-    QCOMPARE(fAbout->Image1->size(), QSize(500, 700));
+    QCOMPARE(control<quillox::widgets::PictureButton>(fAbout, "Image1")->size(), QSize(500, 700));
 }
 
 void MainWindowTest::theBrowsePictureHandsOverToTheBrowseWindow() {
     TempHome home;
     ReportedErrors errors;
     AppRun run(errors);
-    click(fMain->iBrowseBotButton);
+    click(control<quillox::widgets::PictureButton>(fMain, "iBrowseBotButton"));
     QVERIFY(!fMain->isVisible());
     QVERIFY(fBrowse->isVisible());
     QVERIFY(fBrowse->topLevel());

@@ -9,6 +9,7 @@
 #include "store/tdm_data.h"
 #include "temp_home.h"
 #include "widgets/picture_button.h"
+#include "window_controls.h"
 #include "window_driving.h"
 
 #include <QComboBox>
@@ -45,7 +46,7 @@ void scanFromSane(const QByteArray& settings, int row,
                        static_cast<QDialog&>(shown).accept();
                    });
     whenModalShows([](QWidget& shown) { return titled(shown, "Scan"); }, std::move(inSourceDialog));
-    click(fMain->iScanBotButton);
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
 }
 
 void pressScan(QWidget& dialog) {
@@ -70,13 +71,14 @@ void SaneWorkflowTest::aPageFromSaneIsFiled() {
     QVERIFY(QTest::qWaitFor([] { return fNewDoc->isVisible(); }, 30000));
 
     const QString scanFile = home.storeFolder() + "quillox-latest-scan.bmp";
-    QCOMPARE(fNewDoc->ePath->text(), scanFile);
-    QVERIFY(!fNewDoc->ePath->isEnabled());
+    QCOMPARE(control<QLineEdit>(fNewDoc, "ePath")->text(), scanFile);
+    QVERIFY(!control<QLineEdit>(fNewDoc, "ePath")->isEnabled());
     QVERIFY(fScan->isVisible());
     const QImage saved = QImage(scanFile).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(saved, scanimage({"--mode", "Gray", "--resolution", "100"}, "test:1"));
-    QCOMPARE(fScan->Image1->Picture().size(), saved.size());
-    QVERIFY(QTest::qWaitFor([] { return !fMain->Twain->PollingActive(); }, 5000));
+    QCOMPARE(control<quillox::widgets::PictureButton>(fScan, "Image1")->Picture().size(),
+             saved.size());
+    QVERIFY(QTest::qWaitFor([] { return !fMain->Twain()->PollingActive(); }, 5000));
 
     fileScannedPage("SCANS FOLDER", "Scanned from SANE");
     QVERIFY(fMain->isVisible());

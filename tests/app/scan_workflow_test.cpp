@@ -10,6 +10,7 @@
 #include "temp_home.h"
 #include "widgets/artwork.h"
 #include "widgets/picture_button.h"
+#include "window_controls.h"
 #include "window_driving.h"
 
 #include <QComboBox>
@@ -51,7 +52,7 @@ void ScanWorkflowTest::withoutAManagerTheScanPictureSaysSo() {
     fMain->CreateTwain().SetLibraryFolders({home.path()});
     QString asked;
     answerBox("OK", &asked);
-    click(fMain->iScanBotButton);
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
     QVERIFY2(asked.startsWith("Quillox|Twain is not installed.|"), qPrintable(asked));
     QVERIFY(fMain->isVisible());
     QVERIFY(!fScan->isVisible());
@@ -78,25 +79,27 @@ void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile() {
     fake.Set("width", 40);
     fake.Set("height", 30);
     fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
-    fMain->Twain->SetTransferMode(quillox::twain::TTwainTransferMode(mode));
+    fMain->Twain()->SetTransferMode(quillox::twain::TTwainTransferMode(mode));
 
     chooseScannerInDialog(1);
-    click(fMain->iScanBotButton);
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
     QVERIFY(fScan->isVisible());
     QCOMPARE(fScan->frameGeometry().size(), QSize(690, 900));
-    QCOMPARE(fScan->Image1->Picture().size(), QSize(690, 900));
+    QCOMPARE(control<quillox::widgets::PictureButton>(fScan, "Image1")->Picture().size(),
+             QSize(690, 900));
     QVERIFY(fMain->isVisible());
 
     // The user starts the scan in the scanner's window.
     fake.Post(quillox::twain::MSG_XFERREADY);
     QVERIFY(QTest::qWaitFor([] { return fNewDoc->isVisible(); }, 5000));
     const QString scanFile = home.storeFolder() + "quillox-latest-scan.bmp";
-    QCOMPARE(fNewDoc->ePath->text(), scanFile);
-    QVERIFY(!fNewDoc->ePath->isEnabled());
-    QVERIFY(fNewDoc->eDocumentName->text().isEmpty());
+    QCOMPARE(control<QLineEdit>(fNewDoc, "ePath")->text(), scanFile);
+    QVERIFY(!control<QLineEdit>(fNewDoc, "ePath")->isEnabled());
+    QVERIFY(control<QLineEdit>(fNewDoc, "eDocumentName")->text().isEmpty());
     QVERIFY(!fMain->isVisible());
     QVERIFY(fScan->isVisible());
-    QCOMPARE(fScan->Image1->Picture().size(), QSize(40, 30));
+    QCOMPARE(control<quillox::widgets::PictureButton>(fScan, "Image1")->Picture().size(),
+             QSize(40, 30));
     QCOMPARE(bmpBitsPerPixel(scanFile), 24);
     // The file holds what the source sent: its bytes are red, green, blue from the top row.
     const QImage saved(scanFile);
@@ -109,11 +112,11 @@ void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile() {
     }
 
     // One page is taken: the rest of the feeder is dropped and the source disabled, open.
-    QVERIFY(QTest::qWaitFor([] { return !fMain->Twain->PollingActive(); }, 5000));
+    QVERIFY(QTest::qWaitFor([] { return !fMain->Twain()->PollingActive(); }, 5000));
     const QStringList calls = fake.Calls();
     QVERIFY(calls.contains("source RESET"));
     QCOMPARE(calls.last(), QString("source DISABLEDS"));
-    QCOMPARE(fMain->Twain->SourcesLoaded(), 1);
+    QCOMPARE(fMain->Twain()->SourcesLoaded(), 1);
 
     // Filing it hands back to the main window and hides the preview.
     fileScannedPage("SCANS FOLDER", "Scanned letter");
@@ -135,8 +138,8 @@ void ScanWorkflowTest::aPageThatCannotBeSavedIsReportedAndDropped() {
     QVERIFY(QDir().mkpath(home.storeFolder() + "quillox-latest-scan.bmp"));
     fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
     chooseScannerInDialog(0);
-    click(fMain->iScanBotButton);
-    QVERIFY(QTest::qWaitFor([] { return !fMain->Twain->PollingActive(); }, 5000));
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    QVERIFY(QTest::qWaitFor([] { return !fMain->Twain()->PollingActive(); }, 5000));
     QCOMPARE(errors.messages.size(), 1);
     QVERIFY2(errors.messages[0].contains("could not be saved"), qPrintable(errors.messages[0]));
     QVERIFY(!fNewDoc->isVisible());
@@ -154,17 +157,17 @@ void ScanWorkflowTest::aSecondClickClosesTheEnabledSourceFirst() {
     fake.Set("ready", 0);
     fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
     chooseScannerInDialog(0);
-    click(fMain->iScanBotButton);
-    QVERIFY(fMain->Twain->PollingActive());
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    QVERIFY(fMain->Twain()->PollingActive());
     fake.ClearCalls();
     whenModalShows([](QWidget& shown) { return shown.windowTitle() == "Select Source"; },
                    [](QWidget& shown) { static_cast<QDialog&>(shown).reject(); });
-    click(fMain->iScanBotButton);
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
     const QStringList calls = fake.Calls();
     QVERIFY(calls.indexOf("source DISABLEDS") >= 0);
     QVERIFY(calls.indexOf("source DISABLEDS") < calls.indexOf("manager CLOSEDS"));
     QVERIFY(calls.indexOf("manager CLOSEDS") < calls.indexOf("manager USERSELECT"));
-    QCOMPARE(fMain->Twain->SourcesLoaded(), 0);
+    QCOMPARE(fMain->Twain()->SourcesLoaded(), 0);
     QVERIFY(errors.messages.isEmpty());
 }
 
@@ -179,12 +182,12 @@ void ScanWorkflowTest::aFailedTransferIsReported() {
     fake.Set("strip_fails", 1);
     fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
     chooseScannerInDialog(0);
-    click(fMain->iScanBotButton);
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
     fake.Post(quillox::twain::MSG_XFERREADY);
     QVERIFY(QTest::qWaitFor([&errors] { return !errors.messages.isEmpty(); }, 5000));
     QCOMPARE(errors.messages, QStringList("The scan stopped: the scanner reported a failure."));
-    QVERIFY(!fMain->Twain->PollingActive());
+    QVERIFY(!fMain->Twain()->PollingActive());
     QCOMPARE(fake.Calls().last(), QString("source DISABLEDS"));
     QVERIFY(!fNewDoc->isVisible());
-    QVERIFY(!fScan->Progress->isVisible());
+    QVERIFY(!control<QProgressBar>(fScan, "Progress")->isVisible());
 }

@@ -7,6 +7,7 @@
 #include "temp_home.h"
 #include "widgets/dataset_grid.h"
 #include "widgets/picture_button.h"
+#include "window_controls.h"
 #include "window_driving.h"
 
 #include <QComboBox>
@@ -35,10 +36,10 @@ QStringList sorted(QStringList values) {
 }
 
 void search(const QString& words, QDate from, QDate to) {
-    fSearch->cbSearchTerm->setEditText(words);
-    fSearch->dtpFrom->setDate(from);
-    fSearch->dtpTo->setDate(to);
-    click(fSearch->iSearchButton);
+    control<QComboBox>(fSearch, "cbSearchTerm")->setEditText(words);
+    control<QDateEdit>(fSearch, "dtpFrom")->setDate(from);
+    control<QDateEdit>(fSearch, "dtpTo")->setDate(to);
+    click(control<quillox::widgets::PictureButton>(fSearch, "iSearchButton"));
 }
 
 } // namespace
@@ -49,21 +50,21 @@ void SearchWindowTest::theFirstShowingListsEveryDocumentAndNoFolder() {
     AppRun run(errors);
     fileTheSampleDocuments(home);
     fBrowse->show();
-    click(fBrowse->iSearchButton);
+    click(control<quillox::widgets::PictureButton>(fBrowse, "iSearchButton"));
     QVERIFY(fSearch->isVisible());
     QVERIFY(!fBrowse->isVisible());
-    QCOMPARE(fSearch->dbgFiles->RowCount(), 5);
-    QCOMPARE(fSearch->dbgFolders->RowCount(), 0);
-    QVERIFY(fSearch->cbSearchTerm->currentText().isEmpty());
-    QCOMPARE(fSearch->dtpTo->date(), QDate::currentDate());
-    QCOMPARE(fSearch->dtpFrom->date(), QDate(2013, 1, 1));
+    QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->RowCount(), 5);
+    QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders")->RowCount(), 0);
+    QVERIFY(control<QComboBox>(fSearch, "cbSearchTerm")->currentText().isEmpty());
+    QCOMPARE(control<QDateEdit>(fSearch, "dtpTo")->date(), QDate::currentDate());
+    QCOMPARE(control<QDateEdit>(fSearch, "dtpFrom")->date(), QDate(2013, 1, 1));
     QStringList listed;
-    for (int i = 0; i < fSearch->cbSearchTerm->count(); ++i)
-        listed << fSearch->cbSearchTerm->itemText(i);
+    for (int i = 0; i < control<QComboBox>(fSearch, "cbSearchTerm")->count(); ++i)
+        listed << control<QComboBox>(fSearch, "cbSearchTerm")->itemText(i);
     QCOMPARE(listed, QStringList({"TAX", "BANK", "STATEMENT", "TAXI", "O'NEIL"}));
 
     // A double-click on the empty folders grid does nothing.
-    doubleClickFirstRow(fSearch->dbgFolders);
+    doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders"));
     QVERIFY(fSearch->isVisible());
     QVERIFY(errors.messages.isEmpty());
 }
@@ -106,8 +107,10 @@ void SearchWindowTest::searchesFindByWordsAndDates() {
     fileTheSampleDocuments(home);
     fSearch->show();
     search(words, from, to);
-    QCOMPARE(sorted(gridColumn(*fSearch->dbgFiles, 0)), documents);
-    QCOMPARE(sorted(gridColumn(*fSearch->dbgFolders, 0)), folders);
+    QCOMPARE(sorted(gridColumn(*control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles"), 0)),
+             documents);
+    QCOMPARE(sorted(gridColumn(*control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders"), 0)),
+             folders);
     QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
 }
 
@@ -116,8 +119,8 @@ void SearchWindowTest::theSearchFieldKeepsUpperCase() {
     ReportedErrors errors;
     AppRun run(errors);
     fSearch->show();
-    QTest::keyClicks(fSearch->cbSearchTerm->lineEdit(), "tax o'neil");
-    QCOMPARE(fSearch->cbSearchTerm->currentText(), QString("TAX O'NEIL"));
+    QTest::keyClicks(control<QComboBox>(fSearch, "cbSearchTerm")->lineEdit(), "tax o'neil");
+    QCOMPARE(control<QComboBox>(fSearch, "cbSearchTerm")->currentText(), QString("TAX O'NEIL"));
 }
 
 void SearchWindowTest::resultsLeadIntoTheBrowseWindowAndStay() {
@@ -127,17 +130,19 @@ void SearchWindowTest::resultsLeadIntoTheBrowseWindowAndStay() {
     fileTheSampleDocuments(home);
     fSearch->show();
     search("tax", {2014, 1, 1}, {2014, 6, 30});
-    doubleClickFirstRow(fSearch->dbgFiles);
+    doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles"));
     QVERIFY(!fSearch->isVisible());
     QVERIFY(fBrowse->isVisible());
     QCOMPARE(fBrowse->currentFolder(), QString("2014 SUBFOLDER"));
 
     // Back through the browse window's search picture: the same results, a fresh field.
-    click(fBrowse->iSearchButton);
-    QVERIFY(fSearch->cbSearchTerm->currentText().isEmpty());
-    QCOMPARE(gridColumn(*fSearch->dbgFiles, 0), QStringList({"Taxi"}));
-    QCOMPARE(gridColumn(*fSearch->dbgFolders, 0), QStringList({"TAXES FOLDER"}));
-    doubleClickFirstRow(fSearch->dbgFolders);
+    click(control<quillox::widgets::PictureButton>(fBrowse, "iSearchButton"));
+    QVERIFY(control<QComboBox>(fSearch, "cbSearchTerm")->currentText().isEmpty());
+    QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles"), 0),
+             QStringList({"Taxi"}));
+    QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders"), 0),
+             QStringList({"TAXES FOLDER"}));
+    doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders"));
     QCOMPARE(fBrowse->currentFolder(), QString("TAXES FOLDER"));
     QVERIFY(!fSearch->isVisible());
     QVERIFY(errors.messages.isEmpty());
@@ -154,17 +159,18 @@ void SearchWindowTest::theClosePictureEmptiesTheDocumentsOnly() {
         if (closeBox)
             fSearch->close();
         else
-            click(fSearch->iCloseButton);
+            click(control<quillox::widgets::PictureButton>(fSearch, "iCloseButton"));
         QVERIFY(!fSearch->isVisible());
         QVERIFY(fBrowse->isVisible());
         QVERIFY(fBrowse->topLevel());
         QVERIFY(!dmData->qQuery.Active());
 
         fSearch->show();
-        QCOMPARE(fSearch->dbgFiles->RowCount(), 0);
-        QCOMPARE(gridColumn(*fSearch->dbgFolders, 0), QStringList({"TAXES FOLDER"}));
+        QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->RowCount(), 0);
+        QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders"), 0),
+                 QStringList({"TAXES FOLDER"}));
         // Nothing to go to from the emptied grid.
-        doubleClickFirstRow(fSearch->dbgFiles);
+        doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles"));
         QVERIFY(fSearch->isVisible());
     }
     QVERIFY(errors.messages.isEmpty());

@@ -13,6 +13,7 @@
 #include "widgets/folder_tree_view.h"
 #include "widgets/icon_grid.h"
 #include "widgets/picture_button.h"
+#include "window_controls.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -69,14 +70,16 @@ void clickTile(const QString& caption) {
 
 void makeFolder(const QString& name, const QString& parent, int icon) {
     fNewDir->show();
-    fNewDir->eNewFolderName->setText(name);
+    control<QLineEdit>(fNewDir, "eNewFolderName")->setText(name);
     if (!parent.isEmpty()) {
-        fNewDir->cbSubfolder->click();
-        fNewDir->tvFolders->setCurrentItem(node(fNewDir->tvFolders, parent));
+        control<QCheckBox>(fNewDir, "cbSubfolder")->click();
+        control<quillox::widgets::FolderTreeView>(fNewDir, "tvFolders")
+            ->setCurrentItem(
+                node(control<quillox::widgets::FolderTreeView>(fNewDir, "tvFolders"), parent));
     }
     if (icon >= -1)
-        fNewDir->ilvImageSelect->SetSelectedIndex(icon);
-    click(fNewDir->iOkButton);
+        control<quillox::widgets::IconGrid>(fNewDir, "ilvImageSelect")->SetSelectedIndex(icon);
+    click(control<quillox::widgets::PictureButton>(fNewDir, "iOkButton"));
 }
 
 void whenModalShows(std::function<bool(QWidget&)> wanted, std::function<void(QWidget&)> action) {
@@ -190,9 +193,11 @@ QString fileSample(const quillox::testing::TempHome& home, const QString& name,
 
 void fileScannedPage(const QString& folder, const QString& name) {
     fNewDoc->FormActivate();
-    fNewDoc->TreeView1->setCurrentItem(node(fNewDoc->TreeView1, folder));
-    fNewDoc->eDocumentName->setText(name);
-    click(fNewDoc->iOkButton);
+    control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1")
+        ->setCurrentItem(
+            node(control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1"), folder));
+    control<QLineEdit>(fNewDoc, "eDocumentName")->setText(name);
+    click(control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton"));
 }
 
 QImage firstStoredPicture() {

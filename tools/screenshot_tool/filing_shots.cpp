@@ -2,6 +2,7 @@
 
 #include "app/instances.h"
 #include "app/tf_main.h"
+#include "app/window_flow.h"
 #include "filing/tf_new_dir.h"
 #include "filing/tf_new_doc.h"
 #include "folder_icons.h"
@@ -9,6 +10,7 @@
 #include "shot_taker.h"
 #include "widgets/folder_tree_view.h"
 #include "widgets/icon_grid.h"
+#include "window_controls.h"
 
 #include <QCheckBox>
 #include <QDateTimeEdit>
@@ -19,18 +21,19 @@ namespace quillox::screenshots {
 namespace {
 
 void shootNewDocument(const ShotTaker& shots, const QString& pagePath) {
-    fMain->TakeFile(pagePath);
+    quillox::app::handOverFile(pagePath);
     settle();
     // The window loads its tree when it becomes active, which settling may or may not have
     // brought about; loaded once more here, the node chosen next stays selected.
     fNewDoc->FormActivate();
-    fNewDoc->eDocumentName->setText("Car insurance offer 2015");
-    fNewDoc->eDescription->setText("Quote from Northway for the Golf");
-    fNewDoc->dtpDate->setDate({2014, 11, 24});
-    fNewDoc->eTagWords->setText("INSURANCE CAR OFFER");
-    selectFolderNode(*fNewDoc->TreeView1, "CAR SUBFOLDER");
+    control<QLineEdit>(fNewDoc, "eDocumentName")->setText("Car insurance offer 2015");
+    control<QLineEdit>(fNewDoc, "eDescription")->setText("Quote from Northway for the Golf");
+    control<QDateTimeEdit>(fNewDoc, "dtpDate")->setDate({2014, 11, 24});
+    control<QLineEdit>(fNewDoc, "eTagWords")->setText("INSURANCE CAR OFFER");
+    selectFolderNode(*control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1"),
+                     "CAR SUBFOLDER");
     settle();
-    if (fNewDoc->TreeView1->selectedItems().isEmpty())
+    if (control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1")->selectedItems().isEmpty())
         throw std::runtime_error("the new document window lost its selected folder");
     shots.take(*fNewDoc, "new_document.png");
     fNewDoc->bCancelClick();
@@ -39,13 +42,16 @@ void shootNewDocument(const ShotTaker& shots, const QString& pagePath) {
 void shootNewFolder(const ShotTaker& shots) {
     fNewDir->show();
     settle();
-    fNewDir->eNewFolderName->setText("Pets");
-    fNewDir->cbSubfolder->setChecked(true);
+    control<QLineEdit>(fNewDir, "eNewFolderName")->setText("Pets");
+    control<QCheckBox>(fNewDir, "cbSubfolder")->setChecked(true);
     fNewDir->cbSubfolderClick();
-    selectFolderNode(*fNewDir->tvFolders, "HOUSEHOLD FOLDER");
+    selectFolderNode(*control<quillox::widgets::FolderTreeView>(fNewDir, "tvFolders"),
+                     "HOUSEHOLD FOLDER");
     const int petsIcon = folderIcon(Symbol::Pets, Colour::Amber);
-    fNewDir->ilvImageSelect->SetSelectedIndex(petsIcon);
-    fNewDir->ilvImageSelect->scrollToItem(fNewDir->ilvImageSelect->item(petsIcon));
+    control<quillox::widgets::IconGrid>(fNewDir, "ilvImageSelect")->SetSelectedIndex(petsIcon);
+    control<quillox::widgets::IconGrid>(fNewDir, "ilvImageSelect")
+        ->scrollToItem(
+            control<quillox::widgets::IconGrid>(fNewDir, "ilvImageSelect")->item(petsIcon));
     shots.take(*fNewDir, "new_folder.png");
     fNewDir->bCancelClick();
 }

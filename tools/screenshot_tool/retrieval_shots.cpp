@@ -10,6 +10,7 @@
 #include "widgets/captioned_image.h"
 #include "widgets/dataset_grid.h"
 #include "widgets/folder_tree_view.h"
+#include "window_controls.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -32,7 +33,8 @@ void shootBrowse(const ShotTaker& shots) {
 
     fBrowse->showItems("TAXES FOLDER");
     expectShown(!fBrowse->tileList().empty(), "subfolders of TAXES FOLDER");
-    expectShown(fBrowse->dbgFiles->RowCount() > 0, "documents in TAXES FOLDER");
+    expectShown(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->RowCount() > 0,
+                "documents in TAXES FOLDER");
     shots.take(*fBrowse, "browse_folder.png");
 }
 
@@ -40,7 +42,8 @@ void shootBrowse(const ShotTaker& shots) {
 void shootMove(const ShotTaker& shots) {
     fBrowse->miMoveClick();
     settle();
-    selectFolderNode(*fMoveDoc->TreeView1, "2014 SUBFOLDER");
+    selectFolderNode(*control<quillox::widgets::FolderTreeView>(fMoveDoc, "TreeView1"),
+                     "2014 SUBFOLDER");
     shots.take(*fMoveDoc, "move.png");
     fMoveDoc->bCancelClick();
 }
@@ -48,14 +51,16 @@ void shootMove(const ShotTaker& shots) {
 void shootSearch(const ShotTaker& shots) {
     fBrowse->iSearchButtonClick();
     settle();
-    fSearch->cbSearchTerm->setEditText("TAX INSURANCE");
-    fSearch->dtpFrom->setDate({2013, 6, 1});
-    fSearch->dtpTo->setDate({2014, 3, 31});
+    control<QComboBox>(fSearch, "cbSearchTerm")->setEditText("TAX INSURANCE");
+    control<QDateEdit>(fSearch, "dtpFrom")->setDate({2013, 6, 1});
+    control<QDateEdit>(fSearch, "dtpTo")->setDate({2014, 3, 31});
     fSearch->iSearchButtonClick();
     // Where the words were typed, rather than the first of the tab order.
-    fSearch->cbSearchTerm->setFocus();
-    expectShown(fSearch->dbgFiles->RowCount() > 0, "documents found");
-    expectShown(fSearch->dbgFolders->RowCount() > 0, "folders found");
+    control<QComboBox>(fSearch, "cbSearchTerm")->setFocus();
+    expectShown(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->RowCount() > 0,
+                "documents found");
+    expectShown(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders")->RowCount() > 0,
+                "folders found");
     shots.take(*fSearch, "search_results.png");
     fSearch->iCloseButtonClick();
     fBrowse->iBackButtonClick();

@@ -74,15 +74,15 @@ int QuilloxApplication::Run() {
     std::unique_ptr<SingleInstance> guard;
     platform::runHandler(
         [&] { guard = std::make_unique<SingleInstance>(store::getDatabaseFile()); });
-    if (guard && !guard->Acquire()) {
-        if (guard->ActivateRunningCopy(file))
+    if (guard && !guard->acquire()) {
+        if (guard->activateRunningCopy(file))
             return 0;
         ReportError("Quillox is already running with this store, and it does not answer. Close it "
                     "first");
         return 1;
     }
     if (guard)
-        guard->Listen([](const QString& handedFile) {
+        guard->listen([](const QString& handedFile) {
             platform::runHandler([&] {
                 if (handedFile.isEmpty())
                     bringRunToFront();

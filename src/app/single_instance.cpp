@@ -39,11 +39,11 @@ SingleInstance::SingleInstance(const QString& databaseFile)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::Acquire() {
+bool SingleInstance::acquire() {
     return lock_.tryLock(0);
 }
 
-bool SingleInstance::ActivateRunningCopy(const QString& file) {
+bool SingleInstance::activateRunningCopy(const QString& file) {
     // The other copy may still be starting; give it a few seconds to listen.
     const QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired()) {
@@ -65,7 +65,7 @@ bool SingleInstance::ActivateRunningCopy(const QString& file) {
     return false;
 }
 
-void SingleInstance::Listen(std::function<void(const QString& file)> activate) {
+void SingleInstance::listen(std::function<void(const QString& file)> activate) {
     server_ = std::make_unique<QLocalServer>();
     // We hold the lock, so a socket of that name was left by a copy that died.
     QLocalServer::removeServer(serverName_);

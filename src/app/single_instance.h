@@ -19,12 +19,12 @@ public:
 
     // True when this copy now holds the database; a lock left by a copy that ended without
     // releasing it is taken over.
-    bool Acquire();
+    bool acquire();
     // Asks the copy that holds the database to bring its windows to the front, or to file the
     // given file when there is one; true when it answered.
-    bool ActivateRunningCopy(const QString& file = {});
+    bool activateRunningCopy(const QString& file = {});
     // Answers other copies' requests: the file they hand over, or the empty text.
-    void Listen(std::function<void(const QString& file)> activate);
+    void listen(std::function<void(const QString& file)> activate);
 
 private:
     QLockFile lock_;

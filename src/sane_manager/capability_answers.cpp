@@ -70,12 +70,12 @@ std::optional<CapabilityItems> itemsFor(const SaneOptions& options, TW_UINT16 ca
         return pixelTypes(options);
     case ICAP_XRESOLUTION:
     case ICAP_YRESOLUTION:
-        if (const std::optional<double> dpi = options.Number("resolution"))
+        if (const std::optional<double> dpi = options.number("resolution"))
             return CapabilityItems{TWTY_FIX32, {fix32(*dpi)}, 0};
         return std::nullopt;
     case CAP_FEEDERENABLED:
         return CapabilityItems{
-            TWTY_BOOL, {isFeeder(options.Text("source").value_or("")) ? 1u : 0u}, 0};
+            TWTY_BOOL, {isFeeder(options.text("source").value_or("")) ? 1u : 0u}, 0};
     case CAP_FEEDERLOADED:
         return CapabilityItems{TWTY_BOOL, {0}, 0};
     case CAP_UICONTROLLABLE:

@@ -13,7 +13,7 @@ double fromWord(const SANE_Option_Descriptor& option, SANE_Word word) {
 
 } // namespace
 
-int SaneOptions::Find(const char* name) const {
+int SaneOptions::find(const char* name) const {
     for (SANE_Int i = 1;; ++i) {
         const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, i);
         if (!option)
@@ -24,8 +24,8 @@ int SaneOptions::Find(const char* name) const {
     }
 }
 
-int SaneOptions::FindNumber(const char* name) const {
-    const int index = Find(name);
+int SaneOptions::findNumber(const char* name) const {
+    const int index = find(name);
     if (index < 0)
         return -1;
     const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
@@ -35,8 +35,8 @@ int SaneOptions::FindNumber(const char* name) const {
     return index;
 }
 
-std::optional<double> SaneOptions::Number(const char* name) const {
-    const int index = FindNumber(name);
+std::optional<double> SaneOptions::number(const char* name) const {
+    const int index = findNumber(name);
     if (index < 0)
         return std::nullopt;
     SANE_Word value = 0;
@@ -46,9 +46,9 @@ std::optional<double> SaneOptions::Number(const char* name) const {
     return fromWord(*sane_get_option_descriptor(handle_, index), value);
 }
 
-std::vector<double> SaneOptions::NumberChoices(const char* name) const {
+std::vector<double> SaneOptions::numberChoices(const char* name) const {
     std::vector<double> choices;
-    const int index = FindNumber(name);
+    const int index = findNumber(name);
     if (index < 0)
         return choices;
     const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
@@ -61,8 +61,8 @@ std::vector<double> SaneOptions::NumberChoices(const char* name) const {
     return choices;
 }
 
-std::optional<NumberRange> SaneOptions::Range(const char* name) const {
-    const int index = FindNumber(name);
+std::optional<NumberRange> SaneOptions::range(const char* name) const {
+    const int index = findNumber(name);
     if (index < 0)
         return std::nullopt;
     const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
@@ -73,13 +73,13 @@ std::optional<NumberRange> SaneOptions::Range(const char* name) const {
                        fromWord(*option, range.quant)};
 }
 
-bool SaneOptions::InMillimetres(const char* name) const {
-    const int index = FindNumber(name);
+bool SaneOptions::inMillimetres(const char* name) const {
+    const int index = findNumber(name);
     return index >= 0 && sane_get_option_descriptor(handle_, index)->unit == SANE_UNIT_MM;
 }
 
-bool SaneOptions::SetNumber(const char* name, double value) const {
-    const int index = FindNumber(name);
+bool SaneOptions::setNumber(const char* name, double value) const {
+    const int index = findNumber(name);
     if (index < 0)
         return false;
     const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
@@ -91,8 +91,8 @@ bool SaneOptions::SetNumber(const char* name, double value) const {
            SANE_STATUS_GOOD;
 }
 
-std::optional<std::string> SaneOptions::Text(const char* name) const {
-    const int index = Find(name);
+std::optional<std::string> SaneOptions::text(const char* name) const {
+    const int index = find(name);
     if (index < 0)
         return std::nullopt;
     const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
@@ -105,9 +105,9 @@ std::optional<std::string> SaneOptions::Text(const char* name) const {
     return std::string(value.data());
 }
 
-std::vector<std::string> SaneOptions::Choices(const char* name) const {
+std::vector<std::string> SaneOptions::choices(const char* name) const {
     std::vector<std::string> choices;
-    const int index = Find(name);
+    const int index = find(name);
     if (index < 0)
         return choices;
     const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);
@@ -118,8 +118,8 @@ std::vector<std::string> SaneOptions::Choices(const char* name) const {
     return choices;
 }
 
-bool SaneOptions::SetText(const char* name, const std::string& value) const {
-    const int index = Find(name);
+bool SaneOptions::setText(const char* name, const std::string& value) const {
+    const int index = find(name);
     if (index < 0)
         return false;
     const SANE_Option_Descriptor* option = sane_get_option_descriptor(handle_, index);

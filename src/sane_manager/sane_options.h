@@ -19,28 +19,28 @@ class SaneOptions {
 public:
     explicit SaneOptions(void* handle) : handle_(handle) {}
 
-    bool Has(const char* name) const { return Find(name) >= 0; }
+    bool has(const char* name) const { return find(name) >= 0; }
 
     // A number option (integer or fixed point), such as "resolution".
-    std::optional<double> Number(const char* name) const;
+    std::optional<double> number(const char* name) const;
     // The values a number option takes from a list, or its range.
-    std::vector<double> NumberChoices(const char* name) const;
-    std::optional<NumberRange> Range(const char* name) const;
+    std::vector<double> numberChoices(const char* name) const;
+    std::optional<NumberRange> range(const char* name) const;
     // Whether a number option counts in millimetres, as scan areas mostly do.
-    bool InMillimetres(const char* name) const;
+    bool inMillimetres(const char* name) const;
     // False when the device refuses the value.
-    bool SetNumber(const char* name, double value) const;
+    bool setNumber(const char* name, double value) const;
 
     // A text option, such as "mode" or "source".
-    std::optional<std::string> Text(const char* name) const;
+    std::optional<std::string> text(const char* name) const;
     // The texts a text option may take.
-    std::vector<std::string> Choices(const char* name) const;
-    bool SetText(const char* name, const std::string& value) const;
+    std::vector<std::string> choices(const char* name) const;
+    bool setText(const char* name, const std::string& value) const;
 
 private:
-    int Find(const char* name) const;
+    int find(const char* name) const;
     // A single-valued integer or fixed point option, or -1.
-    int FindNumber(const char* name) const;
+    int findNumber(const char* name) const;
 
     void* handle_;
 };

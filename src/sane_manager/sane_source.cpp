@@ -121,7 +121,7 @@ void SaneSource::Scan(const ScanSettings& settings) {
 // Either way the run itself ends later, outside the call that may be waiting on it now.
 void SaneSource::Cancel() {
     if (run_)
-        run_->Cancel();
+        run_->cancel();
     if (!transferReady_) {
         closeRequested_ = true;
         Wake();
@@ -131,9 +131,9 @@ void SaneSource::Cancel() {
 void SaneSource::StartRun() {
     const SaneOptions options(handle_);
     answersWhileScanning_.emplace(options);
-    feeder_ = isFeeder(options.Text("source").value_or(""));
+    feeder_ = isFeeder(options.text("source").value_or(""));
     transferReady_ = false;
-    run_ = std::make_unique<ScanRun>(handle_, feeder_, options.Number("resolution").value_or(0),
+    run_ = std::make_unique<ScanRun>(handle_, feeder_, options.number("resolution").value_or(0),
                                      [this] { Wake(); });
 }
 
@@ -159,12 +159,12 @@ TW_UINT16 SaneSource::ProcessEvent(TW_EVENT& event) {
     }
     if (!run_ || transferReady_)
         return TWRC_NOTDSEVENT;
-    if (run_->PageStarted()) {
+    if (run_->pageStarted()) {
         transferReady_ = true;
         event.TWMessage = MSG_XFERREADY;
         return TWRC_DSEVENT;
     }
-    const SANE_Status stopped = run_->StoppedBeforePage();
+    const SANE_Status stopped = run_->stoppedBeforePage();
     if (stopped == SANE_STATUS_GOOD)
         return TWRC_NOTDSEVENT;
     // The device could not start: the dialog says why and lets the user try again.
@@ -187,7 +187,7 @@ TW_UINT16 SaneSource::Pending(TW_UINT16 msg, TW_PENDINGXFERS& pending, TW_UINT16
     case MSG_ENDXFER:
         if (!transferReady_)
             return fail(TWCC_SEQERROR, condition);
-        switch (run_->NextPage()) {
+        switch (run_->nextPage()) {
         case ScanRun::Next::Started:
             pending.Count = unknownCount;
             break;
@@ -216,7 +216,7 @@ TW_UINT16 SaneSource::Transfer(TW_UINT16 dat, void* data, TW_UINT16& condition) 
     if (!transferReady_)
         return fail(TWCC_SEQERROR, condition);
     PageForm form;
-    if (const SANE_Status status = run_->WaitForm(form, true); status != SANE_STATUS_GOOD)
+    if (const SANE_Status status = run_->waitForm(form, true); status != SANE_STATUS_GOOD)
         return transferFailure(status, condition);
     switch (dat) {
     case DAT_IMAGEINFO:

@@ -28,7 +28,7 @@ std::optional<TW_INT16> pixelTypeOfMode(const std::string& mode) {
 }
 
 bool offersDepth(const SaneOptions& options, int depth) {
-    const std::vector<double> depths = options.NumberChoices("depth");
+    const std::vector<double> depths = options.numberChoices("depth");
     return std::find(depths.begin(), depths.end(), double(depth)) != depths.end();
 }
 
@@ -40,9 +40,9 @@ std::vector<ScanMode> availableModes(const SaneOptions& options) {
         return std::any_of(modes.begin(), modes.end(),
                            [type](const ScanMode& mode) { return mode.pixelType == type; });
     };
-    std::vector<std::string> choices = options.Choices("mode");
+    std::vector<std::string> choices = options.choices("mode");
     if (choices.empty())
-        if (const std::optional<std::string> current = options.Text("mode"))
+        if (const std::optional<std::string> current = options.text("mode"))
             choices.push_back(*current);
     for (const TW_INT16 type : {TWPT_RGB, TWPT_GRAY, TWPT_BW}) {
         for (const std::string& choice : choices) {
@@ -63,19 +63,19 @@ std::vector<ScanMode> availableModes(const SaneOptions& options) {
 }
 
 std::optional<TW_INT16> currentPixelType(const SaneOptions& options) {
-    const std::optional<std::string> mode = options.Text("mode");
+    const std::optional<std::string> mode = options.text("mode");
     if (!mode)
         return std::nullopt;
     const std::optional<TW_INT16> type = pixelTypeOfMode(*mode);
-    if (type == TWPT_GRAY && options.Number("depth") == 1.0)
+    if (type == TWPT_GRAY && options.number("depth") == 1.0)
         return TWPT_BW;
     return type;
 }
 
 bool applyMode(const SaneOptions& options, const ScanMode& mode) {
-    if (options.Text("mode") != mode.mode && !options.SetText("mode", mode.mode))
+    if (options.text("mode") != mode.mode && !options.setText("mode", mode.mode))
         return false;
-    return mode.depth == 0 || !options.Has("depth") || options.SetNumber("depth", mode.depth);
+    return mode.depth == 0 || !options.has("depth") || options.setNumber("depth", mode.depth);
 }
 
 } // namespace quillox::sane_manager

@@ -36,16 +36,16 @@ std::vector<std::uint8_t> interleave(const std::array<std::vector<std::uint8_t>,
 
 ScanRun::ScanRun(SANE_Handle handle, bool feeder, double resolution, std::function<void()> announce)
     : handle_(handle), feeder_(feeder), resolution_(resolution), announce_(std::move(announce)),
-      thread_([this] { Run(); }) {}
+      thread_([this] { run(); }) {}
 
 ScanRun::~ScanRun() {
-    Cancel();
+    cancel();
     thread_.join();
 }
 
-void ScanRun::Run() {
+void ScanRun::run() {
     for (;;) {
-        const SANE_Status status = ReadPage();
+        const SANE_Status status = readPage();
         std::unique_lock lock(mutex_);
         if (status != SANE_STATUS_GOOD) {
             status_ = status;
@@ -71,11 +71,11 @@ void ScanRun::Run() {
     sane_cancel(handle_);
 }
 
-SANE_Status ScanRun::ReadPage() {
+SANE_Status ScanRun::readPage() {
     std::array<std::vector<std::uint8_t>, 3> planes;
     PageForm colour;
     for (int frame = 0;; ++frame) {
-        if (Stopping())
+        if (stopping())
             return SANE_STATUS_CANCELLED;
         SANE_Status status = sane_start(handle_);
         SANE_Parameters parameters{};
@@ -90,20 +90,20 @@ SANE_Status ScanRun::ReadPage() {
         if (frameKind == SANE_FRAME_GRAY || frameKind == SANE_FRAME_RGB) {
             if (frame > 0)
                 return SANE_STATUS_INVAL;
-            Publish(converter->Form());
-            return ReadFrame(*converter, nullptr);
+            publish(converter->Form());
+            return readFrame(*converter, nullptr);
         }
         // A three-pass scanner: one frame for each colour, in any order.
         if (frame == 0) {
             colour = converter->Form();
             colour.pixelType = twain::TWPT_RGB;
             colour.bitsPerPixel = 24;
-            Publish(colour);
+            publish(colour);
         } else if (converter->Form().width != colour.width || frame > 2) {
             return SANE_STATUS_INVAL;
         }
         if (const SANE_Status read =
-                ReadFrame(*converter, &planes[std::size_t(frameKind - SANE_FRAME_RED)]);
+                readFrame(*converter, &planes[std::size_t(frameKind - SANE_FRAME_RED)]);
             read != SANE_STATUS_GOOD)
             return read;
         if (parameters.last_frame)
@@ -112,14 +112,14 @@ SANE_Status ScanRun::ReadPage() {
     const std::size_t size = planes[0].size();
     if (size == 0 || planes[1].size() != size || planes[2].size() != size)
         return SANE_STATUS_INVAL;
-    AddRows(interleave(planes, colour));
+    addRows(interleave(planes, colour));
     return SANE_STATUS_GOOD;
 }
 
-SANE_Status ScanRun::ReadFrame(RowConverter& converter, std::vector<std::uint8_t>* plane) {
+SANE_Status ScanRun::readFrame(RowConverter& converter, std::vector<std::uint8_t>* plane) {
     std::vector<std::uint8_t> buffer(readSize);
     for (;;) {
-        if (Stopping())
+        if (stopping())
             return SANE_STATUS_CANCELLED;
         SANE_Int length = 0;
         const SANE_Status status =
@@ -137,12 +137,12 @@ SANE_Status ScanRun::ReadFrame(RowConverter& converter, std::vector<std::uint8_t
             rows.reserve(std::size_t(length) + converter.Form().stride());
             converter.Push(buffer.data(), std::size_t(length), rows);
             if (!rows.empty())
-                AddRows(std::move(rows));
+                addRows(std::move(rows));
         }
     }
 }
 
-void ScanRun::Publish(const PageForm& form) {
+void ScanRun::publish(const PageForm& form) {
     {
         std::lock_guard lock(mutex_);
         form_ = form;
@@ -153,7 +153,7 @@ void ScanRun::Publish(const PageForm& form) {
     announce_();
 }
 
-void ScanRun::AddRows(std::vector<std::uint8_t> rows) {
+void ScanRun::addRows(std::vector<std::uint8_t> rows) {
     std::lock_guard lock(mutex_);
     const std::size_t stride = form_.stride();
     std::size_t count = rows.size() / stride;
@@ -169,26 +169,26 @@ void ScanRun::AddRows(std::vector<std::uint8_t> rows) {
     changed_.notify_all();
 }
 
-bool ScanRun::Stopping() {
+bool ScanRun::stopping() {
     std::lock_guard lock(mutex_);
     return stopping_;
 }
 
-bool ScanRun::PageStarted() const {
+bool ScanRun::pageStarted() const {
     std::lock_guard lock(mutex_);
     return formKnown_;
 }
 
-SANE_Status ScanRun::StoppedBeforePage() const {
+SANE_Status ScanRun::stoppedBeforePage() const {
     std::lock_guard lock(mutex_);
     return formKnown_ ? SANE_STATUS_GOOD : status_;
 }
 
-bool ScanRun::PageComplete() const {
+bool ScanRun::pageComplete() const {
     return pageRead_ || (form_.height >= 0 && rowsTaken_ >= std::size_t(form_.height));
 }
 
-SANE_Status ScanRun::WaitForm(PageForm& form, bool wholeHeight) {
+SANE_Status ScanRun::waitForm(PageForm& form, bool wholeHeight) {
     std::unique_lock lock(mutex_);
     waitResponding(lock, changed_, [&] {
         return (formKnown_ && (!wholeHeight || form_.height >= 0)) || over_ || stopping_;
@@ -201,15 +201,15 @@ SANE_Status ScanRun::WaitForm(PageForm& form, bool wholeHeight) {
     return SANE_STATUS_GOOD;
 }
 
-SANE_Status ScanRun::Take(std::uint8_t* into, std::size_t max, Strip& strip) {
+SANE_Status ScanRun::take(std::uint8_t* into, std::size_t max, Strip& strip) {
     std::size_t written = 0;
     std::unique_lock lock(mutex_);
     strip.firstRow = rowsTaken_;
     waitResponding(lock, changed_,
-                   [&] { return !rows_.empty() || PageComplete() || over_ || stopping_; });
+                   [&] { return !rows_.empty() || pageComplete() || over_ || stopping_; });
     if (stopping_)
         return SANE_STATUS_CANCELLED;
-    if (rows_.empty() && !PageComplete())
+    if (rows_.empty() && !pageComplete())
         return status_ != SANE_STATUS_GOOD ? status_ : SANE_STATUS_INVAL;
     const std::size_t stride = form_.stride();
     while (!rows_.empty() && max - written >= stride) {
@@ -224,20 +224,20 @@ SANE_Status ScanRun::Take(std::uint8_t* into, std::size_t max, Strip& strip) {
             front.erase(front.begin(), front.begin() + std::ptrdiff_t(taken));
     }
     strip.bytes = written;
-    strip.last = rows_.empty() && PageComplete();
+    strip.last = rows_.empty() && pageComplete();
     return SANE_STATUS_GOOD;
 }
 
-ScanRun::Next ScanRun::NextPage() {
+ScanRun::Next ScanRun::nextPage() {
     std::unique_lock lock(mutex_);
     // The last row may be taken before the device has said that the page ended.
-    if (PageComplete())
+    if (pageComplete())
         waitResponding(lock, changed_, [this] { return pageRead_ || over_ || stopping_; });
     // A page ended before its last row, or the last page: nothing follows. A failure on the
     // way was the transfer's to report.
     if (!pageRead_ || over_) {
         lock.unlock();
-        Cancel();
+        cancel();
         return Next::None;
     }
     formKnown_ = false;
@@ -253,7 +253,7 @@ ScanRun::Next ScanRun::NextPage() {
     return status_ == SANE_STATUS_NO_DOCS || stopping_ ? Next::None : Next::Failed;
 }
 
-void ScanRun::Cancel() {
+void ScanRun::cancel() {
     std::lock_guard lock(mutex_);
     stopping_ = true;
     changed_.notify_all();

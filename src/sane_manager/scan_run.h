@@ -27,36 +27,36 @@ public:
     ScanRun& operator=(const ScanRun&) = delete;
 
     // Without waiting: whether the page in hand has started.
-    bool PageStarted() const;
+    bool pageStarted() const;
     // Without waiting: what stopped the run before its page started, or SANE_STATUS_GOOD.
-    SANE_Status StoppedBeforePage() const;
+    SANE_Status stoppedBeforePage() const;
 
     // The page's form, waiting for it to start and, with wholeHeight, until its height is known.
-    SANE_Status WaitForm(PageForm& form, bool wholeHeight);
+    SANE_Status waitForm(PageForm& form, bool wholeHeight);
     struct Strip {
         std::size_t bytes = 0;
         std::size_t firstRow = 0;
         bool last = false; // the page's last row is taken
     };
     // Whole rows, at most max bytes of them, waiting for at least one.
-    SANE_Status Take(std::uint8_t* into, std::size_t max, Strip& strip);
+    SANE_Status take(std::uint8_t* into, std::size_t max, Strip& strip);
 
     enum class Next { None, Started, Failed };
     // Drops what is left of the page in hand and, from a feeder, starts the next one. Failed
     // means it did not start for an error, which the next transfer reports.
-    Next NextPage();
+    Next nextPage();
     // Stops the scan once the device's read in hand returns; the scan's thread, not this one,
     // tells SANE. Later waits end with SANE_STATUS_CANCELLED.
-    void Cancel();
+    void cancel();
 
 private:
-    void Run();
-    SANE_Status ReadPage();
-    SANE_Status ReadFrame(class RowConverter& converter, std::vector<std::uint8_t>* plane);
-    void Publish(const PageForm& form);
-    void AddRows(std::vector<std::uint8_t> rows);
-    bool Stopping();
-    bool PageComplete() const;
+    void run();
+    SANE_Status readPage();
+    SANE_Status readFrame(class RowConverter& converter, std::vector<std::uint8_t>* plane);
+    void publish(const PageForm& form);
+    void addRows(std::vector<std::uint8_t> rows);
+    bool stopping();
+    bool pageComplete() const;
 
     SANE_Handle handle_;
     bool feeder_;

@@ -9,7 +9,7 @@ namespace {
 
 bool hasMillimetreArea(const SaneOptions& options) {
     for (const char* name : {"tl-x", "tl-y", "br-x", "br-y"})
-        if (!options.InMillimetres(name))
+        if (!options.inMillimetres(name))
             return false;
     return true;
 }
@@ -33,37 +33,37 @@ ScanSettings currentSettings(const SaneOptions& options) {
         if (found != modes.end())
             settings.mode = *found;
     }
-    settings.resolution = options.Number("resolution");
+    settings.resolution = options.number("resolution");
     if (hasMillimetreArea(options))
-        settings.area = ScanArea{*options.Number("br-x") - *options.Number("tl-x"),
-                                 *options.Number("br-y") - *options.Number("tl-y")};
-    settings.source = options.Text("source");
+        settings.area = ScanArea{*options.number("br-x") - *options.number("tl-x"),
+                                 *options.number("br-y") - *options.number("tl-y")};
+    settings.source = options.text("source");
     return settings;
 }
 
 std::optional<ScanArea> largestArea(const SaneOptions& options) {
     if (!hasMillimetreArea(options))
         return std::nullopt;
-    const std::optional<NumberRange> x = options.Range("br-x");
-    const std::optional<NumberRange> y = options.Range("br-y");
+    const std::optional<NumberRange> x = options.range("br-x");
+    const std::optional<NumberRange> y = options.range("br-y");
     if (!x || !y)
         return std::nullopt;
     return ScanArea{x->maximum, y->maximum};
 }
 
 std::string applySettings(const SaneOptions& options, const ScanSettings& settings) {
-    if (settings.source && !options.SetText("source", *settings.source))
+    if (settings.source && !options.setText("source", *settings.source))
         return "The scanner cannot scan from " + *settings.source + ".";
     if (settings.mode && !applyMode(options, *settings.mode))
         return "The scanner refused the mode " + settings.mode->mode + ".";
-    if (settings.resolution && !options.SetNumber("resolution", *settings.resolution))
+    if (settings.resolution && !options.setNumber("resolution", *settings.resolution))
         return "The scanner refused the resolution.";
     if (settings.area && hasMillimetreArea(options)) {
-        const double left = options.Range("tl-x") ? options.Range("tl-x")->minimum : 0;
-        const double top = options.Range("tl-y") ? options.Range("tl-y")->minimum : 0;
-        if (!options.SetNumber("tl-x", left) || !options.SetNumber("tl-y", top) ||
-            !options.SetNumber("br-x", left + settings.area->width) ||
-            !options.SetNumber("br-y", top + settings.area->height))
+        const double left = options.range("tl-x") ? options.range("tl-x")->minimum : 0;
+        const double top = options.range("tl-y") ? options.range("tl-y")->minimum : 0;
+        if (!options.setNumber("tl-x", left) || !options.setNumber("tl-y", top) ||
+            !options.setNumber("br-x", left + settings.area->width) ||
+            !options.setNumber("br-y", top + settings.area->height))
             return "The scanner refused the scan area.";
     }
     return {};

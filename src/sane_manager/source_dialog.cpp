@@ -100,8 +100,8 @@ void SourceDialog::AddModes(const SaneOptions& options, const ScanSettings& curr
 }
 
 void SourceDialog::AddResolutions(const SaneOptions& options, const ScanSettings& current) {
-    std::vector<double> choices = options.NumberChoices("resolution");
-    if (const std::optional<NumberRange> range = options.Range("resolution"))
+    std::vector<double> choices = options.numberChoices("resolution");
+    if (const std::optional<NumberRange> range = options.range("resolution"))
         for (const int dpi : usualResolutions)
             if (dpi >= range->minimum && dpi <= range->maximum)
                 choices.push_back(dpi);
@@ -153,7 +153,7 @@ void SourceDialog::AddArea(const SaneOptions& options, const ScanSettings& curre
 }
 
 void SourceDialog::AddSources(const SaneOptions& options, const ScanSettings& current) {
-    const std::vector<std::string> sources = options.Choices("source");
+    const std::vector<std::string> sources = options.choices("source");
     if (sources.size() < 2)
         return;
     source_ = new QComboBox(this);

@@ -50,7 +50,7 @@ TW_UINT16 answerMemoryStrip(ScanRun& run, const PageForm& form, TW_IMAGEMEMXFER&
     }
     ScanRun::Strip taken;
     const SANE_Status status =
-        run.Take(static_cast<std::uint8_t*>(strip.Memory.TheMem), strip.Memory.Length, taken);
+        run.take(static_cast<std::uint8_t*>(strip.Memory.TheMem), strip.Memory.Length, taken);
     if (status != SANE_STATUS_GOOD)
         return transferFailure(status, condition);
     strip.Compression = 0;
@@ -74,7 +74,7 @@ TW_UINT16 answerNativeImage(ScanRun& run, const PageForm& form, TW_HANDLE& image
     // The rows are placed as they arrive, while the device still scans.
     std::vector<std::uint8_t> strip(stripBytes(form.stride()));
     for (ScanRun::Strip taken; !taken.last;) {
-        if (const SANE_Status status = run.Take(strip.data(), strip.size(), taken);
+        if (const SANE_Status status = run.take(strip.data(), strip.size(), taken);
             status != SANE_STATUS_GOOD)
             return transferFailure(status, condition);
         bitmap.Place(taken.firstRow, strip.data(), taken.bytes);

@@ -213,9 +213,9 @@ void StartupTest::aFileNamedOnTheCommandLineGoesToTheRunningCopy() {
     // This process stands for the running copy.
     quillox::app::SingleInstance running(home.databaseFolder() + "main.abs");
     QVERIFY(QDir().mkpath(home.databaseFolder()));
-    QVERIFY(running.Acquire());
+    QVERIFY(running.acquire());
     QStringList handed;
-    running.Listen([&handed](const QString& file) { handed << file; });
+    running.listen([&handed](const QString& file) { handed << file; });
 
     const QString folder = home.path() + "/scans\nof march";
     QVERIFY(QDir().mkpath(folder));

@@ -4,6 +4,8 @@
 #include "app/quillox_application.h"
 #include "app/tf_main.h"
 
+#include <QTest>
+
 namespace {
 
 quillox::app::QuilloxApplication& application() {
@@ -12,15 +14,17 @@ quillox::app::QuilloxApplication& application() {
 
 } // namespace
 
-ReportedErrors::ReportedErrors() {
-    application().SetErrorReporter([this](const QString& m) { messages << m; });
+TestHome::TestHome() {
+    application().SetErrorReporter([this](const QString& m) { errors << m; });
 }
 
-ReportedErrors::~ReportedErrors() {
+TestHome::~TestHome() {
     application().SetErrorReporter(quillox::app::showErrorBox);
+    if (QTest::currentTestFailed() && !errors.isEmpty())
+        qWarning("The program reported:\n%s", qPrintable(errors.join('\n')));
 }
 
-AppRun::AppRun(ReportedErrors&) {
+AppRun::AppRun(TestHome&) {
     quillox::app::CreateInstances();
     fMain->show();
 }

@@ -1,22 +1,25 @@
 #pragma once
 
 #include "app/instances.h"
+#include "temp_home.h"
 
 #include <QStringList>
 
-// What would go to the error box while the object lives, collected instead of shown.
-class ReportedErrors {
+// What a window test starts from: a temporary home, and the errors that would go to the error
+// box collected instead of shown. When the test has failed, the collected messages are printed
+// with the failure, since they usually say why.
+class TestHome : public quillox::testing::TempHome {
 public:
-    ReportedErrors();
-    ~ReportedErrors();
-    QStringList messages;
+    TestHome();
+    ~TestHome();
+    QStringList errors;
 };
 
-// The nine instances of a run, created and shown as the program does, destroyed at the end.
+// The nine instances of a run in the test's home, created and shown as the program does,
+// destroyed at the end. Their errors go to the home's collector.
 class AppRun {
 public:
-    // The errors of start-up and of the end of the run go to the collector.
-    explicit AppRun(ReportedErrors& errors);
+    explicit AppRun(TestHome& home);
     ~AppRun();
     AppRun(const AppRun&) = delete;
     AppRun& operator=(const AppRun&) = delete;

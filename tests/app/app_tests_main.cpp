@@ -6,8 +6,7 @@
 #include "scan_workflow_test.h"
 #include "search_window_test.h"
 #include "startup_test.h"
-
-#include <QTest>
+#include "test_classes.h"
 
 int main(int argc, char** argv) {
     quillox::app::QuilloxApplication application(argc, argv);
@@ -18,10 +17,7 @@ int main(int argc, char** argv) {
     SearchWindowTest searchWindow;
     EndToEndTest endToEnd;
     ScanWorkflowTest scanWorkflow;
-    int failures = 0;
-    for (QObject* test :
-         std::initializer_list<QObject*>{&startup, &filingDialogs, &mainWindow, &browseWindow,
-                                         &searchWindow, &endToEnd, &scanWorkflow})
-        failures += QTest::qExec(test, argc, argv);
-    return failures;
+    return runTestClasses(argc, argv,
+                          {&startup, &filingDialogs, &mainWindow, &browseWindow, &searchWindow,
+                           &endToEnd, &scanWorkflow});
 }

@@ -67,9 +67,8 @@ QStringList documentNames() {
 } // namespace
 
 void BrowseWindowTest::showItemsBuildsTheLevelAndItsCaptions() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fileTheSampleTree(home);
     fMain->iBrowseBotButtonClick();
 
@@ -98,13 +97,12 @@ void BrowseWindowTest::showItemsBuildsTheLevelAndItsCaptions() {
     QVERIFY(control<quillox::widgets::PictureButton>(fBrowse, "iUpButton")->isVisible());
     QVERIFY(control<quillox::widgets::PictureButton>(fBrowse, "iDeleteButton")->isVisible());
     QCOMPARE(dmData->tFolders.FieldByName("Name").AsString(), QString("C SUBFOLDER"));
-    QVERIFY(errors.messages.isEmpty());
+    QVERIFY(home.errors.isEmpty());
 }
 
 void BrowseWindowTest::upAndTilesWalkTheTree() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fileTheSampleTree(home);
     fBrowse->show();
     clickTile("A FOLDER");
@@ -138,9 +136,8 @@ void BrowseWindowTest::upAndTilesWalkTheTree() {
 }
 
 void BrowseWindowTest::theGridListsTheFoldersOwnDocuments() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fileTheSampleTree(home);
     fBrowse->show();
     QCOMPARE(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->RowCount(), 0);
@@ -171,9 +168,8 @@ void BrowseWindowTest::deletingADocumentAsksByName_data() {
 void BrowseWindowTest::deletingADocumentAsksByName() {
     QFETCH(QString, answer);
     QFETCH(QStringList, left);
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fileTheSampleTree(home);
     fBrowse->show();
     fBrowse->showItems("A FOLDER");
@@ -194,9 +190,8 @@ void BrowseWindowTest::deletingADocumentAsksByName() {
 }
 
 void BrowseWindowTest::deletingTheFolderAsksAndShowsItsParent() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fileTheSampleTree(home);
     fBrowse->show();
     fBrowse->showItems("B SUBFOLDER");
@@ -217,9 +212,8 @@ void BrowseWindowTest::deletingTheFolderAsksAndShowsItsParent() {
 }
 
 void BrowseWindowTest::openAndExportUseTheStoredCopy() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     UrlRecorder desktop;
     fileTheSampleTree(home);
     fBrowse->show();
@@ -246,13 +240,12 @@ void BrowseWindowTest::openAndExportUseTheStoredCopy() {
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), QByteArray("Invoice"));
     QVERIFY(QFile::exists(stored));
-    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
 }
 
 void BrowseWindowTest::aMissingStoredCopyIsReported() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     UrlRecorder desktop;
     fileTheSampleTree(home);
     fBrowse->show();
@@ -262,16 +255,15 @@ void BrowseWindowTest::aMissingStoredCopyIsReported() {
 
     quillox::platform::runHandler([] { fBrowse->miOpenClick(); });
     QVERIFY(!showsAModal([] { quillox::platform::runHandler([] { fBrowse->miExportClick(); }); }));
-    QCOMPARE(errors.messages.size(), 2);
-    for (const QString& message : errors.messages)
+    QCOMPARE(home.errors.size(), 2);
+    for (const QString& message : home.errors)
         QVERIFY2(message.contains("could not be read"), qPrintable(message));
     QVERIFY(desktop.opened.isEmpty());
 }
 
 void BrowseWindowTest::moveDialogMovesTheDocumentOnlyWithADestination() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fileTheSampleTree(home);
     fBrowse->show();
     fBrowse->showItems("A FOLDER");
@@ -324,13 +316,12 @@ void BrowseWindowTest::moveDialogMovesTheDocumentOnlyWithADestination() {
     fBrowse->showItems("A FOLDER");
     QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"), 0),
              QStringList({"Invoice"}));
-    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
 }
 
 void BrowseWindowTest::namesWithQuotesBrowse() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     addFolderRow("O'NEIL FOLDER", "-");
     addFolderRow("SAY \"HI\" SUBFOLDER", "O'NEIL FOLDER");
     fileSample(home, "Letter", "O'NEIL FOLDER", "O'NEIL", {2014, 1, 2});
@@ -341,13 +332,12 @@ void BrowseWindowTest::namesWithQuotesBrowse() {
              QStringList({"Letter"}));
     clickTile("SAY \"HI\" SUBFOLDER");
     QCOMPARE(fBrowse->windowTitle(), caption + " (O'NEIL FOLDER - SAY \"HI\" SUBFOLDER)");
-    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
 }
 
 void BrowseWindowTest::commandsNeverActOnAnUnrelatedFolder() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fileTheSampleTree(home);
     fileSample(home, "Orphan", "GONE FOLDER", "", {2014, 1, 2});
     fBrowse->show();
@@ -367,5 +357,5 @@ void BrowseWindowTest::commandsNeverActOnAnUnrelatedFolder() {
     dmData->deleteFolder("X FOLDER");
     QTest::mouseClick(stale, Qt::LeftButton, {}, QPoint(50, 50));
     QVERIFY(fBrowse->topLevel());
-    QVERIFY(errors.messages.isEmpty());
+    QVERIFY(home.errors.isEmpty());
 }

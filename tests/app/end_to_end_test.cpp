@@ -49,7 +49,7 @@ void createFolderFromTheForm(const QString& name, const QString& parent = {}) {
 } // namespace
 
 void EndToEndTest::fileBrowseMoveSearchAndDeleteAcrossRestarts() {
-    TempHome home;
+    TestHome home;
     const QString source = home.path() + "/water bill.pdf";
     QFile file(source);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -57,8 +57,7 @@ void EndToEndTest::fileBrowseMoveSearchAndDeleteAcrossRestarts() {
     file.close();
     QString stored;
     {
-        ReportedErrors errors;
-        AppRun run(errors);
+        AppRun run(home);
         dropFiles(fMain, {80, 100}, {source});
         QVERIFY(fNewDoc->isVisible());
         fNewDoc->FormActivate();
@@ -85,11 +84,10 @@ void EndToEndTest::fileBrowseMoveSearchAndDeleteAcrossRestarts() {
                                   "2014 SUBFOLDER"));
         click(control<quillox::widgets::PictureButton>(fMoveDoc, "iOkButton"));
         QVERIFY(fBrowse->isVisible());
-        QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+        QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
     }
     {
-        ReportedErrors errors;
-        AppRun run(errors);
+        AppRun run(home);
         click(control<quillox::widgets::PictureButton>(fMain, "iBrowseBotButton"));
         click(control<quillox::widgets::PictureButton>(fBrowse, "iSearchButton"));
         control<QDateEdit>(fSearch, "dtpFrom")->setDate({2014, 1, 1});
@@ -108,11 +106,10 @@ void EndToEndTest::fileBrowseMoveSearchAndDeleteAcrossRestarts() {
         answerBox("&Yes");
         doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"));
         QCOMPARE(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->RowCount(), 0);
-        QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+        QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
     }
     {
-        ReportedErrors errors;
-        AppRun run(errors);
+        AppRun run(home);
         dmData->tDocuments.First();
         QVERIFY(dmData->tDocuments.Eof());
         fSearch->show();

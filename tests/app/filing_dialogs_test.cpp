@@ -59,13 +59,12 @@ void FilingDialogsTest::aNewFolderIsNamedByItsPlaceInTheTree() {
     QFETCH(QString, typed);
     QFETCH(bool, underHome);
     QFETCH(QString, name);
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     makeFolder("home", {}, 3);
     makeFolder(typed, underHome ? "HOME FOLDER" : QString());
 
-    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
     QCOMPARE(fNewDir->result(), int(QDialog::Accepted));
     QVERIFY(!fNewDir->isVisible());
     const QList<FolderRow> rows = folderRows();
@@ -77,16 +76,15 @@ void FilingDialogsTest::aNewFolderIsNamedByItsPlaceInTheTree() {
 }
 
 void FilingDialogsTest::anEmptyNameOrATakenNameAddsNoFolder() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     makeFolder("home");
 
     // An empty name: nothing happens and the dialog stays open.
     fNewDir->show();
     click(control<quillox::widgets::PictureButton>(fNewDir, "iOkButton"));
     QVERIFY(fNewDir->isVisible());
-    QVERIFY(errors.messages.isEmpty());
+    QVERIFY(home.errors.isEmpty());
 
     // Ticking the box, choosing a node and unticking it again gives a top-level name, which
     // is taken.
@@ -98,8 +96,8 @@ void FilingDialogsTest::anEmptyNameOrATakenNameAddsNoFolder() {
     control<QCheckBox>(fNewDir, "cbSubfolder")->click();
     QVERIFY(!control<quillox::widgets::FolderTreeView>(fNewDir, "tvFolders")->isEnabled());
     click(control<quillox::widgets::PictureButton>(fNewDir, "iOkButton"));
-    QCOMPARE(errors.messages.size(), 1);
-    QVERIFY2(errors.messages.front().contains("\"HOME FOLDER\""), qPrintable(errors.messages[0]));
+    QCOMPARE(home.errors.size(), 1);
+    QVERIFY2(home.errors.front().contains("\"HOME FOLDER\""), qPrintable(home.errors[0]));
     QVERIFY(fNewDir->isVisible());
     QCOMPARE(folderRows().size(), 1);
     fNewDir->bCancelClick();
@@ -107,9 +105,8 @@ void FilingDialogsTest::anEmptyNameOrATakenNameAddsNoFolder() {
 }
 
 void FilingDialogsTest::theIconChoiceIsKeptForTheNextFolder() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     makeFolder("first");
     makeFolder("second", {}, 42);
     makeFolder("third");
@@ -121,9 +118,8 @@ void FilingDialogsTest::theIconChoiceIsKeptForTheNextFolder() {
 }
 
 void FilingDialogsTest::draggingAFolderNodeReparentsIt() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     makeFolder("home");
     makeFolder("bank");
 
@@ -148,9 +144,8 @@ void FilingDialogsTest::draggingAFolderNodeReparentsIt() {
 }
 
 void FilingDialogsTest::theOkPictureWaitsForPathNameAndFolder() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     makeFolder("home");
     fNewDoc->Clear();
     fNewDoc->show();
@@ -177,9 +172,8 @@ void FilingDialogsTest::theOkPictureWaitsForPathNameAndFolder() {
 }
 
 void FilingDialogsTest::cancelAndCloseBoxHandBackWithoutFiling() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     for (bool closeBox : {false, true}) {
         fMain->hide();
         fScan->show();
@@ -199,9 +193,8 @@ void FilingDialogsTest::cancelAndCloseBoxHandBackWithoutFiling() {
 }
 
 void FilingDialogsTest::filingEndToEnd() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     QFile source(home.path() + "/march.PDF");
     QVERIFY(source.open(QIODevice::WriteOnly));
     const QByteArray content = QByteArray("%PDF-1.4 a real enough file\n").repeated(5000);
@@ -231,7 +224,7 @@ void FilingDialogsTest::filingEndToEnd() {
     control<QDateTimeEdit>(fNewDoc, "dtpDate")->setDate(QDate(2014, 3, 8));
     click(control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton"));
 
-    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
     QVERIFY(fMain->isVisible());
     QVERIFY(!fNewDoc->isVisible());
     QVERIFY(control<QLineEdit>(fNewDoc, "ePath")->text().isEmpty());

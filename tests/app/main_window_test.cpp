@@ -37,21 +37,19 @@ void MainWindowTest::aDropCountsOnlyStrictlyInsideTheDropPicture_data() {
 void MainWindowTest::aDropCountsOnlyStrictlyInsideTheDropPicture() {
     QFETCH(QPoint, point);
     QFETCH(bool, taken);
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     dropFiles(fMain, point, {"/tmp/letter.pdf"});
     QCOMPARE(fNewDoc->isVisible(), taken);
     QCOMPARE(fMain->isVisible(), !taken);
     QCOMPARE(control<QLineEdit>(fNewDoc, "ePath")->text(),
              taken ? QString("/tmp/letter.pdf") : QString());
-    QVERIFY(errors.messages.isEmpty());
+    QVERIFY(home.errors.isEmpty());
 }
 
 void MainWindowTest::aDropTakesTheFirstFileWholeAndEmptiesTheForm() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     control<QLineEdit>(fNewDoc, "eDocumentName")->setText("left over");
     control<QLineEdit>(fNewDoc, "eDescription")->setText("left over");
     control<QLineEdit>(fNewDoc, "eTagWords")->setText("left over");
@@ -65,9 +63,8 @@ void MainWindowTest::aDropTakesTheFirstFileWholeAndEmptiesTheForm() {
 }
 
 void MainWindowTest::thePicturesCarryTheirHintsAndPointers() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     QCOMPARE(control<quillox::widgets::PictureButton>(fMain, "iDropBotButton")->toolTip(),
              QString("Drag your documents\n\rhere to start filing!"));
     QCOMPARE(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton")->toolTip(),
@@ -90,9 +87,8 @@ void MainWindowTest::thePicturesCarryTheirHintsAndPointers() {
 }
 
 void MainWindowTest::theHelpButtonAndF1ShowTheAboutBox() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     // What the toolkit sends when the title bar's help button is pressed.
     QEvent help(QEvent::EnterWhatsThisMode);
     QApplication::sendEvent(qApp, &help);
@@ -108,9 +104,8 @@ void MainWindowTest::theHelpButtonAndF1ShowTheAboutBox() {
 }
 
 void MainWindowTest::theAboutBoxOpensTheSupportPage() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     UrlRecorder desktop;
     fAbout->show();
     QCOMPARE(control<QPushButton>(fAbout, "Button1")->text(), QString("Help, Tech Support"));
@@ -124,9 +119,8 @@ void MainWindowTest::theAboutBoxOpensTheSupportPage() {
 }
 
 void MainWindowTest::theBrowsePictureHandsOverToTheBrowseWindow() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     click(control<quillox::widgets::PictureButton>(fMain, "iBrowseBotButton"));
     QVERIFY(!fMain->isVisible());
     QVERIFY(fBrowse->isVisible());

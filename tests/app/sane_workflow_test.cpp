@@ -58,9 +58,8 @@ void pressScan(QWidget& dialog) {
 // The whole way with SANE's test backend: the scan picture, our manager's selection dialog,
 // the source's dialog, Scan, the preview, the new document window and filing.
 void SaneWorkflowTest::aPageFromSaneIsFiled() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     addFolderRow("SCANS FOLDER", "-");
     scanFromSane({}, 1, [](QWidget& shown) {
         chooseInSourceDialog(shown, "mode", "Gray");
@@ -85,5 +84,5 @@ void SaneWorkflowTest::aPageFromSaneIsFiled() {
     QVERIFY(!fScan->isVisible());
     QCOMPARE(firstStoredPicture(), saved);
     QCOMPARE(dmData->tDocuments.FieldByName("Folder").AsString(), QString("SCANS FOLDER"));
-    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
 }

@@ -46,9 +46,8 @@ int bmpBitsPerPixel(const QString& path) {
 } // namespace
 
 void ScanWorkflowTest::withoutAManagerTheScanPictureSaysSo() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fMain->CreateTwain().SetLibraryFolders({home.path()});
     QString asked;
     answerBox("OK", &asked);
@@ -56,7 +55,7 @@ void ScanWorkflowTest::withoutAManagerTheScanPictureSaysSo() {
     QVERIFY2(asked.startsWith("Quillox|Twain is not installed.|"), qPrintable(asked));
     QVERIFY(fMain->isVisible());
     QVERIFY(!fScan->isVisible());
-    QVERIFY(errors.messages.isEmpty());
+    QVERIFY(home.errors.isEmpty());
 }
 
 void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile_data() {
@@ -67,9 +66,8 @@ void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile_data() {
 
 void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile() {
     QFETCH(int, mode);
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     addFolderRow("SCANS FOLDER", "-");
     FakeManager fake;
     fake.AddSource("Flatbed One");
@@ -124,13 +122,12 @@ void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile() {
     QVERIFY(!fScan->isVisible());
     QCOMPARE(firstStoredPicture(), saved.convertToFormat(QImage::Format_RGB32));
     QCOMPARE(dmData->tDocuments.FieldByName("Folder").AsString(), QString("SCANS FOLDER"));
-    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
 }
 
 void ScanWorkflowTest::aPageThatCannotBeSavedIsReportedAndDropped() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     FakeManager fake;
     fake.AddSource("Flatbed One");
     fake.Set("pages", 2);
@@ -140,8 +137,8 @@ void ScanWorkflowTest::aPageThatCannotBeSavedIsReportedAndDropped() {
     chooseScannerInDialog(0);
     click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
     QVERIFY(QTest::qWaitFor([] { return !fMain->Twain()->PollingActive(); }, 5000));
-    QCOMPARE(errors.messages.size(), 1);
-    QVERIFY2(errors.messages[0].contains("could not be saved"), qPrintable(errors.messages[0]));
+    QCOMPARE(home.errors.size(), 1);
+    QVERIFY2(home.errors[0].contains("could not be saved"), qPrintable(home.errors[0]));
     QVERIFY(!fNewDoc->isVisible());
     QVERIFY(fMain->isVisible());
     QVERIFY(fake.Calls().contains("source RESET"));
@@ -149,9 +146,8 @@ void ScanWorkflowTest::aPageThatCannotBeSavedIsReportedAndDropped() {
 }
 
 void ScanWorkflowTest::aSecondClickClosesTheEnabledSourceFirst() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     FakeManager fake;
     fake.AddSource("Flatbed One");
     fake.Set("ready", 0);
@@ -168,14 +164,13 @@ void ScanWorkflowTest::aSecondClickClosesTheEnabledSourceFirst() {
     QVERIFY(calls.indexOf("source DISABLEDS") < calls.indexOf("manager CLOSEDS"));
     QVERIFY(calls.indexOf("manager CLOSEDS") < calls.indexOf("manager USERSELECT"));
     QCOMPARE(fMain->Twain()->SourcesLoaded(), 0);
-    QVERIFY(errors.messages.isEmpty());
+    QVERIFY(home.errors.isEmpty());
 }
 
 // A transfer the scanner fails ends the scan with a message saying why; no document waits.
 void ScanWorkflowTest::aFailedTransferIsReported() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     FakeManager fake;
     fake.AddSource("Flatbed One");
     fake.Set("ready", 0);
@@ -184,8 +179,8 @@ void ScanWorkflowTest::aFailedTransferIsReported() {
     chooseScannerInDialog(0);
     click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
     fake.Post(quillox::twain::MSG_XFERREADY);
-    QVERIFY(QTest::qWaitFor([&errors] { return !errors.messages.isEmpty(); }, 5000));
-    QCOMPARE(errors.messages, QStringList("The scan stopped: the scanner reported a failure."));
+    QVERIFY(QTest::qWaitFor([&home] { return !home.errors.isEmpty(); }, 5000));
+    QCOMPARE(home.errors, QStringList("The scan stopped: the scanner reported a failure."));
     QVERIFY(!fMain->Twain()->PollingActive());
     QCOMPARE(fake.Calls().last(), QString("source DISABLEDS"));
     QVERIFY(!fNewDoc->isVisible());

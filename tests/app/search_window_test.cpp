@@ -45,9 +45,8 @@ void search(const QString& words, QDate from, QDate to) {
 } // namespace
 
 void SearchWindowTest::theFirstShowingListsEveryDocumentAndNoFolder() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fileTheSampleDocuments(home);
     fBrowse->show();
     click(control<quillox::widgets::PictureButton>(fBrowse, "iSearchButton"));
@@ -66,7 +65,7 @@ void SearchWindowTest::theFirstShowingListsEveryDocumentAndNoFolder() {
     // A double-click on the empty folders grid does nothing.
     doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders"));
     QVERIFY(fSearch->isVisible());
-    QVERIFY(errors.messages.isEmpty());
+    QVERIFY(home.errors.isEmpty());
 }
 
 void SearchWindowTest::searchesFindByWordsAndDates_data() {
@@ -101,9 +100,8 @@ void SearchWindowTest::searchesFindByWordsAndDates() {
     QFETCH(QDate, to);
     QFETCH(QStringList, documents);
     QFETCH(QStringList, folders);
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fileTheSampleDocuments(home);
     fSearch->show();
     search(words, from, to);
@@ -111,22 +109,20 @@ void SearchWindowTest::searchesFindByWordsAndDates() {
              documents);
     QCOMPARE(sorted(gridColumn(*control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders"), 0)),
              folders);
-    QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
 }
 
 void SearchWindowTest::theSearchFieldKeepsUpperCase() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fSearch->show();
     QTest::keyClicks(control<QComboBox>(fSearch, "cbSearchTerm")->lineEdit(), "tax o'neil");
     QCOMPARE(control<QComboBox>(fSearch, "cbSearchTerm")->currentText(), QString("TAX O'NEIL"));
 }
 
 void SearchWindowTest::resultsLeadIntoTheBrowseWindowAndStay() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fileTheSampleDocuments(home);
     fSearch->show();
     search("tax", {2014, 1, 1}, {2014, 6, 30});
@@ -145,13 +141,12 @@ void SearchWindowTest::resultsLeadIntoTheBrowseWindowAndStay() {
     doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders"));
     QCOMPARE(fBrowse->currentFolder(), QString("TAXES FOLDER"));
     QVERIFY(!fSearch->isVisible());
-    QVERIFY(errors.messages.isEmpty());
+    QVERIFY(home.errors.isEmpty());
 }
 
 void SearchWindowTest::theClosePictureEmptiesTheDocumentsOnly() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
+    TestHome home;
+    AppRun run(home);
     fileTheSampleDocuments(home);
     for (bool closeBox : {false, true}) {
         fSearch->show();
@@ -173,5 +168,5 @@ void SearchWindowTest::theClosePictureEmptiesTheDocumentsOnly() {
         doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles"));
         QVERIFY(fSearch->isVisible());
     }
-    QVERIFY(errors.messages.isEmpty());
+    QVERIFY(home.errors.isEmpty());
 }

@@ -34,10 +34,9 @@ QList<QWidget*> windows() {
 } // namespace
 
 void StartupTest::createsTheInstancesAndShowsOnlyTheMainWindow() {
-    TempHome home;
-    ReportedErrors errors;
-    AppRun run(errors);
-    QVERIFY(errors.messages.isEmpty());
+    TestHome home;
+    AppRun run(home);
+    QVERIFY(home.errors.isEmpty());
     QCOMPARE(QCoreApplication::applicationName(), QString("Quillox"));
     QVERIFY(dmData && dmData->tDocuments.Active() && dmData->qQuery3.Active());
 
@@ -67,11 +66,10 @@ void StartupTest::createsTheInstancesAndShowsOnlyTheMainWindow() {
 }
 
 void StartupTest::destroysTheInstancesInReverseOrder() {
-    TempHome home;
-    ReportedErrors errors;
+    TestHome home;
     QStringList destroyed;
     {
-        AppRun run(errors);
+        AppRun run(home);
         const QList<QObject*> instances = {fMain,   fNewDoc, dmData, fBrowse, fScan,
                                            fSearch, fNewDir, fAbout, fMoveDoc};
         for (QObject* instance : instances) {
@@ -83,21 +81,20 @@ void StartupTest::destroysTheInstancesInReverseOrder() {
     QCOMPARE(destroyed, QStringList({"TfMoveDoc", "TfAbout", "TfNewDir", "TfSearch", "TfScan",
                                      "TfBrowse", "TdmData", "TfNewDoc", "TfMain"}));
     QVERIFY(!fMain && !dmData && !fMoveDoc);
-    QVERIFY(errors.messages.isEmpty());
+    QVERIFY(home.errors.isEmpty());
 }
 
 void StartupTest::aFailingCreationHandlerIsReportedAndStartUpGoesOn() {
-    TempHome home;
+    TestHome home;
     // A file where the data folder should be: the database cannot be created.
     QFile blocker(home.path() + "/data");
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
 
-    ReportedErrors errors;
-    AppRun run(errors);
-    QCOMPARE(errors.messages.size(), 1);
-    QVERIFY2(errors.messages.front().startsWith("Cannot create file: '"),
-             qPrintable(errors.messages.front()));
+    AppRun run(home);
+    QCOMPARE(home.errors.size(), 1);
+    QVERIFY2(home.errors.front().startsWith("Cannot create file: '"),
+             qPrintable(home.errors.front()));
     for (QWidget* window : windows())
         QVERIFY(window);
     QVERIFY(fMain->isVisible());
@@ -114,11 +111,11 @@ public:
 } // namespace
 
 void StartupTest::anErrorInAnEventHandlerReachesTheErrorBox() {
-    ReportedErrors errors;
+    TestHome home;
     Throwing receiver;
     QEvent event(QEvent::User);
     QVERIFY(!QCoreApplication::sendEvent(&receiver, &event));
-    QCOMPARE(errors.messages, QStringList({"Field 'Name' must have a value"}));
+    QCOMPARE(home.errors, QStringList({"Field 'Name' must have a value"}));
 }
 
 void StartupTest::theErrorBoxAddsAFullStop_data() {

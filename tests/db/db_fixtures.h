@@ -16,11 +16,6 @@
 #include <string>
 #include <vector>
 
-// Lets failure messages show texts as text.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace quillox::db::testing {
 
 // One row of the Items table; an empty text leaves its column without a value.

@@ -5,17 +5,6 @@
 #include <QStringList>
 #include <ostream>
 
-// Lets GoogleTest show texts and lists of texts in its messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& texts, std::ostream* out) {
-    *out << '{';
-    for (const QString& text : texts)
-        *out << ' ' << '"' << text.toStdString() << '"';
-    *out << " }";
-}
-
 namespace quillox::filing_tests {
 
 // Writes the file, making its folder; fails the test when it cannot.

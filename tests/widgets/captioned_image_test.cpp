@@ -1,6 +1,9 @@
 #include "widgets/captioned_image.h"
 #include "widgets/picture_button.h"
 
+#include "test_classes.h"
+
+#include <QApplication>
 #include <QTest>
 
 using quillox::widgets::TCaptionedImage;
@@ -75,5 +78,10 @@ private slots:
     }
 };
 
-QTEST_MAIN(CaptionedImageTest)
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    CaptionedImageTest test;
+    return runTestClasses(argc, argv, {&test});
+}
+
 #include "captioned_image_test.moc"

@@ -1,5 +1,6 @@
 #include "windows_session.h"
 
+#include "app/instances.h"
 #include "app/tf_main.h"
 
 #include <QCoreApplication>
@@ -20,8 +21,7 @@ WindowsSession::WindowsSession(quillox::app::QuilloxApplication& application)
         printReported(message);
         errors_.append(message);
     });
-    quillox::app::CreateInstances(
-        [&](const QString& message) { application.ReportError(message); });
+    quillox::app::CreateInstances();
     fMain->show();
     QCoreApplication::processEvents();
 }
@@ -29,7 +29,7 @@ WindowsSession::WindowsSession(quillox::app::QuilloxApplication& application)
 WindowsSession::~WindowsSession() {
     // The application may outlive the session; its reporter must not reach the session then.
     application_.SetErrorReporter(printReported);
-    quillox::app::DestroyInstances(printReported);
+    quillox::app::DestroyInstances();
 }
 
 void WindowsSession::throwIfReported() const {

@@ -4,7 +4,7 @@
 
 namespace quillox::screenshots {
 
-app::ErrorReporter ErrorLog::reporter() {
+app::QuilloxApplication::ErrorReporter ErrorLog::reporter() {
     return [this](const QString& message) { messages_.append(message); };
 }
 

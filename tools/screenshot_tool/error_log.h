@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/instances.h"
+#include "app/quillox_application.h"
 
 #include <QStringList>
 
@@ -10,7 +10,7 @@ namespace quillox::screenshots {
 // never comes, and an error means a picture may show a broken window.
 class ErrorLog {
 public:
-    app::ErrorReporter reporter();
+    app::QuilloxApplication::ErrorReporter reporter();
     // Throws std::runtime_error with the messages collected since the last check, if any,
     // naming the step.
     void check(const QString& step);

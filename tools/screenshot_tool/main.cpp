@@ -25,7 +25,7 @@ int fail(const char* message) {
 }
 
 void shootAll(const QDir& out, ErrorLog& errors, const TemporaryHome& home) {
-    quillox::app::CreateInstances(errors.reporter());
+    quillox::app::CreateInstances();
     errors.check("start-up");
     addSampleFolders(dmData->tFolders);
     const QString scanFolder = home.path() + "/Scans";
@@ -49,7 +49,7 @@ int shootInTemporaryHome(const QDir& out, ErrorLog& errors) {
         status = fail(error.what());
     }
     // The store is closed before its temporary folder goes.
-    quillox::app::DestroyInstances(errors.reporter());
+    quillox::app::DestroyInstances();
     try {
         errors.check("shut-down");
     } catch (const std::exception& error) {

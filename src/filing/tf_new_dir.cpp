@@ -54,19 +54,13 @@ TfNewDir::TfNewDir(QWidget* owner, store::TdmData& data) : DesignedWindow(owner)
     ilvImageSelect = new widgets::IconGrid({100, 100}, {123, 124}, this);
     ilvImageSelect->setGeometry(370, 70, 636, 261);
 
-    iOkButton = new widgets::PictureButton(this);
-    iOkButton->setGeometry(5, 335, 81, 81);
-    iOkButton->SetPicture(artwork::okButton, widgets::PictureScaling::Stretch, true);
-    iOkButton->setCursor(Qt::PointingHandCursor);
-    iOkButton->setToolTip("Create the folder");
+    iOkButton = widgets::clickablePicture(this, {5, 335, 81, 81}, artwork::okButton,
+                                          widgets::PictureScaling::Stretch, "Create the folder");
     connect(iOkButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { bOkClick(); }));
 
-    iCancelButton = new widgets::PictureButton(this);
-    iCancelButton->setGeometry(925, 335, 81, 81);
-    iCancelButton->SetPicture(artwork::cancelButton, widgets::PictureScaling::Stretch, true);
-    iCancelButton->setCursor(Qt::PointingHandCursor);
-    iCancelButton->setToolTip("Cancel");
+    iCancelButton = widgets::clickablePicture(this, {925, 335, 81, 81}, artwork::cancelButton,
+                                              widgets::PictureScaling::Stretch, "Cancel");
     connect(iCancelButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { bCancelClick(); }));
 

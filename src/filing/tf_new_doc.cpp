@@ -77,19 +77,13 @@ TfNewDoc::TfNewDoc(QWidget* owner) : DesignedWindow(owner, Qt::Window) {
     connect(bNewFolder, &QPushButton::clicked, this,
             platform::guarded([this] { bNewFolderClick(); }));
 
-    iOkButton = new widgets::PictureButton(this);
-    iOkButton->setGeometry(10, 375, 81, 81);
-    iOkButton->SetPicture(artwork::okButton, widgets::PictureScaling::Stretch, true);
-    iOkButton->setToolTip("Confirm input");
-    iOkButton->setCursor(Qt::PointingHandCursor);
+    iOkButton = widgets::clickablePicture(this, {10, 375, 81, 81}, artwork::okButton,
+                                          widgets::PictureScaling::Stretch, "Confirm input");
     connect(iOkButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { CreateNewDocument(); }));
 
-    iCancelButton = new widgets::PictureButton(this);
-    iCancelButton->setGeometry(255, 375, 81, 81);
-    iCancelButton->SetPicture(artwork::cancelButton, widgets::PictureScaling::Stretch, true);
-    iCancelButton->setToolTip("Cancel");
-    iCancelButton->setCursor(Qt::PointingHandCursor);
+    iCancelButton = widgets::clickablePicture(this, {255, 375, 81, 81}, artwork::cancelButton,
+                                              widgets::PictureScaling::Stretch, "Cancel");
     connect(iCancelButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { bCancelClick(); }));
 

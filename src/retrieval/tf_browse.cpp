@@ -11,6 +11,8 @@
 #include "retrieval/tf_move_doc.h"
 #include "retrieval/tf_search.h"
 #include "store/folder_tree.h"
+#include "store/locate_row.h"
+#include "store/table_names.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
 #include "widgets/captioned_image.h"
@@ -184,12 +186,9 @@ void TfBrowse::showItems(const QString& parentDir) {
     iUpButton->setVisible(!topLevel_);
 
     folders.SetFiltered(false);
-    for (folders.First(); !folders.Eof(); folders.Next()) {
-        if (folders.FieldByName("Name").AsString() == parentDir)
-            break;
-    }
-    currentFolderHasRow_ = !folders.Eof();
-    currentParent_ = currentFolderHasRow_ ? folders.FieldByName("Parent").AsString() : QString();
+    currentFolderHasRow_ = store::locateRow(folders, store::nameColumn, parentDir);
+    currentParent_ =
+        currentFolderHasRow_ ? folders.FieldByName(store::parentColumn).AsString() : QString();
 }
 
 void TfBrowse::FormShow() {
@@ -198,13 +197,8 @@ void TfBrowse::FormShow() {
 
 void TfBrowse::FolderTileClick(widgets::TCaptionedImage& sender) {
     db::TDbTable& folders = dmData->tFolders;
-    const int id = sender.Tag();
-    for (folders.First(); !folders.Eof(); folders.Next()) {
-        if (folders.FieldByName("ID").AsInteger() == id) {
-            showItems(folders.FieldByName("Name").AsString());
-            return;
-        }
-    }
+    if (store::locateRow(folders, store::idColumn, QString::number(sender.Tag())))
+        showItems(folders.FieldByName(store::nameColumn).AsString());
 }
 
 // A folder shown without a row of its own (reached from a document whose folder is gone) has
@@ -274,12 +268,7 @@ bool TfBrowse::locateCurrentDocument() {
     const auto id = dbgFiles->CurrentText("ID");
     if (!id)
         return false;
-    db::TDbTable& documents = dmData->tDocuments;
-    for (documents.First(); !documents.Eof(); documents.Next()) {
-        if (documents.FieldByName("ID").AsString() == *id)
-            return true;
-    }
-    return false;
+    return store::locateRow(dmData->tDocuments, store::idColumn, *id);
 }
 
 // A document deleted meanwhile is simply gone from the refreshed view.
@@ -296,7 +285,7 @@ void TfBrowse::Delete1Click() {
     if (locateCurrentDocument()) {
         db::TDbTable& documents = dmData->tDocuments;
         const QString text = "Are you sure you wish to remove file \"" +
-                             documents.FieldByName("Document_Name").AsString() +
+                             documents.FieldByName(store::documentNameColumn).AsString() +
                              "\"?  This operation is not reversible.";
         if (confirmed(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Yes))
             documents.Delete();

@@ -2,6 +2,8 @@
 
 #include "db/tdb_table.h"
 #include "store/folder_layout.h"
+#include "store/locate_row.h"
+#include "store/table_names.h"
 
 #include <QSet>
 #include <QSignalBlocker>
@@ -13,8 +15,8 @@ namespace {
 
 std::vector<FolderLink> readLinks(db::TDbTable& folders) {
     folders.SetFiltered(false);
-    db::TDbField& name = folders.FieldByName("Name");
-    db::TDbField& parent = folders.FieldByName("Parent");
+    db::TDbField& name = folders.FieldByName(nameColumn);
+    db::TDbField& parent = folders.FieldByName(parentColumn);
     std::vector<FolderLink> links;
     for (folders.First(); !folders.Eof(); folders.Next())
         links.push_back({name.AsString(), parent.AsString()});
@@ -23,11 +25,9 @@ std::vector<FolderLink> readLinks(db::TDbTable& folders) {
 
 // The Parent of the first row of the name, leaving the table on that row.
 std::optional<QString> parentOf(db::TDbTable& folders, const QString& name) {
-    for (folders.First(); !folders.Eof(); folders.Next()) {
-        if (folders.FieldByName("Name").AsString() == name)
-            return folders.FieldByName("Parent").AsString();
-    }
-    return std::nullopt;
+    if (!locateRow(folders, nameColumn, name))
+        return std::nullopt;
+    return folders.FieldByName(parentColumn).AsString();
 }
 
 } // namespace
@@ -66,7 +66,7 @@ QString folderDisplayPath(db::TDbTable& folders, const QString& name) {
     QSet<QString> seen{name};
     for (;;) {
         const std::optional<QString> parent = parentOf(folders, path.front());
-        if (!parent || *parent == "-" || seen.contains(*parent))
+        if (!parent || *parent == topLevelMarker || seen.contains(*parent))
             break;
         path.prepend(*parent);
         seen.insert(*parent);

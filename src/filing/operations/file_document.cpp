@@ -3,6 +3,8 @@
 #include "filing/operations/stored_file_name.h"
 #include "platform/user_error.h"
 #include "store/misc_ops.h"
+#include "store/post_or_cancel.h"
+#include "store/table_names.h"
 #include "store/tag_words.h"
 #include "store/tdm_data.h"
 
@@ -45,14 +47,16 @@ std::optional<QString> copyIntoStore(const FilingInput& input, const QDateTime& 
 
 void postRow(db::TDbTable& documents, int id, const FilingInput& input, const QString& path) {
     documents.Append();
-    documents.FieldByName("ID").SetAsInteger(id);
-    documents.FieldByName("Document_Name").SetAsString(input.documentName);
-    documents.FieldByName("Tag_Words").SetAsString(store::upperCaseTagText(input.tagWords));
-    documents.FieldByName("Description").SetAsString(input.description);
-    documents.FieldByName("Path").SetAsString(path);
-    documents.FieldByName("InputDate").SetAsDateTime(input.date);
-    documents.FieldByName("Folder").SetAsString(input.folder);
-    documents.Post();
+    store::postOrCancel(documents, [&] {
+        documents.FieldByName(store::idColumn).SetAsInteger(id);
+        documents.FieldByName(store::documentNameColumn).SetAsString(input.documentName);
+        documents.FieldByName(store::tagWordsColumn)
+            .SetAsString(store::upperCaseTagText(input.tagWords));
+        documents.FieldByName(store::descriptionColumn).SetAsString(input.description);
+        documents.FieldByName(store::pathColumn).SetAsString(path);
+        documents.FieldByName(store::inputDateColumn).SetAsDateTime(input.date);
+        documents.FieldByName(store::folderColumn).SetAsString(input.folder);
+    });
 }
 
 } // namespace
@@ -69,7 +73,7 @@ bool fileDocument(store::TdmData& data, const FilingInput& input,
     try {
         postRow(data.tDocuments, id, input, *path);
     } catch (...) {
-        data.tDocuments.Cancel();
+        // A copy without a row would be an orphan in the store that no window shows.
         QFile::remove(*path);
         throw;
     }

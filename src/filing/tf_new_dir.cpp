@@ -2,10 +2,10 @@
 
 #include "app/instances.h"
 #include "platform/handler_guard.h"
-#include "platform/user_error.h"
+#include "store/add_folder.h"
 #include "store/folder_names.h"
 #include "store/folder_tree.h"
-#include "store/misc_ops.h"
+#include "store/table_names.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
 #include "widgets/folder_tree_view.h"
@@ -107,27 +107,13 @@ void TfNewDir::cbSubfolderClick() {
 
 void TfNewDir::bOkClick() {
     const QList<QTreeWidgetItem*> selected = tvFolders->selectedItems();
-    const QString parent = selected.isEmpty() ? QString("-") : selected.front()->text(0);
+    const QString parent =
+        selected.isEmpty() ? QString(store::topLevelMarker) : selected.front()->text(0);
     if (eNewFolderName->text().isEmpty())
         return;
-    const QString name = store::newFolderName(eNewFolderName->text(), parent == "-");
-    db::TDbTable& folders = dmData->tFolders;
-    if (store::folderNameTaken(folders, name)) {
-        throw platform::UserError("A folder named \"" + name +
-                                  "\" already exists. Choose another name");
-    }
-    const int id = store::nextId(folders);
-    folders.Append();
-    try {
-        folders.FieldByName("ID").SetAsInteger(id);
-        folders.FieldByName("Name").SetAsString(name);
-        folders.FieldByName("Parent").SetAsString(parent);
-        folders.FieldByName("Picture").SetAsInteger(ilvImageSelect->SelectedIndex());
-        folders.Post();
-    } catch (...) {
-        folders.Cancel();
-        throw;
-    }
+    const QString name =
+        store::newFolderName(eNewFolderName->text(), parent == store::topLevelMarker);
+    store::addFolder(dmData->tFolders, name, parent, ilvImageSelect->SelectedIndex());
     accept();
 }
 

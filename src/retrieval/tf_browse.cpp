@@ -10,6 +10,7 @@
 #include "retrieval/operations/browse_statements.h"
 #include "retrieval/tf_move_doc.h"
 #include "retrieval/tf_search.h"
+#include "store/delete_document.h"
 #include "store/folder_tree.h"
 #include "store/locate_row.h"
 #include "store/table_names.h"
@@ -288,7 +289,7 @@ void TfBrowse::Delete1Click() {
                              documents.FieldByName(store::documentNameColumn).AsString() +
                              "\"?  This operation is not reversible.";
         if (confirmed(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Yes))
-            documents.Delete();
+            store::deleteDocument(documents, documents.FieldByName(store::idColumn).AsInteger());
     }
     showItems(currentFolder_);
 }

@@ -4,6 +4,7 @@
 #include "platform/handler_guard.h"
 #include "retrieval/tf_browse.h"
 #include "store/folder_tree.h"
+#include "store/move_document.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
 #include "widgets/folder_tree_view.h"
@@ -60,15 +61,7 @@ void TfMoveDoc::bOkClick() {
     const QList<QTreeWidgetItem*> selected = TreeView1->selectedItems();
     if (selected.isEmpty())
         return;
-    db::TDbTable& documents = dmData->tDocuments;
-    documents.Edit();
-    try {
-        documents.FieldByName("Folder").SetAsString(selected.front()->text(0));
-        documents.Post();
-    } catch (...) {
-        documents.Cancel();
-        throw;
-    }
+    store::moveCurrentDocument(dmData->tDocuments, selected.front()->text(0));
     bCancelClick();
 }
 

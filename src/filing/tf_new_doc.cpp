@@ -2,10 +2,10 @@
 
 #include "app/instances.h"
 #include "app/tf_main.h"
-#include "filing/operations/file_document.h"
 #include "filing/tf_new_dir.h"
 #include "platform/handler_guard.h"
 #include "scan/tf_scan.h"
+#include "store/file_document.h"
 #include "store/folder_tree.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
@@ -129,13 +129,14 @@ void TfNewDoc::CreateNewDocument() {
     const QList<QTreeWidgetItem*> selected = TreeView1->selectedItems();
     if (selected.isEmpty())
         return;
-    const FilingInput input{ePath->text(),     eDocumentName->text(), eDescription->text(),
-                            eTagWords->text(), dtpDate->dateTime(),   selected.front()->text(0)};
+    const store::FilingInput input{ePath->text(),        eDocumentName->text(),
+                                   eDescription->text(), eTagWords->text(),
+                                   dtpDate->dateTime(),  selected.front()->text(0)};
     // A large file takes a while: after half a second a progress dialog shows, whose Cancel
     // stops the copy and files nothing.
     std::unique_ptr<QProgressDialog> progress;
     const bool filed =
-        fileDocument(*dmData, input, [this, &progress, &input](qint64 copied, qint64 total) {
+        store::fileDocument(*dmData, input, [this, &progress, &input](qint64 copied, qint64 total) {
             if (!progress) {
                 progress = std::make_unique<QProgressDialog>(
                     "Copying \"" + QFileInfo(input.sourcePath).fileName() + "\" into the store",

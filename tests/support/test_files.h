@@ -1,22 +1,12 @@
 #pragma once
 
+#include "qt_printers.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <ostream>
 
-// Lets GoogleTest show texts and lists of texts in its messages.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-inline void PrintTo(const QStringList& texts, std::ostream* out) {
-    *out << '{';
-    for (const QString& text : texts)
-        *out << ' ' << '"' << text.toStdString() << '"';
-    *out << " }";
-}
-
-namespace quillox::filing_tests {
+namespace quillox::testing {
 
 // Writes the file, making its folder; fails the test when it cannot.
 void writeFile(const QString& path, const QByteArray& contents);
@@ -26,4 +16,4 @@ QStringList entriesOf(const QString& folder);
 // Bytes that differ from chunk to chunk, so that a misplaced chunk shows.
 QByteArray patternBytes(qsizetype size);
 
-} // namespace quillox::filing_tests
+} // namespace quillox::testing

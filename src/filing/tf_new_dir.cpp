@@ -4,10 +4,11 @@
 #include "platform/handler_guard.h"
 #include "store/add_folder.h"
 #include "store/folder_names.h"
-#include "store/folder_tree.h"
 #include "store/table_names.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
+#include "widgets/folder_node_drop.h"
+#include "widgets/folder_tree_loading.h"
 #include "widgets/folder_tree_view.h"
 #include "widgets/icon_grid.h"
 #include "widgets/picture_button.h"
@@ -50,7 +51,7 @@ TfNewDir::TfNewDir(QWidget* owner) : QDialog(owner) {
     tvFolders->setGeometry(5, 70, 361, 261);
     tvFolders->setEnabled(false);
     tvFolders->OnDragDrop = [this](const QPoint& point) {
-        platform::runHandler([&] { store::dropFolderNode(*tvFolders, point, dmData->tFolders); });
+        platform::runHandler([&] { widgets::dropFolderNode(*tvFolders, point, dmData->tFolders); });
     };
 
     // Five cells of 120 pixels with 4 between them fill a row beside the scroll bar.
@@ -93,7 +94,7 @@ void TfNewDir::FormShow() {
     eNewFolderName->clear();
     cbSubfolder->setChecked(false);
     cbSubfolderClick();
-    store::loadFolderTree(*tvFolders, dmData->tFolders);
+    widgets::loadFolderTree(*tvFolders, dmData->tFolders);
     eNewFolderName->setFocus();
 }
 

@@ -6,9 +6,10 @@
 #include "platform/handler_guard.h"
 #include "scan/tf_scan.h"
 #include "store/file_document.h"
-#include "store/folder_tree.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
+#include "widgets/folder_node_drop.h"
+#include "widgets/folder_tree_loading.h"
 #include "widgets/folder_tree_view.h"
 #include "widgets/picture_button.h"
 #include "widgets/window_design.h"
@@ -75,7 +76,7 @@ TfNewDoc::TfNewDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
     TreeView1->setGeometry(15, 80, 321, 241);
     Label3->setBuddy(TreeView1);
     TreeView1->OnDragDrop = [this](const QPoint& point) {
-        platform::runHandler([&] { store::dropFolderNode(*TreeView1, point, dmData->tFolders); });
+        platform::runHandler([&] { widgets::dropFolderNode(*TreeView1, point, dmData->tFolders); });
     };
 
     bNewFolder = new QPushButton("Create folder", this);
@@ -171,13 +172,13 @@ void TfNewDoc::FormShow() {
 }
 
 void TfNewDoc::FormActivate() {
-    store::loadFolderTree(*TreeView1, dmData->tFolders);
+    widgets::loadFolderTree(*TreeView1, dmData->tFolders);
     Check();
 }
 
 void TfNewDoc::bNewFolderClick() {
     fNewDir->exec();
-    store::loadFolderTree(*TreeView1, dmData->tFolders);
+    widgets::loadFolderTree(*TreeView1, dmData->tFolders);
     Check();
 }
 

@@ -3,10 +3,11 @@
 #include "app/instances.h"
 #include "platform/handler_guard.h"
 #include "retrieval/tf_browse.h"
-#include "store/folder_tree.h"
 #include "store/move_document.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
+#include "widgets/folder_node_drop.h"
+#include "widgets/folder_tree_loading.h"
 #include "widgets/folder_tree_view.h"
 #include "widgets/picture_button.h"
 #include "widgets/window_design.h"
@@ -31,7 +32,7 @@ TfMoveDoc::TfMoveDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
     Label1->setBuddy(TreeView1);
     // Folders re-parented here are stored at once, whether the move is then made or not.
     TreeView1->OnDragDrop = [this](const QPoint& point) {
-        platform::runHandler([&] { store::dropFolderNode(*TreeView1, point, dmData->tFolders); });
+        platform::runHandler([&] { widgets::dropFolderNode(*TreeView1, point, dmData->tFolders); });
     };
     connect(TreeView1, &QTreeWidget::itemSelectionChanged, this,
             platform::guarded([this] { updateOkButton(); }));
@@ -48,7 +49,7 @@ TfMoveDoc::TfMoveDoc(QWidget* owner) : QWidget(owner, Qt::Window) {
 }
 
 void TfMoveDoc::FormShow() {
-    store::loadFolderTree(*TreeView1, dmData->tFolders);
+    widgets::loadFolderTree(*TreeView1, dmData->tFolders);
     updateOkButton();
 }
 

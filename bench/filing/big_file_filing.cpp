@@ -1,8 +1,8 @@
 #include "big_file_filing.h"
 
 #include "bench_home.h"
-#include "filing/operations/file_document.h"
 #include "run_command.h"
+#include "store/file_document.h"
 #include "store/misc_ops.h"
 #include "store/tdm_data.h"
 #include "timing.h"
@@ -53,14 +53,14 @@ BigFileFigures compareBigFileFiling(const QString& folder, int repetitions) {
     data.DataModuleCreate();
     const QString source = makeSource(folder);
     const QString store = quillox::store::getStoreFolder();
-    const quillox::filing::FilingInput input{
+    const quillox::store::FilingInput input{
         source, "Big file", "", "", QDateTime::currentDateTime(), "BENCH"};
     // What the dialog's progress bar costs is not part of the comparison.
     const auto progress = [](qint64, qint64) { return true; };
 
     const auto fileWithQuillox = [&] {
         return secondsOf([&] {
-            if (!quillox::filing::fileDocument(data, input, progress))
+            if (!quillox::store::fileDocument(data, input, progress))
                 throw std::runtime_error("the filing was cancelled");
         });
     };

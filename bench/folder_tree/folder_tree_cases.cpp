@@ -5,7 +5,7 @@
 #include "direct_fill.h"
 #include "engine_session.h"
 #include "folder_store.h"
-#include "store/folder_tree.h"
+#include "widgets/folder_tree_loading.h"
 #include "widgets/folder_tree_view.h"
 
 #include <QTreeWidgetItemIterator>
@@ -37,7 +37,7 @@ void checkSameTree(const FolderSet& set) {
     useHome(set.home);
     EngineSession session;
     FolderTreeView loaded;
-    quillox::store::loadFolderTree(loaded, session.data.tFolders);
+    quillox::widgets::loadFolderTree(loaded, session.data.tFolders);
     FolderTreeView filled;
     fillTreeDirectly(filled, set.folders);
     if (outline(loaded) != outline(filled))
@@ -49,7 +49,7 @@ void loadFolderTree(benchmark::State& state, const FolderSet* set) {
     EngineSession session;
     FolderTreeView tree;
     for (auto _ : state)
-        quillox::store::loadFolderTree(tree, session.data.tFolders);
+        quillox::widgets::loadFolderTree(tree, session.data.tFolders);
     state.counters["levels"] = set->folders.levels;
 }
 

@@ -1,12 +1,13 @@
 #include "filing/tf_new_dir.h"
 
 #include "platform/handler_guard.h"
-#include "platform/user_error.h"
+#include "store/add_folder.h"
 #include "store/folder_names.h"
-#include "store/folder_tree.h"
-#include "store/misc_ops.h"
+#include "store/table_names.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
+#include "widgets/folder_node_drop.h"
+#include "widgets/folder_tree_loading.h"
 #include "widgets/folder_tree_view.h"
 #include "widgets/icon_grid.h"
 #include "widgets/picture_button.h"
@@ -47,7 +48,7 @@ TfNewDir::TfNewDir(QWidget* owner, store::TdmData& data) : DesignedWindow(owner)
     tvFolders->setGeometry(5, 70, 361, 261);
     tvFolders->setEnabled(false);
     tvFolders->OnDragDrop = [this](const QPoint& point) {
-        platform::runHandler([&] { store::dropFolderNode(*tvFolders, point, data_.tFolders); });
+        platform::runHandler([&] { widgets::dropFolderNode(*tvFolders, point, data_.tFolders); });
     };
 
     // Five cells of 120 pixels with 4 between them fill a row beside the scroll bar.
@@ -88,7 +89,7 @@ void TfNewDir::FormShow() {
     eNewFolderName->clear();
     cbSubfolder->setChecked(false);
     cbSubfolderClick();
-    store::loadFolderTree(*tvFolders, data_.tFolders);
+    widgets::loadFolderTree(*tvFolders, data_.tFolders);
     eNewFolderName->setFocus();
 }
 
@@ -102,27 +103,13 @@ void TfNewDir::cbSubfolderClick() {
 
 void TfNewDir::bOkClick() {
     const QList<QTreeWidgetItem*> selected = tvFolders->selectedItems();
-    const QString parent = selected.isEmpty() ? QString("-") : selected.front()->text(0);
+    const QString parent =
+        selected.isEmpty() ? QString(store::topLevelMarker) : selected.front()->text(0);
     if (eNewFolderName->text().isEmpty())
         return;
-    const QString name = store::newFolderName(eNewFolderName->text(), parent == "-");
-    db::TDbTable& folders = data_.tFolders;
-    if (store::folderNameTaken(folders, name)) {
-        throw platform::UserError("A folder named \"" + name +
-                                  "\" already exists. Choose another name");
-    }
-    const int id = store::nextId(folders);
-    folders.Append();
-    try {
-        folders.FieldByName("ID").SetAsInteger(id);
-        folders.FieldByName("Name").SetAsString(name);
-        folders.FieldByName("Parent").SetAsString(parent);
-        folders.FieldByName("Picture").SetAsInteger(ilvImageSelect->SelectedIndex());
-        folders.Post();
-    } catch (...) {
-        folders.Cancel();
-        throw;
-    }
+    const QString name =
+        store::newFolderName(eNewFolderName->text(), parent == store::topLevelMarker);
+    store::addFolder(data_.tFolders, name, parent, ilvImageSelect->SelectedIndex());
     accept();
 }
 

@@ -1,10 +1,11 @@
 #include "filing/tf_new_doc.h"
 
-#include "filing/operations/file_document.h"
 #include "platform/handler_guard.h"
-#include "store/folder_tree.h"
+#include "store/file_document.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
+#include "widgets/folder_node_drop.h"
+#include "widgets/folder_tree_loading.h"
 #include "widgets/folder_tree_view.h"
 #include "widgets/picture_button.h"
 #include "widgets/window_design.h"
@@ -69,7 +70,7 @@ TfNewDoc::TfNewDoc(QWidget* owner) : DesignedWindow(owner, Qt::Window) {
     TreeView1->setGeometry(15, 80, 321, 241);
     Label3->setBuddy(TreeView1);
     TreeView1->OnDragDrop = [this](const QPoint& point) {
-        platform::runHandler([&] { store::dropFolderNode(*TreeView1, point, data_->tFolders); });
+        platform::runHandler([&] { widgets::dropFolderNode(*TreeView1, point, data_->tFolders); });
     };
 
     bNewFolder = new QPushButton("Create folder", this);
@@ -133,13 +134,14 @@ void TfNewDoc::CreateNewDocument() {
     const QList<QTreeWidgetItem*> selected = TreeView1->selectedItems();
     if (selected.isEmpty())
         return;
-    const FilingInput input{ePath->text(),     eDocumentName->text(), eDescription->text(),
-                            eTagWords->text(), dtpDate->dateTime(),   selected.front()->text(0)};
+    const store::FilingInput input{ePath->text(),        eDocumentName->text(),
+                                   eDescription->text(), eTagWords->text(),
+                                   dtpDate->dateTime(),  selected.front()->text(0)};
     // A large file takes a while: after half a second a progress dialog shows, whose Cancel
     // stops the copy and files nothing.
     std::unique_ptr<QProgressDialog> progress;
     const bool filed =
-        fileDocument(*data_, input, [this, &progress, &input](qint64 copied, qint64 total) {
+        store::fileDocument(*data_, input, [this, &progress, &input](qint64 copied, qint64 total) {
             if (!progress) {
                 progress = std::make_unique<QProgressDialog>(
                     "Copying \"" + QFileInfo(input.sourcePath).fileName() + "\" into the store",
@@ -175,7 +177,7 @@ void TfNewDoc::FormActivate() {
 }
 
 void TfNewDoc::reloadFolderTree() {
-    store::loadFolderTree(*TreeView1, data_->tFolders);
+    widgets::loadFolderTree(*TreeView1, data_->tFolders);
     Check();
 }
 

@@ -5,7 +5,10 @@
 #include "platform/handler_guard.h"
 #include "retrieval/folder_tile_picture.h"
 #include "retrieval/operations/browse_statements.h"
+#include "store/delete_document.h"
 #include "store/folder_tree.h"
+#include "store/locate_row.h"
+#include "store/table_names.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
 #include "widgets/captioned_image.h"
@@ -26,7 +29,6 @@
 namespace quillox::retrieval {
 namespace {
 
-const QString topLevelName = "-";
 const QString browseCaption = "Quillox - View your documents here!";
 
 QLabel* heading(const QString& text, QWidget* parent) {
@@ -70,10 +72,10 @@ TfBrowse::TfBrowse(QWidget* owner, store::TdmData& data)
     Panel3 = headedPanel(this, Label2, "Folders", FlowPanel1);
     Label2->resize(62, 26);
 
-    dbgFiles = new widgets::DatasetGrid({{"Document_Name", "Document Name", 232},
-                                         {"Description", "Description", 290},
-                                         {"InputDate", "Date Submitted", 108}},
-                                        {"ID", "Path"});
+    dbgFiles = new widgets::DatasetGrid({{store::documentNameColumn, "Document Name", 232},
+                                         {store::descriptionColumn, "Description", 290},
+                                         {store::inputDateColumn, "Date Submitted", 108}},
+                                        {store::idColumn, store::pathColumn});
     dbgFiles->setFont(widgets::designFont("Calibri", 13));
     Panel2 = headedPanel(this, Label1, "Documents", dbgFiles);
 
@@ -171,8 +173,9 @@ void TfBrowse::showItems(const QString& parentDir) {
     folders.SetFilter(subfolderFilter(parentDir));
     folders.SetFiltered(true);
     for (folders.First(); !folders.Eof(); folders.Next())
-        addTile(folders.FieldByName("Name").AsString(), folders.FieldByName("Picture").AsInteger(),
-                folders.FieldByName("ID").AsInteger());
+        addTile(folders.FieldByName(store::nameColumn).AsString(),
+                folders.FieldByName(store::pictureColumn).AsInteger(),
+                folders.FieldByName(store::idColumn).AsInteger());
 
     db::TDbQuery& documents = data_.qQuery3;
     documents.Close();
@@ -182,7 +185,7 @@ void TfBrowse::showItems(const QString& parentDir) {
     documents.Open();
     dbgFiles->Load(documents);
 
-    topLevel_ = parentDir == topLevelName;
+    topLevel_ = parentDir == QString(store::topLevelMarker);
     currentFolder_ = parentDir;
     if (topLevel_) {
         setWindowTitle(browseCaption);
@@ -197,27 +200,19 @@ void TfBrowse::showItems(const QString& parentDir) {
     iUpButton->setVisible(!topLevel_);
 
     folders.SetFiltered(false);
-    for (folders.First(); !folders.Eof(); folders.Next()) {
-        if (folders.FieldByName("Name").AsString() == parentDir)
-            break;
-    }
-    currentFolderHasRow_ = !folders.Eof();
-    currentParent_ = currentFolderHasRow_ ? folders.FieldByName("Parent").AsString() : QString();
+    currentFolderHasRow_ = store::locateRow(folders, store::nameColumn, parentDir);
+    currentParent_ =
+        currentFolderHasRow_ ? folders.FieldByName(store::parentColumn).AsString() : QString();
 }
 
 void TfBrowse::FormShow() {
-    showItems(topLevelName);
+    showItems(QString(store::topLevelMarker));
 }
 
 void TfBrowse::FolderTileClick(widgets::TCaptionedImage& sender) {
     db::TDbTable& folders = data_.tFolders;
-    const int id = sender.Tag();
-    for (folders.First(); !folders.Eof(); folders.Next()) {
-        if (folders.FieldByName("ID").AsInteger() == id) {
-            showItems(folders.FieldByName("Name").AsString());
-            return;
-        }
-    }
+    if (store::locateRow(folders, store::idColumn, QString::number(sender.Tag())))
+        showItems(folders.FieldByName(store::nameColumn).AsString());
 }
 
 // A folder shown without a row of its own (reached from a document whose folder is gone) has
@@ -225,7 +220,7 @@ void TfBrowse::FolderTileClick(widgets::TCaptionedImage& sender) {
 void TfBrowse::iUpButtonClick() {
     if (topLevel_)
         return;
-    showItems(currentFolderHasRow_ ? currentParent_ : topLevelName);
+    showItems(currentFolderHasRow_ ? currentParent_ : QString(store::topLevelMarker));
 }
 
 void TfBrowse::iBackButtonClick() {
@@ -257,18 +252,18 @@ void TfBrowse::iDeleteButtonClick() {
 }
 
 void TfBrowse::dbgFilesDblClick(QPoint globalPosition) {
-    if (!dbgFiles->CurrentText("ID"))
+    if (!dbgFiles->CurrentText(store::idColumn))
         return;
     PopupMenu1->exec(globalPosition);
 }
 
 void TfBrowse::miOpenClick() {
-    if (const auto path = dbgFiles->CurrentText("Path"))
+    if (const auto path = dbgFiles->CurrentText(store::pathColumn))
         platform::openWithDesktop(*path);
 }
 
 void TfBrowse::miExportClick() {
-    const auto path = dbgFiles->CurrentText("Path");
+    const auto path = dbgFiles->CurrentText(store::pathColumn);
     if (!path)
         return;
     // The stored copy is checked first, so that a missing one is told before a place is asked.
@@ -281,15 +276,10 @@ void TfBrowse::miExportClick() {
 }
 
 bool TfBrowse::locateCurrentDocument() {
-    const auto id = dbgFiles->CurrentText("ID");
+    const auto id = dbgFiles->CurrentText(store::idColumn);
     if (!id)
         return false;
-    db::TDbTable& documents = data_.tDocuments;
-    for (documents.First(); !documents.Eof(); documents.Next()) {
-        if (documents.FieldByName("ID").AsString() == *id)
-            return true;
-    }
-    return false;
+    return store::locateRow(data_.tDocuments, store::idColumn, *id);
 }
 
 // A document deleted meanwhile is simply gone from the refreshed view.
@@ -305,10 +295,10 @@ void TfBrowse::Delete1Click() {
     if (locateCurrentDocument()) {
         db::TDbTable& documents = data_.tDocuments;
         const QString text = "Are you sure you wish to remove file \"" +
-                             documents.FieldByName("Document_Name").AsString() +
+                             documents.FieldByName(store::documentNameColumn).AsString() +
                              "\"?  This operation is not reversible.";
         if (confirmed(text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::Yes))
-            documents.Delete();
+            store::deleteDocument(documents, documents.FieldByName(store::idColumn).AsInteger());
     }
     showItems(currentFolder_);
 }

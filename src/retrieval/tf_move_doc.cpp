@@ -1,9 +1,11 @@
 #include "retrieval/tf_move_doc.h"
 
 #include "platform/handler_guard.h"
-#include "store/folder_tree.h"
+#include "store/move_document.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
+#include "widgets/folder_node_drop.h"
+#include "widgets/folder_tree_loading.h"
 #include "widgets/folder_tree_view.h"
 #include "widgets/picture_button.h"
 #include "widgets/window_design.h"
@@ -26,7 +28,7 @@ TfMoveDoc::TfMoveDoc(QWidget* owner, store::TdmData& data)
     Label1->setBuddy(TreeView1);
     // Folders re-parented here are stored at once, whether the move is then made or not.
     TreeView1->OnDragDrop = [this](const QPoint& point) {
-        platform::runHandler([&] { store::dropFolderNode(*TreeView1, point, data_.tFolders); });
+        platform::runHandler([&] { widgets::dropFolderNode(*TreeView1, point, data_.tFolders); });
     };
     connect(TreeView1, &QTreeWidget::itemSelectionChanged, this,
             platform::guarded([this] { updateOkButton(); }));
@@ -48,7 +50,7 @@ TfMoveDoc::TfMoveDoc(QWidget* owner, store::TdmData& data)
 }
 
 void TfMoveDoc::FormShow() {
-    store::loadFolderTree(*TreeView1, data_.tFolders);
+    widgets::loadFolderTree(*TreeView1, data_.tFolders);
     updateOkButton();
 }
 
@@ -61,15 +63,7 @@ void TfMoveDoc::bOkClick() {
     const QList<QTreeWidgetItem*> selected = TreeView1->selectedItems();
     if (selected.isEmpty())
         return;
-    db::TDbTable& documents = data_.tDocuments;
-    documents.Edit();
-    try {
-        documents.FieldByName("Folder").SetAsString(selected.front()->text(0));
-        documents.Post();
-    } catch (...) {
-        documents.Cancel();
-        throw;
-    }
+    store::moveCurrentDocument(data_.tDocuments, selected.front()->text(0));
     bCancelClick();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/handler_guard.h"
 #include "retrieval/operations/search_statements.h"
+#include "store/table_names.h"
 #include "store/tag_words.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
@@ -98,11 +99,12 @@ TfSearch::TfSearch(QWidget* owner, store::TdmData& data)
 
     const QFont gridFont = widgets::designFont("Calibri", 13);
     dbgFiles = new widgets::DatasetGrid(
-        {{"Document_Name", "Document", 232},
-         {"Description", "Description", 290},
-         {"Folder", "Folder", QFontMetrics(gridFont).horizontalAdvance(QString(100, '0')) + 4}},
+        {{store::documentNameColumn, "Document", 232},
+         {store::descriptionColumn, "Description", 290},
+         {store::folderColumn, "Folder",
+          QFontMetrics(gridFont).horizontalAdvance(QString(100, '0')) + 4}},
         {});
-    dbgFolders = new widgets::DatasetGrid({{"Name", "Folder", 232}}, {});
+    dbgFolders = new widgets::DatasetGrid({{store::nameColumn, "Folder", 232}}, {});
     for (widgets::DatasetGrid* grid : {dbgFiles, dbgFolders})
         grid->setFont(gridFont);
     connect(dbgFiles, &widgets::DatasetGrid::gridDoubleClicked, this,
@@ -152,7 +154,7 @@ void TfSearch::FormShow() {
     db::TDbTable& terms = data_.tSearchTerms;
     QStringList words;
     for (terms.First(); !terms.Eof(); terms.Next())
-        words.append(terms.FieldByName("Term").AsString());
+        words.append(terms.FieldByName(store::termColumn).AsString());
     cbSearchTerm->addItems(words);
     cbSearchTerm->setEditText({});
     // Until the first search the documents grid lists what the query holds from start-up,
@@ -187,12 +189,12 @@ void TfSearch::iSearchButtonClick() {
 }
 
 void TfSearch::dbgFilesDblClick() {
-    if (const auto folder = dbgFiles->CurrentText("Folder"))
+    if (const auto folder = dbgFiles->CurrentText(store::folderColumn))
         emit browseFolderRequested(*folder);
 }
 
 void TfSearch::dbgFoldersDblClick() {
-    if (const auto name = dbgFolders->CurrentText("Name"))
+    if (const auto name = dbgFolders->CurrentText(store::nameColumn))
         emit browseFolderRequested(*name);
 }
 

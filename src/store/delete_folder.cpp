@@ -1,5 +1,8 @@
 #include "store/tdm_data.h"
 
+#include "store/locate_row.h"
+#include "store/table_names.h"
+
 #include <QSet>
 
 namespace quillox::store {
@@ -37,14 +40,14 @@ private:
     QStringList childrenOf(const QString& name) {
         QStringList children;
         for (folders_.First(); !folders_.Eof(); folders_.Next()) {
-            if (folders_.FieldByName("Parent").AsString() == name)
-                children.append(folders_.FieldByName("Name").AsString());
+            if (folders_.FieldByName(parentColumn).AsString() == name)
+                children.append(folders_.FieldByName(nameColumn).AsString());
         }
         return children;
     }
 
     void deleteDocuments(const QString& name) {
-        db::TDbField& folder = documents_.FieldByName("Folder");
+        db::TDbField& folder = documents_.FieldByName(folderColumn);
         documents_.First();
         // A deletion makes the following row current, or the one before when the last row
         // went, which was looked at already.
@@ -57,12 +60,8 @@ private:
     }
 
     void deleteFirstFolderRow(const QString& name) {
-        for (folders_.First(); !folders_.Eof(); folders_.Next()) {
-            if (folders_.FieldByName("Name").AsString() == name) {
-                folders_.Delete();
-                return;
-            }
-        }
+        if (locateRow(folders_, nameColumn, name))
+            folders_.Delete();
     }
 
     db::TDbTable& folders_;

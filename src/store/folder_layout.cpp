@@ -1,5 +1,7 @@
 #include "store/folder_layout.h"
 
+#include "store/table_names.h"
+
 #include <algorithm>
 #include <numeric>
 
@@ -23,7 +25,7 @@ FolderLayout::FolderLayout(const std::vector<FolderLink>& rows) : nodes_(rows.si
 
     qint64 lastOrder = 0; // a moved node comes after every sibling it gets
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        if (rows[row].parent == "-")
+        if (rows[row].parent == topLevelMarker)
             continue;
         const int node = firstNamed(rows[row].name);
         const int parent = firstNamed(rows[row].parent);

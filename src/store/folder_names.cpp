@@ -4,6 +4,7 @@
 #include "db/tdb_query.h"
 #include "db/tdb_table.h"
 #include "db/text_rules.h"
+#include "store/table_names.h"
 #include "store/tag_words.h"
 
 namespace quillox::store {
@@ -22,8 +23,8 @@ QString newFolderName(const QString& typed, bool topLevel) {
 bool folderNameTaken(db::TDbTable& folders, const QString& name) {
     db::TDbQuery query;
     query.SetDatabaseName(folders.DatabaseName());
-    query.SQL().Add("SELECT ID FROM " + folders.TableName() +
-                    " WHERE Name = " + db::quotedText(name));
+    query.SQL().Add("SELECT " + idColumn + " FROM " + folders.TableName() + " WHERE " + nameColumn +
+                    " = " + db::quotedText(name));
     query.Open();
     return !query.Eof();
 }

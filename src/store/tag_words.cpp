@@ -5,6 +5,8 @@
 #include "db/tdb_table.h"
 #include "db/text_rules.h"
 #include "store/misc_ops.h"
+#include "store/post_or_cancel.h"
+#include "store/table_names.h"
 
 #include <QSet>
 
@@ -38,13 +40,13 @@ QSet<QString> knownTerms(db::TDbTable& searchTerms, const QStringList& words) {
     for (qsizetype from = 0; from < words.size(); from += group) {
         QStringList tests;
         for (const QString& word : words.mid(from, group))
-            tests << "Term = " + db::quotedText(word);
+            tests << termColumn + " = " + db::quotedText(word);
         db::TDbQuery query;
         query.SetDatabaseName(searchTerms.DatabaseName());
-        query.SQL().Add("SELECT Term FROM " + searchTerms.TableName() + " WHERE " +
+        query.SQL().Add("SELECT " + termColumn + " FROM " + searchTerms.TableName() + " WHERE " +
                         tests.join(" OR "));
         query.Open();
-        for (db::TDbField& term = query.FieldByName("Term"); !query.Eof(); query.Next())
+        for (db::TDbField& term = query.FieldByName(termColumn); !query.Eof(); query.Next())
             known.insert(term.AsString());
     }
     return known;
@@ -89,8 +91,8 @@ QString upperCaseTagText(const QString& text) {
 
 void addSearchTerms(db::TDbTable& searchTerms, const QString& line) {
     int id = nextId(searchTerms);
-    db::TDbField& idField = searchTerms.FieldByName("ID");
-    db::TDbField& term = searchTerms.FieldByName("Term");
+    db::TDbField& idField = searchTerms.FieldByName(idColumn);
+    db::TDbField& term = searchTerms.FieldByName(termColumn);
     QStringList words;
     for (const QString& word : splitWords(upperCaseTagText(line)))
         words << storedForm(word, term.Size());
@@ -99,9 +101,11 @@ void addSearchTerms(db::TDbTable& searchTerms, const QString& line) {
         if (known.contains(word))
             continue;
         searchTerms.Append();
-        idField.SetAsInteger(id++);
-        term.SetAsString(word);
-        searchTerms.Post();
+        postOrCancel(searchTerms, [&] {
+            idField.SetAsInteger(id);
+            term.SetAsString(word);
+        });
+        ++id;
         known.insert(word);
     }
 }

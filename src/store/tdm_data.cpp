@@ -1,6 +1,7 @@
 #include "store/tdm_data.h"
 
 #include "store/misc_ops.h"
+#include "store/table_names.h"
 
 #include <QFileInfo>
 
@@ -12,7 +13,7 @@ using db::ftInteger;
 using db::ftString;
 
 struct ColumnDefinition {
-    const char* name;
+    QLatin1StringView name;
     db::TFieldType type;
     int size;
     bool required;
@@ -20,16 +21,16 @@ struct ColumnDefinition {
 
 // The columns of each table after ID, in their order.
 const std::vector<ColumnDefinition> documentsColumns = {
-    {"Document_Name", ftString, 100, true}, {"Tag_Words", ftString, 500, false},
-    {"Description", ftString, 144, false},  {"Path", ftString, 500, true},
-    {"InputDate", ftDate, 0, true},         {"Folder", ftString, 100, true},
+    {documentNameColumn, ftString, 100, true}, {tagWordsColumn, ftString, 500, false},
+    {descriptionColumn, ftString, 144, false}, {pathColumn, ftString, 500, true},
+    {inputDateColumn, ftDate, 0, true},        {folderColumn, ftString, 100, true},
 };
 const std::vector<ColumnDefinition> foldersColumns = {
-    {"Name", ftString, 100, true},
-    {"Parent", ftString, 100, true},
-    {"Picture", ftInteger, 0, true},
+    {nameColumn, ftString, 100, true},
+    {parentColumn, ftString, 100, true},
+    {pictureColumn, ftInteger, 0, true},
 };
-const std::vector<ColumnDefinition> searchTermsColumns = {{"Term", ftString, 100, true}};
+const std::vector<ColumnDefinition> searchTermsColumns = {{termColumn, ftString, 100, true}};
 
 void openTable(db::TDbTable& table, const QString& name,
                const std::vector<ColumnDefinition>& columns) {
@@ -37,11 +38,11 @@ void openTable(db::TDbTable& table, const QString& name,
     table.SetTableName(name);
     if (!table.Exists()) {
         table.FieldDefs().Clear();
-        table.FieldDefs().Add("ID", ftInteger, 0, true);
+        table.FieldDefs().Add(idColumn, ftInteger, 0, true);
         for (const ColumnDefinition& column : columns)
             table.FieldDefs().Add(column.name, column.type, column.size, column.required);
         table.IndexDefs().Clear();
-        table.IndexDefs().Add("_ID", "ID", db::ixPrimary | db::ixUnique);
+        table.IndexDefs().Add("_" + idColumn, idColumn, db::ixPrimary | db::ixUnique);
         table.CreateTable();
     }
     table.Open();
@@ -49,7 +50,7 @@ void openTable(db::TDbTable& table, const QString& name,
 
 void openQuery(db::TDbQuery& query) {
     query.SetDatabaseName("Main");
-    query.SQL().Add("SELECT * FROM Documents");
+    query.SQL().Add("SELECT * FROM " + documentsTable);
     query.Open();
 }
 
@@ -69,9 +70,9 @@ void TdmData::DataModuleCreate() {
         dbMain.Open();
     else
         dbMain.CreateDatabase();
-    openTable(tDocuments, "Documents", documentsColumns);
-    openTable(tFolders, "Folders", foldersColumns);
-    openTable(tSearchTerms, "SearchTerms", searchTermsColumns);
+    openTable(tDocuments, documentsTable, documentsColumns);
+    openTable(tFolders, foldersTable, foldersColumns);
+    openTable(tSearchTerms, searchTermsTable, searchTermsColumns);
     openQuery(qQuery);
     openQuery(qQuery2);
     openQuery(qQuery3);

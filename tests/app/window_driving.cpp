@@ -1,10 +1,10 @@
 #include "window_driving.h"
 
 #include "app/instances.h"
-#include "filing/operations/file_document.h"
 #include "filing/tf_new_dir.h"
 #include "filing/tf_new_doc.h"
 #include "retrieval/tf_browse.h"
+#include "store/file_document.h"
 #include "store/misc_ops.h"
 #include "store/tdm_data.h"
 #include "temp_home.h"
@@ -184,7 +184,7 @@ QString fileSample(const quillox::testing::TempHome& home, const QString& name,
     if (!file.open(QIODevice::WriteOnly) || file.write(name.toUtf8()) < 0)
         qFatal("cannot write %s", qPrintable(source));
     file.close();
-    quillox::filing::fileDocument(
+    quillox::store::fileDocument(
         *dmData, {source, name, "about " + name, tags, date.startOfDay(), folder}, {});
     quillox::db::TDbTable& documents = dmData->tDocuments;
     documents.Last();

@@ -4,9 +4,6 @@
 #include <ostream>
 #include <vector>
 
-class QTreeWidget;
-class QTreeWidgetItem;
-
 namespace quillox::db {
 class TDbTable;
 }
@@ -27,10 +24,3 @@ void appendFolders(quillox::db::TDbTable& folders, const std::vector<FolderRow>&
 
 // Every row's Name and Parent, in table order.
 std::vector<FolderRow> folderRows(quillox::db::TDbTable& folders);
-
-// The tree as text: nodes from top to bottom, children in brackets after their parent, and
-// "+" after an expanded node; "C, B, A+[X, Y]".
-QString treeShape(const QTreeWidget& tree);
-
-// The first node of that text from top to bottom, or none.
-QTreeWidgetItem* findNode(const QTreeWidget& tree, const QString& text);

@@ -1,7 +1,7 @@
 #include "sample_documents.h"
 
-#include "filing/operations/file_document.h"
 #include "scanned_page.h"
+#include "store/file_document.h"
 
 #include <QDateTime>
 
@@ -112,10 +112,10 @@ void fileSampleDocuments(store::TdmData& data, const QString& scanFolder) {
         const QString page =
             writeScannedPage(scanFolder, QString("scan_%1.txt").arg(++number, 2, 10, QChar('0')),
                              QString(document.name) + "\n" + document.description + "\n");
-        filing::fileDocument(data,
-                             {page, document.name, document.description, document.tagWords,
-                              QDateTime(document.date, QTime(9, 30)), document.folder},
-                             {});
+        store::fileDocument(data,
+                            {page, document.name, document.description, document.tagWords,
+                             QDateTime(document.date, QTime(9, 30)), document.folder},
+                            {});
     }
 }
 

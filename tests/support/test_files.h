@@ -1,11 +1,12 @@
 #pragma once
 
+#include "qt_printers.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <ostream>
 
-namespace quillox::filing_tests {
+namespace quillox::testing {
 
 // Writes the file, making its folder; fails the test when it cannot.
 void writeFile(const QString& path, const QByteArray& contents);
@@ -15,4 +16,4 @@ QStringList entriesOf(const QString& folder);
 // Bytes that differ from chunk to chunk, so that a misplaced chunk shows.
 QByteArray patternBytes(qsizetype size);
 
-} // namespace quillox::filing_tests
+} // namespace quillox::testing

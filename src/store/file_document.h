@@ -6,10 +6,8 @@
 #include <QString>
 
 namespace quillox::store {
-class TdmData;
-}
 
-namespace quillox::filing {
+class TdmData;
 
 // What the new document dialog gathers for one filing.
 struct FilingInput {
@@ -27,7 +25,6 @@ struct FilingInput {
 // anything is recorded; a copy that fails or is cancelled leaves no row and no file, and a row
 // that cannot be posted leaves no copy. Terms already added stay. False when the user
 // cancelled the copy through the progress function.
-bool fileDocument(store::TdmData& data, const FilingInput& input,
-                  const platform::CopyProgress& progress);
+bool fileDocument(TdmData& data, const FilingInput& input, const platform::CopyProgress& progress);
 
-} // namespace quillox::filing
+} // namespace quillox::store

@@ -14,14 +14,14 @@
 
 namespace {
 
-using quillox::filing_tests::contentsOf;
-using quillox::filing_tests::entriesOf;
-using quillox::filing_tests::patternBytes;
-using quillox::filing_tests::writeFile;
 using quillox::platform::copyFileSafely;
 using quillox::platform::CopyOutcome;
 using quillox::platform::UserError;
+using quillox::testing::contentsOf;
+using quillox::testing::entriesOf;
+using quillox::testing::patternBytes;
 using quillox::testing::reportFromChild;
+using quillox::testing::writeFile;
 
 constexpr qsizetype chunk = 8 * 1024 * 1024;
 

@@ -1,4 +1,4 @@
-#include "filing/operations/stored_file_name.h"
+#include "store/stored_file_name.h"
 
 #include "platform/user_error.h"
 
@@ -6,7 +6,7 @@
 #include <QTextBoundaryFinder>
 #include <algorithm>
 
-namespace quillox::filing {
+namespace quillox::store {
 namespace {
 
 constexpr qsizetype fileNameLimit = 255; // bytes in one name, on every common file system
@@ -95,4 +95,4 @@ QString storedFileName(const QString& storeFolder, const QString& documentName,
            extension;
 }
 
-} // namespace quillox::filing
+} // namespace quillox::store

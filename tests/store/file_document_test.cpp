@@ -1,7 +1,7 @@
 #include "child_process.h"
-#include "filing/operations/file_document.h"
-#include "filing/operations/stored_file_name.h"
 #include "platform/user_error.h"
+#include "store/file_document.h"
+#include "store/stored_file_name.h"
 #include "store/tdm_data.h"
 #include "temp_home.h"
 #include "test_files.h"
@@ -16,14 +16,14 @@
 
 namespace {
 
-using quillox::filing::fileDocument;
-using quillox::filing::FilingInput;
-using quillox::filing_tests::contentsOf;
-using quillox::filing_tests::entriesOf;
-using quillox::filing_tests::patternBytes;
-using quillox::filing_tests::writeFile;
+using quillox::store::fileDocument;
+using quillox::store::FilingInput;
+using quillox::testing::contentsOf;
+using quillox::testing::entriesOf;
 using quillox::testing::ordinaryUserId;
+using quillox::testing::patternBytes;
 using quillox::testing::reportWithoutRoot;
+using quillox::testing::writeFile;
 
 struct DocumentRow {
     int id = 0;
@@ -89,8 +89,8 @@ protected:
 
     QString storedName(const QString& name, const QDateTime& moment, const QString& extension,
                        int counter = 1) const {
-        return quillox::filing::storedFileName(home.storeFolder(), name, moment, "x" + extension,
-                                               counter);
+        return quillox::store::storedFileName(home.storeFolder(), name, moment, "x" + extension,
+                                              counter);
     }
 
     quillox::testing::TempHome home;

@@ -1,7 +1,8 @@
 #include "folder_fixtures.h"
-#include "store/folder_tree.h"
 #include "store/tdm_data.h"
 #include "temp_home.h"
+#include "tree_fixtures.h"
+#include "widgets/folder_tree_loading.h"
 
 #include <QTreeWidget>
 #include <algorithm>
@@ -19,7 +20,7 @@ protected:
 
     QString loadedShape(const std::vector<FolderRow>& rows) {
         appendFolders(data.tFolders, rows);
-        store::loadFolderTree(tree, data.tFolders);
+        widgets::loadFolderTree(tree, data.tFolders);
         return treeShape(tree);
     }
 
@@ -91,7 +92,7 @@ TEST_F(LoadFolderTree, TopLevelComesInReverseTableOrderAndChildrenInTableOrder) 
 
     // Loading again replaces the nodes, and the selection goes with them.
     findNode(tree, "Z")->setSelected(true);
-    store::loadFolderTree(tree, data.tFolders);
+    widgets::loadFolderTree(tree, data.tFolders);
     EXPECT_EQ(treeShape(tree), "B SUBFOLDER, C, B, A+[X, Y+[Z]]");
     EXPECT_TRUE(tree.selectedItems().isEmpty());
 }
@@ -100,7 +101,7 @@ TEST_F(LoadFolderTree, ReadsEveryRowWhateverTheFilter) {
     appendFolders(data.tFolders, {{"A", "-"}, {"X", "A"}});
     data.tFolders.SetFilter("Parent = \"-\"");
     data.tFolders.SetFiltered(true);
-    store::loadFolderTree(tree, data.tFolders);
+    widgets::loadFolderTree(tree, data.tFolders);
     EXPECT_EQ(treeShape(tree), "A+[X]");
 }
 
@@ -152,7 +153,7 @@ TEST_F(LoadFolderTree, GivesWhatWalkingTheTreeForEveryNameGives) {
             data.tFolders.Delete();
         appendFolders(data.tFolders, rows);
 
-        store::loadFolderTree(tree, data.tFolders);
+        widgets::loadFolderTree(tree, data.tFolders);
         QTreeWidget expected;
         loadByWalking(expected, rows);
         ASSERT_EQ(treeShape(tree), treeShape(expected)) << "seed " << seed;

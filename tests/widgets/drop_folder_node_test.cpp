@@ -1,8 +1,10 @@
 #include "folder_fixtures.h"
-#include "store/folder_tree.h"
 #include "store/tdm_data.h"
 #include "temp_home.h"
+#include "tree_fixtures.h"
 #include "tree_spots.h"
+#include "widgets/folder_node_drop.h"
+#include "widgets/folder_tree_loading.h"
 #include "widgets/folder_tree_view.h"
 
 #include <QTreeWidgetItemIterator>
@@ -33,14 +35,14 @@ protected:
 
     void load(const std::vector<FolderRow>& rows) {
         appendFolders(data.tFolders, rows);
-        store::loadFolderTree(tree, data.tFolders);
+        widgets::loadFolderTree(tree, data.tFolders);
     }
 
     void drop(const Drop& drop) {
         if (drop.dragged)
             findNode(tree, drop.dragged)->setSelected(true);
         const QTreeWidgetItem* target = drop.target ? findNode(tree, drop.target) : nullptr;
-        store::dropFolderNode(tree, spotPoint(tree, drop.spot, target), data.tFolders);
+        widgets::dropFolderNode(tree, spotPoint(tree, drop.spot, target), data.tFolders);
     }
 
     quillox::testing::TempHome home;
@@ -98,7 +100,7 @@ TEST_P(DropThatMoves, RearrangesTheTreeAndTheTableAlike) {
 
     // The tree is not reloaded after a drop, so what it shows must be what a load would show.
     widgets::FolderTreeView reloaded;
-    store::loadFolderTree(reloaded, data.tFolders);
+    widgets::loadFolderTree(reloaded, data.tFolders);
     EXPECT_EQ(parentLinks(tree), parentLinks(reloaded));
 }
 

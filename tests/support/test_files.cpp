@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-namespace quillox::filing_tests {
+namespace quillox::testing {
 
 void writeFile(const QString& path, const QByteArray& contents) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -31,4 +31,4 @@ QByteArray patternBytes(qsizetype size) {
     return bytes;
 }
 
-} // namespace quillox::filing_tests
+} // namespace quillox::testing

@@ -1,14 +1,13 @@
-#include "store/folder_tree.h"
+#include "widgets/folder_node_drop.h"
 
-#include "db/tdb_table.h"
+#include "store/set_folder_parent.h"
+#include "store/table_names.h"
 #include "widgets/folder_tree_view.h"
 
 #include <QSignalBlocker>
 
-namespace quillox::store {
+namespace quillox::widgets {
 namespace {
-
-using widgets::FolderTreeView;
 
 bool withinSubtree(const QTreeWidgetItem* node, const QTreeWidgetItem* root) {
     for (const QTreeWidgetItem* at = node; at; at = at->parent()) {
@@ -50,19 +49,8 @@ void placeNode(FolderTreeView& tree, QTreeWidgetItem* node, QTreeWidgetItem* par
     tree.setCurrentItem(node);
 }
 
-void recordParent(db::TDbTable& folders, const QString& name, const QString& parent) {
-    folders.SetFiltered(false);
-    for (folders.First(); !folders.Eof(); folders.Next()) {
-        if (folders.FieldByName("Name").AsString() != name)
-            continue;
-        folders.Edit();
-        folders.FieldByName("Parent").SetAsString(parent);
-        folders.Post();
-    }
-}
-
 QString textOrTopLevel(const QTreeWidgetItem* node) {
-    return node ? node->text(0) : QStringLiteral("-");
+    return node ? node->text(0) : QString(store::topLevelMarker);
 }
 
 } // namespace
@@ -92,7 +80,7 @@ void dropFolderNode(FolderTreeView& tree, const QPoint& point, db::TDbTable& fol
     default:
         return;
     }
-    recordParent(folders, dragged->text(0), textOrTopLevel(parent));
+    store::setFolderParent(folders, dragged->text(0), textOrTopLevel(parent));
 }
 
-} // namespace quillox::store
+} // namespace quillox::widgets

@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <QString>
 
-namespace quillox::filing {
+namespace quillox::store {
 
 // The highest counter a stored file name can carry; room for it is kept in every name.
 constexpr int maxStoredNameCounter = 99999;
@@ -18,4 +18,4 @@ constexpr int maxStoredNameCounter = 99999;
 QString storedFileName(const QString& storeFolder, const QString& documentName,
                        const QDateTime& moment, const QString& sourcePath, int counter);
 
-} // namespace quillox::filing
+} // namespace quillox::store

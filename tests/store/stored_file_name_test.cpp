@@ -1,13 +1,13 @@
-#include "filing/operations/stored_file_name.h"
 #include "platform/user_error.h"
+#include "store/stored_file_name.h"
 
 #include <QTextBoundaryFinder>
 #include <gtest/gtest.h>
 
 namespace {
 
-using quillox::filing::maxStoredNameCounter;
-using quillox::filing::storedFileName;
+using quillox::store::maxStoredNameCounter;
+using quillox::store::storedFileName;
 
 const QString store = "/home/ann/Documents/Quillox/";
 const QDateTime evening(QDate(2014, 12, 8), QTime(22, 13, 59));

@@ -1,8 +1,10 @@
-#include "filing/operations/file_document.h"
+#include "store/file_document.h"
 
-#include "filing/operations/stored_file_name.h"
 #include "platform/user_error.h"
 #include "store/misc_ops.h"
+#include "store/post_or_cancel.h"
+#include "store/stored_file_name.h"
+#include "store/table_names.h"
 #include "store/tag_words.h"
 #include "store/tdm_data.h"
 
@@ -10,7 +12,7 @@
 #include <optional>
 #include <sys/stat.h>
 
-namespace quillox::filing {
+namespace quillox::store {
 namespace {
 
 // Any entry counts, a dangling link too: the copy's rename would refuse it all the same.
@@ -23,7 +25,7 @@ bool nameTaken(const QString& path) {
 // first; should another filing take it meanwhile, the rename refuses and the next one follows.
 std::optional<QString> copyIntoStore(const FilingInput& input, const QDateTime& moment,
                                      const platform::CopyProgress& progress) {
-    const QString folder = store::getStoreFolder();
+    const QString folder = getStoreFolder();
     for (int counter = 1; counter <= maxStoredNameCounter; ++counter) {
         const QString path =
             storedFileName(folder, input.documentName, moment, input.sourcePath, counter);
@@ -45,23 +47,23 @@ std::optional<QString> copyIntoStore(const FilingInput& input, const QDateTime& 
 
 void postRow(db::TDbTable& documents, int id, const FilingInput& input, const QString& path) {
     documents.Append();
-    documents.FieldByName("ID").SetAsInteger(id);
-    documents.FieldByName("Document_Name").SetAsString(input.documentName);
-    documents.FieldByName("Tag_Words").SetAsString(store::upperCaseTagText(input.tagWords));
-    documents.FieldByName("Description").SetAsString(input.description);
-    documents.FieldByName("Path").SetAsString(path);
-    documents.FieldByName("InputDate").SetAsDateTime(input.date);
-    documents.FieldByName("Folder").SetAsString(input.folder);
-    documents.Post();
+    postOrCancel(documents, [&] {
+        documents.FieldByName(idColumn).SetAsInteger(id);
+        documents.FieldByName(documentNameColumn).SetAsString(input.documentName);
+        documents.FieldByName(tagWordsColumn).SetAsString(upperCaseTagText(input.tagWords));
+        documents.FieldByName(descriptionColumn).SetAsString(input.description);
+        documents.FieldByName(pathColumn).SetAsString(path);
+        documents.FieldByName(inputDateColumn).SetAsDateTime(input.date);
+        documents.FieldByName(folderColumn).SetAsString(input.folder);
+    });
 }
 
 } // namespace
 
-bool fileDocument(store::TdmData& data, const FilingInput& input,
-                  const platform::CopyProgress& progress) {
+bool fileDocument(TdmData& data, const FilingInput& input, const platform::CopyProgress& progress) {
     platform::checkCopySource(input.sourcePath);
-    store::addSearchTerms(data.tSearchTerms, input.tagWords);
-    const int id = store::nextId(data.tDocuments);
+    addSearchTerms(data.tSearchTerms, input.tagWords);
+    const int id = nextId(data.tDocuments);
     const QDateTime moment = QDateTime::currentDateTime();
     const std::optional<QString> path = copyIntoStore(input, moment, progress);
     if (!path)
@@ -69,11 +71,11 @@ bool fileDocument(store::TdmData& data, const FilingInput& input,
     try {
         postRow(data.tDocuments, id, input, *path);
     } catch (...) {
-        data.tDocuments.Cancel();
+        // A copy without a row would be an orphan in the store that no window shows.
         QFile::remove(*path);
         throw;
     }
     return true;
 }
 
-} // namespace quillox::filing
+} // namespace quillox::store

@@ -46,6 +46,6 @@ BrowseFigures compareBrowse(const WindowsSession& session, const BigFolder& fold
     figures.windowMs = medians.actionMs;
     figures.engineMs = medians.baselineMs;
     figures.tiles = static_cast<int>(fBrowse->tileList().size());
-    figures.rows = control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->RowCount();
+    figures.rows = control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->rowCount();
     return figures;
 }

@@ -52,8 +52,8 @@ SearchFigures compareSearch(const WindowsSession& session, const SearchChoice& c
 
     figures.windowMs = medians.actionMs;
     figures.engineMs = medians.baselineMs;
-    figures.rows = control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->RowCount();
-    figures.folderRows = control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders")->RowCount();
+    figures.rows = control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->rowCount();
+    figures.folderRows = control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders")->rowCount();
     figures.scroll = scrollThrough(*control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles"));
     return figures;
 }

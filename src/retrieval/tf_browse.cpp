@@ -181,9 +181,9 @@ void TfBrowse::showItems(const QString& parentDir) {
     documents.Close();
     documents.SQL().Clear();
     documents.SQL().Add(folderDocumentsStatement(parentDir));
-    dbgFiles->Clear();
+    dbgFiles->clear();
     documents.Open();
-    dbgFiles->Load(documents);
+    dbgFiles->load(documents);
 
     topLevel_ = parentDir == QString(store::topLevelMarker);
     currentFolder_ = parentDir;
@@ -252,18 +252,18 @@ void TfBrowse::iDeleteButtonClick() {
 }
 
 void TfBrowse::dbgFilesDblClick(QPoint globalPosition) {
-    if (!dbgFiles->CurrentText(store::idColumn))
+    if (!dbgFiles->currentText(store::idColumn))
         return;
     PopupMenu1->exec(globalPosition);
 }
 
 void TfBrowse::miOpenClick() {
-    if (const auto path = dbgFiles->CurrentText(store::pathColumn))
+    if (const auto path = dbgFiles->currentText(store::pathColumn))
         platform::openWithDesktop(*path);
 }
 
 void TfBrowse::miExportClick() {
-    const auto path = dbgFiles->CurrentText(store::pathColumn);
+    const auto path = dbgFiles->currentText(store::pathColumn);
     if (!path)
         return;
     // The stored copy is checked first, so that a missing one is told before a place is asked.
@@ -276,7 +276,7 @@ void TfBrowse::miExportClick() {
 }
 
 bool TfBrowse::locateCurrentDocument() {
-    const auto id = dbgFiles->CurrentText(store::idColumn);
+    const auto id = dbgFiles->currentText(store::idColumn);
     if (!id)
         return false;
     return store::locateRow(data_.tDocuments, store::idColumn, *id);

@@ -161,7 +161,7 @@ void TfSearch::FormShow() {
     // every document, and the folders grid is empty. After that the grids keep what the last
     // search or close left, hidden or not.
     if (!gridsLoaded_) {
-        dbgFiles->Load(data_.qQuery);
+        dbgFiles->load(data_.qQuery);
         gridsLoaded_ = true;
     }
 }
@@ -172,35 +172,35 @@ void TfSearch::iSearchButtonClick() {
     db::TDbQuery& documents = data_.qQuery;
     documents.Close();
     documents.SQL().Clear();
-    dbgFiles->Clear();
+    dbgFiles->clear();
     documents.SQL().Add(documentSearchStatement(words, dtpFrom->date(), dtpTo->date()));
     documents.Open();
-    dbgFiles->Load(documents);
+    dbgFiles->load(documents);
 
     db::TDbQuery& folders = data_.qQuery2;
     folders.Close();
     folders.SQL().Clear();
-    dbgFolders->Clear();
+    dbgFolders->clear();
     if (words.isEmpty())
         return;
     folders.SQL().Add(folderSearchStatement(words));
     folders.Open();
-    dbgFolders->Load(folders);
+    dbgFolders->load(folders);
 }
 
 void TfSearch::dbgFilesDblClick() {
-    if (const auto folder = dbgFiles->CurrentText(store::folderColumn))
+    if (const auto folder = dbgFiles->currentText(store::folderColumn))
         emit browseFolderRequested(*folder);
 }
 
 void TfSearch::dbgFoldersDblClick() {
-    if (const auto name = dbgFolders->CurrentText(store::nameColumn))
+    if (const auto name = dbgFolders->currentText(store::nameColumn))
         emit browseFolderRequested(*name);
 }
 
 void TfSearch::iCloseButtonClick() {
     data_.qQuery.Close();
-    dbgFiles->Clear();
+    dbgFiles->clear();
     emit closed();
 }
 

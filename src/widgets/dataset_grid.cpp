@@ -52,26 +52,26 @@ DatasetGrid::DatasetGrid(const QList<GridColumn>& columns, const QStringList& ke
         hideColumn(static_cast<int>(column));
 }
 
-void DatasetGrid::Load(db::TDbDataset& dataset) {
-    model_->Load(dataset);
+void DatasetGrid::load(db::TDbDataset& dataset) {
+    model_->load(dataset);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     if (model_->rowCount() > 0)
         setCurrentIndex(model_->index(0, 0));
 }
 
-void DatasetGrid::Clear() {
-    model_->Clear();
+void DatasetGrid::clear() {
+    model_->clear();
 }
 
-int DatasetGrid::RowCount() const {
+int DatasetGrid::rowCount() const {
     return model_->rowCount();
 }
 
-std::optional<QString> DatasetGrid::CurrentText(const QString& field) const {
+std::optional<QString> DatasetGrid::currentText(const QString& field) const {
     const QModelIndex current = currentIndex();
     if (!current.isValid())
         return std::nullopt;
-    return model_->Text(current.row(), field);
+    return model_->text(current.row(), field);
 }
 
 void DatasetGrid::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -82,7 +82,7 @@ void DatasetGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void DatasetGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    model_->SetIndicatedRow(current.isValid() ? current.row() : -1);
+    model_->setIndicatedRow(current.isValid() ? current.row() : -1);
 }
 
 } // namespace quillox::widgets

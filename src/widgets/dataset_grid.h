@@ -29,12 +29,12 @@ public:
                 QWidget* parent = nullptr);
 
     // Shows the dataset's rows from its first; the first row becomes current.
-    void Load(db::TDbDataset& dataset);
-    void Clear();
+    void load(db::TDbDataset& dataset);
+    void clear();
 
-    int RowCount() const;
+    int rowCount() const;
     // The current row's value of a shown or kept field; none without a current row.
-    std::optional<QString> CurrentText(const QString& field) const;
+    std::optional<QString> currentText(const QString& field) const;
 
 signals:
     // A double-click anywhere on the grid, with the pointer's screen position.

@@ -24,7 +24,7 @@ DatasetGridModel::DatasetGridModel(QStringList titles, QStringList fields, QObje
     : QAbstractTableModel(parent), titles_(std::move(titles)), fields_(std::move(fields)),
       dateColumns_(static_cast<std::size_t>(fields_.size()), false) {}
 
-void DatasetGridModel::Load(db::TDbDataset& dataset) {
+void DatasetGridModel::load(db::TDbDataset& dataset) {
     beginResetModel();
     cells_.clear();
     rows_ = 0;
@@ -53,7 +53,7 @@ void DatasetGridModel::Load(db::TDbDataset& dataset) {
     endResetModel();
 }
 
-void DatasetGridModel::Clear() {
+void DatasetGridModel::clear() {
     beginResetModel();
     cells_.clear();
     rows_ = 0;
@@ -61,19 +61,19 @@ void DatasetGridModel::Clear() {
     endResetModel();
 }
 
-const db::Value& DatasetGridModel::Cell(int row, int column) const {
+const db::Value& DatasetGridModel::cell(int row, int column) const {
     if (row < 0 || row >= rows_ || column < 0 || column >= fields_.size())
         return noValue;
     return cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(fields_.size()) +
                   static_cast<std::size_t>(column)];
 }
 
-QString DatasetGridModel::Text(int row, const QString& field) const {
+QString DatasetGridModel::text(int row, const QString& field) const {
     const auto column = fields_.indexOf(field);
-    return textOf(Cell(row, static_cast<int>(column)));
+    return textOf(cell(row, static_cast<int>(column)));
 }
 
-void DatasetGridModel::SetIndicatedRow(int row) {
+void DatasetGridModel::setIndicatedRow(int row) {
     const int previous = indicatedRow_;
     indicatedRow_ = row;
     for (const int changed : {previous, row}) {
@@ -93,7 +93,7 @@ int DatasetGridModel::columnCount(const QModelIndex& parent) const {
 QVariant DatasetGridModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
-    const QString text = textOf(Cell(index.row(), index.column()));
+    const QString text = textOf(cell(index.row(), index.column()));
     if (!dateColumns_[static_cast<std::size_t>(index.column())])
         return text;
     const QDate date = QDate::fromString(text, Qt::ISODate);

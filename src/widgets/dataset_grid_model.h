@@ -23,14 +23,14 @@ public:
     DatasetGridModel(QStringList titles, QStringList fields, QObject* parent = nullptr);
 
     // Reads every row of the dataset from its first; a closed dataset gives no rows.
-    void Load(db::TDbDataset& dataset);
-    void Clear();
+    void load(db::TDbDataset& dataset);
+    void clear();
 
     // The text of a field, the shown ones and the kept ones alike, in a row.
-    QString Text(int row, const QString& field) const;
+    QString text(int row, const QString& field) const;
 
     // The row the row indicator points at, or -1.
-    void SetIndicatedRow(int row);
+    void setIndicatedRow(int row);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -38,7 +38,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    const db::Value& Cell(int row, int column) const;
+    const db::Value& cell(int row, int column) const;
 
     QStringList titles_;
     QStringList fields_;

@@ -140,7 +140,7 @@ void BrowseWindowTest::theGridListsTheFoldersOwnDocuments() {
     AppRun run(home);
     fileTheSampleTree(home);
     fBrowse->show();
-    QCOMPARE(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->RowCount(), 0);
+    QCOMPARE(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->rowCount(), 0);
     fBrowse->showItems("A FOLDER");
     const auto* grid = control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles");
     QCOMPARE(gridColumn(*grid, 0), QStringList({"Invoice", "Receipt"}));
@@ -174,7 +174,7 @@ void BrowseWindowTest::deletingADocumentAsksByName() {
     fBrowse->show();
     fBrowse->showItems("A FOLDER");
     const QString stored =
-        *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->CurrentText("Path");
+        *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->currentText("Path");
 
     QString asked;
     answerBox(answer, &asked);
@@ -219,7 +219,7 @@ void BrowseWindowTest::openAndExportUseTheStoredCopy() {
     fBrowse->show();
     fBrowse->showItems("A FOLDER");
     const QString stored =
-        *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->CurrentText("Path");
+        *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->currentText("Path");
 
     // Open is the menu's default item, shown in bold.
     QCOMPARE(control<QMenu>(fBrowse, "PopupMenu1")->defaultAction(),
@@ -251,7 +251,7 @@ void BrowseWindowTest::aMissingStoredCopyIsReported() {
     fBrowse->show();
     fBrowse->showItems("A FOLDER");
     QVERIFY(QFile::remove(
-        *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->CurrentText("Path")));
+        *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->currentText("Path")));
 
     quillox::platform::runHandler([] { fBrowse->miOpenClick(); });
     QVERIFY(!showsAModal([] { quillox::platform::runHandler([] { fBrowse->miExportClick(); }); }));
@@ -310,7 +310,7 @@ void BrowseWindowTest::moveDialogMovesTheDocumentOnlyWithADestination() {
     fBrowse->showItems("C SUBFOLDER");
     QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"), 0),
              QStringList({"Receipt"}));
-    QCOMPARE(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->CurrentText("Path"),
+    QCOMPARE(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->currentText("Path"),
              path);
     QVERIFY(QFile::exists(path));
     fBrowse->showItems("A FOLDER");

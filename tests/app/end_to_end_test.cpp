@@ -76,7 +76,7 @@ void EndToEndTest::fileBrowseMoveSearchAndDeleteAcrossRestarts() {
         clickTile("TAXES FOLDER");
         QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"), 0),
                  QStringList({"Water bill"}));
-        stored = *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->CurrentText("Path");
+        stored = *control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->currentText("Path");
         chooseMenuItem("&Move");
         doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"));
         control<quillox::widgets::FolderTreeView>(fMoveDoc, "TreeView1")
@@ -105,7 +105,7 @@ void EndToEndTest::fileBrowseMoveSearchAndDeleteAcrossRestarts() {
         chooseMenuItem("&Delete");
         answerBox("&Yes");
         doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"));
-        QCOMPARE(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->RowCount(), 0);
+        QCOMPARE(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->rowCount(), 0);
         QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
     }
     {
@@ -113,7 +113,7 @@ void EndToEndTest::fileBrowseMoveSearchAndDeleteAcrossRestarts() {
         dmData->tDocuments.First();
         QVERIFY(dmData->tDocuments.Eof());
         fSearch->show();
-        QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->RowCount(), 0);
+        QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->rowCount(), 0);
         // Deleting removes the row only; the stored copy stays in the store.
         QVERIFY(QFile::exists(stored));
     }

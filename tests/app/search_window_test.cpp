@@ -52,8 +52,8 @@ void SearchWindowTest::theFirstShowingListsEveryDocumentAndNoFolder() {
     click(control<quillox::widgets::PictureButton>(fBrowse, "iSearchButton"));
     QVERIFY(fSearch->isVisible());
     QVERIFY(!fBrowse->isVisible());
-    QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->RowCount(), 5);
-    QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders")->RowCount(), 0);
+    QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->rowCount(), 5);
+    QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders")->rowCount(), 0);
     QVERIFY(control<QComboBox>(fSearch, "cbSearchTerm")->currentText().isEmpty());
     QCOMPARE(control<QDateEdit>(fSearch, "dtpTo")->date(), QDate::currentDate());
     QCOMPARE(control<QDateEdit>(fSearch, "dtpFrom")->date(), QDate(2013, 1, 1));
@@ -161,7 +161,7 @@ void SearchWindowTest::theClosePictureEmptiesTheDocumentsOnly() {
         QVERIFY(!dmData->qQuery.Active());
 
         fSearch->show();
-        QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->RowCount(), 0);
+        QCOMPARE(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->rowCount(), 0);
         QCOMPARE(gridColumn(*control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders"), 0),
                  QStringList({"TAXES FOLDER"}));
         // Nothing to go to from the emptied grid.

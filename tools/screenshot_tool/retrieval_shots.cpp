@@ -33,7 +33,7 @@ void shootBrowse(const ShotTaker& shots) {
 
     fBrowse->showItems("TAXES FOLDER");
     expectShown(!fBrowse->tileList().empty(), "subfolders of TAXES FOLDER");
-    expectShown(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->RowCount() > 0,
+    expectShown(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->rowCount() > 0,
                 "documents in TAXES FOLDER");
     shots.take(*fBrowse, "browse_folder.png");
 }
@@ -57,9 +57,9 @@ void shootSearch(const ShotTaker& shots) {
     fSearch->iSearchButtonClick();
     // Where the words were typed, rather than the first of the tab order.
     control<QComboBox>(fSearch, "cbSearchTerm")->setFocus();
-    expectShown(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->RowCount() > 0,
+    expectShown(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles")->rowCount() > 0,
                 "documents found");
-    expectShown(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders")->RowCount() > 0,
+    expectShown(control<quillox::widgets::DatasetGrid>(fSearch, "dbgFolders")->rowCount() > 0,
                 "folders found");
     shots.take(*fSearch, "search_results.png");
     fSearch->iCloseButtonClick();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/table_names.h"
 #include "widgets/designed_window.h"
 
 #include <QWidget>
@@ -91,7 +92,7 @@ private:
     // holds it any more.
     bool locateCurrentDocument();
 
-    QString currentFolder_ = "-";
+    QString currentFolder_{store::topLevelMarker};
     bool topLevel_ = true;
     // Whether the folder being viewed has a row, and that row's parent.
     bool currentFolderHasRow_ = false;

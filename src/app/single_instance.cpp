@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QPointer>
 #include <QThread>
 #include <QUrl>
 #include <unistd.h>
@@ -76,9 +77,11 @@ void SingleInstance::listen(std::function<void(const QString& file)> activate) {
                          while (QLocalSocket* socket = server->nextPendingConnection()) {
                              QObject::connect(socket, &QLocalSocket::disconnected, socket,
                                               &QObject::deleteLater);
+                             // Answering may run a box's loop, in which the other copy
+                             // ends and its socket is deleted.
                              QObject::connect(socket, &QLocalSocket::readyRead, socket,
-                                              [socket, activate] {
-                                                  while (socket->canReadLine())
+                                              [socket = QPointer(socket), activate] {
+                                                  while (socket && socket->canReadLine())
                                                       answer(socket->readLine(), activate);
                                               });
                          }

@@ -225,3 +225,25 @@ void StartupTest::aFileNamedOnTheCommandLineGoesToTheRunningCopy() {
     QCOMPARE(second.exitCode(), 0);
     QCOMPARE(handed, QStringList({folder + "/bill 100%.pdf"}));
 }
+
+// Handing a file over may show a box, whose own loop runs while the second copy ends and its
+// connection goes: the running copy must not read from that connection afterwards.
+void StartupTest::aHandOverThatWaitsOutlivesTheSecondCopysConnection() {
+    TempHome home;
+    quillox::app::SingleInstance running(home.databaseFolder() + "main.abs");
+    QVERIFY(QDir().mkpath(home.databaseFolder()));
+    QVERIFY(running.acquire());
+    QStringList handed;
+    running.listen([&handed](const QString& file) {
+        handed << file;
+        QTest::qWait(300);
+    });
+
+    QProcess second;
+    second.setProcessEnvironment(programEnvironment());
+    second.start(QUILLOX_PATH, {home.path() + "/one.pdf"});
+    QVERIFY(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
+    QTest::qWait(500);
+    QCOMPARE(handed, QStringList({home.path() + "/one.pdf"}));
+}
+

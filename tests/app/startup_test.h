@@ -16,4 +16,5 @@ private slots:
     void aTerminationSignalEndsTheRunCleanly();
     void aSecondCopyHandsOverToTheFirst();
     void aFileNamedOnTheCommandLineGoesToTheRunningCopy();
+    void aHandOverThatWaitsOutlivesTheSecondCopysConnection();
 };

@@ -4,7 +4,6 @@
 #include <QDeadlineTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QPointer>
 #include <QThread>
 #include <QUrl>
 #include <unistd.h>
@@ -27,6 +26,17 @@ void answer(const QByteArray& line, const std::function<void(const QString&)>& a
         const QUrl url = QUrl::fromEncoded(request.mid(5), QUrl::StrictMode);
         if (url.isLocalFile())
             activate(url.toLocalFile());
+    }
+}
+
+// Answers the socket's requests from the event loop, outside the socket's signal: an answer may
+// run a box's loop, in which the other copy ends and its socket is deleted.
+void answerLater(QLocalServer& server, QLocalSocket& socket,
+                 const std::function<void(const QString&)>& activate) {
+    while (socket.canReadLine()) {
+        QMetaObject::invokeMethod(
+            &server, [line = socket.readLine(), activate] { answer(line, activate); },
+            Qt::QueuedConnection);
     }
 }
 
@@ -77,12 +87,9 @@ void SingleInstance::listen(std::function<void(const QString& file)> activate) {
                          while (QLocalSocket* socket = server->nextPendingConnection()) {
                              QObject::connect(socket, &QLocalSocket::disconnected, socket,
                                               &QObject::deleteLater);
-                             // Answering may run a box's loop, in which the other copy
-                             // ends and its socket is deleted.
                              QObject::connect(socket, &QLocalSocket::readyRead, socket,
-                                              [socket = QPointer(socket), activate] {
-                                                  while (socket && socket->canReadLine())
-                                                      answer(socket->readLine(), activate);
+                                              [server, socket, activate] {
+                                                  answerLater(*server, *socket, activate);
                                               });
                          }
                      });

@@ -17,7 +17,9 @@
 // Navigation hides one window and shows another; showing a hidden window runs its show
 // handler, and showing a visible one only brings it to the front. Normally exactly one leading
 // window (main, new document, browse, search or move) is visible; the scan preview and the
-// About box stand beside it, and the new folder dialog is modal over its opener.
+// About box stand beside it, and the new folder dialog is modal over its opener. Besides the
+// transitions below, closing the main window ends the run, and the close box of the scan
+// preview or the About box only hides it.
 
 using quillox::app::TfMain;
 using quillox::filing::TfNewDoc;

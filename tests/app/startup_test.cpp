@@ -246,4 +246,3 @@ void StartupTest::aHandOverThatWaitsOutlivesTheSecondCopysConnection() {
     QTest::qWait(500);
     QCOMPARE(handed, QStringList({home.path() + "/one.pdf"}));
 }
-

@@ -1,6 +1,6 @@
 #include "app/error_box.h"
 
-#include <QMessageBox>
+#include "widgets/message_box.h"
 
 namespace quillox::app {
 
@@ -11,8 +11,7 @@ QString withFullStop(const QString& message) {
 }
 
 void showErrorBox(const QString& message) {
-    QMessageBox box(QMessageBox::Critical, "Quillox", withFullStop(message), QMessageBox::Ok);
-    box.exec();
+    widgets::showMessageBox(QMessageBox::Critical, withFullStop(message));
 }
 
 } // namespace quillox::app

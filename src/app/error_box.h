@@ -8,7 +8,8 @@ namespace quillox::app {
 // is above the full stop's.
 QString withFullStop(const QString& message);
 
-// The error box: caption "Quillox", a stop icon, the message and one OK button.
+// The error box: caption "Quillox", a stop icon, the message and one OK button; the message
+// goes to standard error too.
 void showErrorBox(const QString& message);
 
 } // namespace quillox::app

@@ -7,6 +7,7 @@
 #include "scan/twain/twain_component.h"
 #include "store/misc_ops.h"
 #include "widgets/artwork.h"
+#include "widgets/message_box.h"
 #include "widgets/picture_button.h"
 #include "widgets/source_chooser.h"
 #include "widgets/window_design.h"
@@ -17,7 +18,6 @@
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <future>
@@ -114,9 +114,7 @@ twain::TTwainComponent& TfMain::CreateTwain() {
 void TfMain::iScanBotButtonClick() {
     twain::TTwainComponent& twain = CreateTwain();
     if (!twain.LoadLibrary()) {
-        QMessageBox box(QMessageBox::NoIcon, "Quillox", "Twain is not installed.", QMessageBox::Ok,
-                        this);
-        box.exec();
+        widgets::showMessageBox(QMessageBox::NoIcon, "Twain is not installed.", this);
         return;
     }
     twain.SetSourceManagerLoaded(true);

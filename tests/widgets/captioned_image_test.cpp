@@ -1,6 +1,7 @@
 #include "widgets/captioned_image.h"
 #include "widgets/picture_button.h"
 
+#include "message_box_test.h"
 #include "test_classes.h"
 
 #include <QApplication>
@@ -80,8 +81,9 @@ private slots:
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    CaptionedImageTest test;
-    return runTestClasses(argc, argv, {&test});
+    CaptionedImageTest captionedImage;
+    MessageBoxTest messageBox;
+    return runTestClasses(argc, argv, {&captionedImage, &messageBox});
 }
 
 #include "captioned_image_test.moc"

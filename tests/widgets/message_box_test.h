@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QObject>
+
+class MessageBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theMessageGoesToTheBoxAndToStandardErrorAsOneLine();
+};

@@ -13,7 +13,8 @@ TEST(ConditionText, EveryDefinedConditionIsASentenceWithoutItsNumber) {
         if (condition == 7 || condition == 8 || condition == TWCC_CAPUNSUPPORTED)
             continue; // 7 and 8 are not defined; CAPUNSUPPORTED reads as BADCAP does
         const QString text = conditionText(condition);
-        EXPECT_FALSE(text.contains(QString::number(condition))) << condition << ": " << text.toStdString();
+        EXPECT_FALSE(text.contains(QString::number(condition)))
+            << condition << ": " << text.toStdString();
         EXPECT_FALSE(text.isEmpty()) << condition;
         sentences.insert(text);
     }

@@ -220,6 +220,24 @@ TEST(TwainComponent, SelectionAndEnablingFollowTheManagersAnswers) {
     EXPECT_EQ(run.component.SourceAt(-1), run.component.SourceAt(1));
 }
 
+// A manager without a dialog of its own that lists more sources than the component holds.
+TEST(TwainComponent, TheStandInChooserOffersOnlyTheSourcesTheComponentHolds) {
+    ScannerRun run;
+    ASSERT_TRUE(run.component.LoadLibrary());
+    run.component.SetSourceManagerLoaded(true);
+    for (int i = 0; i < 300; ++i)
+        run.fake.AddSource("Many");
+    run.component.EnumerateDevices();
+    run.fake.Set("userselect", -2);
+    qsizetype offered = 0;
+    run.component.SetSourceChooser([&](const QStringList& names, int) {
+        offered = names.size();
+        return int(names.size()) - 1;
+    });
+    EXPECT_EQ(run.component.SelectSource(), 255);
+    EXPECT_EQ(offered, 256);
+}
+
 TEST(TwainComponent, ClosingTheSourcesDialogCancelsAndDisables) {
     ScannerRun run;
     run.fake.Set("ready", 0);

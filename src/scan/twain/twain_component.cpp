@@ -143,9 +143,10 @@ int TTwainComponent::SelectSource() {
 int TTwainComponent::ChooseWithoutManagerDialog(TW_IDENTITY& chosen) {
     if (!chooser_)
         return -1;
+    // Only the sources the component can hand out are offered: a manager may list more.
     QStringList names;
-    for (int i = 0; i < SourceCount(); ++i)
-        names << SourceAt(i)->ProductName();
+    for (const TTwainSource* source = SourceAt(0); source; source = SourceAt(int(names.size())))
+        names << source->ProductName();
     if (names.isEmpty())
         return -1;
     int preselected = 0;

@@ -157,6 +157,8 @@ void TfSearch::FormShow() {
         words.append(terms.FieldByName(store::termColumn).AsString());
     cbSearchTerm->addItems(words);
     cbSearchTerm->setEditText({});
+    // What the user types first is a tag word, whatever had the focus at the last showing.
+    cbSearchTerm->setFocus();
     // Until the first search the documents grid lists what the query holds from start-up,
     // every document, and the folders grid is empty. After that the grids keep what the last
     // search or close left, hidden or not.

@@ -10,6 +10,7 @@
 #include "window_controls.h"
 #include "window_driving.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -118,6 +119,21 @@ void SearchWindowTest::theSearchFieldKeepsUpperCase() {
     fSearch->show();
     QTest::keyClicks(control<QComboBox>(fSearch, "cbSearchTerm")->lineEdit(), "tax o'neil");
     QCOMPARE(control<QComboBox>(fSearch, "cbSearchTerm")->currentText(), QString("TAX O'NEIL"));
+}
+
+// Typing right away goes into the tag word field, at every showing: the focus left in a date
+// at the last showing does not stay there.
+void SearchWindowTest::typingStartsInTheTagWordField() {
+    TestHome home;
+    AppRun run(home);
+    fSearch->show();
+    QVERIFY(QTest::qWaitForWindowActive(fSearch));
+    control<QDateEdit>(fSearch, "dtpTo")->setFocus();
+    fSearch->hide();
+    fSearch->show();
+    QVERIFY(QTest::qWaitForWindowActive(fSearch));
+    QTest::keyClicks(QApplication::focusWidget(), "tax");
+    QCOMPARE(control<QComboBox>(fSearch, "cbSearchTerm")->currentText(), QString("TAX"));
 }
 
 void SearchWindowTest::resultsLeadIntoTheBrowseWindowAndStay() {

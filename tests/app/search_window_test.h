@@ -10,6 +10,7 @@ private slots:
     void searchesFindByWordsAndDates_data();
     void searchesFindByWordsAndDates();
     void theSearchFieldKeepsUpperCase();
+    void typingStartsInTheTagWordField();
     void resultsLeadIntoTheBrowseWindowAndStay();
     void theClosePictureEmptiesTheDocumentsOnly();
 };

@@ -5,6 +5,7 @@
 #include "platform/user_error.h"
 #include "scan/twain/condition_text.h"
 #include "scan/twain/twain_component.h"
+#include "scan/twain/twain_identity.h"
 #include "store/misc_ops.h"
 #include "widgets/artwork.h"
 #include "widgets/message_box.h"
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScreen>
+#include <QVersionNumber>
 #include <future>
 
 namespace quillox::app {
@@ -33,6 +35,19 @@ widgets::PictureButton* picture(QWidget* parent, QRect geometry, QImage (*read)(
     std::shared_future<QImage> decoded = std::async(std::launch::async, read).share();
     result->SetPicture([decoded] { return decoded.get(); });
     return result;
+}
+
+// How the program introduces itself to the scanner's manager and driver.
+twain::TTwainIdentity quilloxIdentity() {
+    twain::TTwainIdentity identity = twain::TTwainIdentity::application();
+    const QVersionNumber version = QVersionNumber::fromString(QUILLOX_VERSION);
+    identity.SetMajorVersion(version.majorVersion());
+    identity.SetMinorVersion(version.minorVersion());
+    identity.SetVersionInfo("Quillox " QUILLOX_VERSION);
+    identity.SetManufacturer("Quillox");
+    identity.SetProductFamily("Document filing");
+    identity.SetProductName("Quillox");
+    return identity;
 }
 
 // The first dropped item's local path; empty when it is not a local file.
@@ -90,6 +105,7 @@ void TfMain::HelpButtonClick() {
 twain::TTwainComponent& TfMain::CreateTwain() {
     if (!twain_) {
         twain_ = std::make_unique<twain::TTwainComponent>(this);
+        twain_->SetAppIdentity(quilloxIdentity());
         twain_->OnTwainAcquire = [this](twain::TTwainComponent&, int,
                                         const platform::DeviceIndependentBitmap& image,
                                         bool& cancel) { TwainTwainAcquire(image, cancel); };

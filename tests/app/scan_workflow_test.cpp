@@ -86,6 +86,10 @@ void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile() {
     QCOMPARE(control<quillox::widgets::PictureButton>(fScan, "Image1")->Picture().size(),
              QSize(690, 900));
     QVERIFY(fMain->isVisible());
+    // The manager and the driver meet the program under its own name.
+    QCOMPARE(QString(fake.LastOrigin().Manufacturer), QString("Quillox"));
+    QCOMPARE(QString(fake.LastOrigin().ProductFamily), QString("Document filing"));
+    QCOMPARE(QString(fake.LastOrigin().ProductName), QString("Quillox"));
 
     // The user starts the scan in the scanner's window.
     fake.Post(quillox::twain::MSG_XFERREADY);

@@ -123,6 +123,8 @@ void TfNewDoc::Clear() {
     eDocumentName->clear();
     eTagWords->clear();
     eDescription->clear();
+    TreeView1->clearSelection();
+    TreeView1->setCurrentItem(nullptr);
 }
 
 void TfNewDoc::Check() {
@@ -165,10 +167,12 @@ void TfNewDoc::bCancelClick() {
 }
 
 // The window opens over its owner, the main window.
+// The tree is read at every showing, not only on activation, which a window manager may not
+// give the window.
 void TfNewDoc::FormShow() {
     if (const QWidget* owner = parentWidget())
         move(owner->frameGeometry().center() - rect().center());
-    Check();
+    reloadFolderTree();
     dtpDate->setDateTime(QDateTime::currentDateTime());
 }
 

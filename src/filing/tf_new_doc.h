@@ -39,7 +39,7 @@ public:
     // Reads the folder tree again, after a folder was made.
     void reloadFolderTree();
 
-    // Empties the path, name, tag-words and description fields.
+    // Empties the path, name, tag-words and description fields, and chooses no folder.
     void Clear();
     // Enables the OK picture exactly when a path, a name and a folder are given.
     void Check();

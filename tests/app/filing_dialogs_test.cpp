@@ -2,6 +2,7 @@
 
 #include "app/instances.h"
 #include "app/tf_main.h"
+#include "app/window_flow.h"
 #include "app_run.h"
 #include "filing/tf_new_dir.h"
 #include "filing/tf_new_doc.h"
@@ -169,6 +170,51 @@ void FilingDialogsTest::theOkPictureWaitsForPathNameAndFolder() {
     QVERIFY(!control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton")->isEnabled());
     QVERIFY(
         control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1")->selectedItems().isEmpty());
+}
+
+namespace {
+
+// Keeps activation changes from the window, as a window manager that does not activate it does.
+class ActivationSwallower : public QObject {
+public:
+    explicit ActivationSwallower(QWidget* window) : window_(window) {
+        window->installEventFilter(this);
+    }
+    ~ActivationSwallower() override { window_->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        return event->type() == QEvent::ActivationChange;
+    }
+
+private:
+    QWidget* window_;
+};
+
+} // namespace
+
+// A window manager need not activate the window: each filing starts without the folder of the
+// one before all the same.
+void FilingDialogsTest::aNewFilingStartsWithoutAFolderEvenWhenNotActivated() {
+    TestHome home;
+    AppRun run(home);
+    makeFolder("home");
+    auto* tree = control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1");
+    auto* ok = control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton");
+    quillox::app::handOverFile(home.path() + "/first.pdf");
+    QVERIFY(QTest::qWaitForWindowActive(fNewDoc));
+    tree->setCurrentItem(node(tree, "HOME FOLDER"));
+    control<QLineEdit>(fNewDoc, "eDocumentName")->setText("First");
+    QVERIFY(ok->isEnabled());
+    fNewDoc->bCancelClick();
+
+    // The window is not told that it became active.
+    ActivationSwallower notActivated(fNewDoc);
+    quillox::app::handOverFile(home.path() + "/second.pdf");
+    QTest::qWait(50);
+    QVERIFY(tree->selectedItems().isEmpty());
+    control<QLineEdit>(fNewDoc, "eDocumentName")->setText("Second");
+    QVERIFY(!ok->isEnabled());
 }
 
 void FilingDialogsTest::cancelAndCloseBoxHandBackWithoutFiling() {

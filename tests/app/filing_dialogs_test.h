@@ -12,6 +12,7 @@ private slots:
     void theIconChoiceIsKeptForTheNextFolder();
     void draggingAFolderNodeReparentsIt();
     void theOkPictureWaitsForPathNameAndFolder();
+    void aNewFilingStartsWithoutAFolderEvenWhenNotActivated();
     void cancelAndCloseBoxHandBackWithoutFiling();
     void filingEndToEnd();
 };

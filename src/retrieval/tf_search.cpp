@@ -190,6 +190,11 @@ void TfSearch::iSearchButtonClick() {
     dbgFolders->load(folders);
 }
 
+bool TfSearch::canConfirm() const {
+    const QWidget* focused = focusWidget();
+    return focused && Panel1->isAncestorOf(focused);
+}
+
 void TfSearch::dbgFilesDblClick() {
     if (const auto folder = dbgFiles->currentText(store::folderColumn))
         emit browseFolderRequested(*folder);

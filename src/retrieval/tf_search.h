@@ -41,8 +41,9 @@ signals:
 
 protected:
     void FormClose() override { iCloseButtonClick(); }
-    // Return in the search controls runs the search, so that the keyboard alone can search.
-    bool canConfirm() const override { return true; }
+    // Return in the search controls runs the search, so that the keyboard alone can search; on
+    // a result it does not.
+    bool canConfirm() const override;
     void confirm() override { iSearchButtonClick(); }
     bool canCancel() const override { return true; }
     void cancel() override { iCloseButtonClick(); }

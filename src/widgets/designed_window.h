@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QShowEvent>
 
 namespace quillox::widgets {
@@ -40,9 +41,14 @@ protected:
         QtWindow::closeEvent(event);
     }
 
+    // Return presses the push button that has the focus, as Space does; elsewhere it confirms
+    // only where the window allows.
     void keyPressEvent(QKeyEvent* event) override {
         const bool confirming = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (confirming && canConfirm())
+        auto* focusedButton = qobject_cast<QPushButton*>(QtWindow::focusWidget());
+        if (confirming && focusedButton && focusedButton->isEnabled())
+            focusedButton->click();
+        else if (confirming && canConfirm())
             platform::runHandler([this] { confirm(); });
         else if (event->key() == Qt::Key_Escape && canCancel())
             platform::runHandler([this] { cancel(); });

@@ -217,6 +217,24 @@ void FilingDialogsTest::aNewFilingStartsWithoutAFolderEvenWhenNotActivated() {
     QVERIFY(!ok->isEnabled());
 }
 
+// Return on the focused "Create folder" opens the folder dialog; it does not file.
+void FilingDialogsTest::returnPressesTheFocusedButton() {
+    TestHome home;
+    AppRun run(home);
+    makeFolder("home");
+    quillox::app::handOverFile(home.path() + "/letter.pdf");
+    QVERIFY(QTest::qWaitForWindowActive(fNewDoc));
+    auto* tree = control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1");
+    tree->setCurrentItem(node(tree, "HOME FOLDER"));
+    control<QLineEdit>(fNewDoc, "eDocumentName")->setText("Letter");
+    auto* createFolder = control<QPushButton>(fNewDoc, "bNewFolder");
+    createFolder->setFocus();
+    QVERIFY(showsAModal([&] { QTest::keyClick(createFolder, Qt::Key_Return); }));
+    dmData->tDocuments.First();
+    QVERIFY(dmData->tDocuments.Eof());
+    QVERIFY(fNewDoc->isVisible());
+}
+
 void FilingDialogsTest::cancelAndCloseBoxHandBackWithoutFiling() {
     TestHome home;
     AppRun run(home);

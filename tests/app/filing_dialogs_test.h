@@ -13,6 +13,7 @@ private slots:
     void draggingAFolderNodeReparentsIt();
     void theOkPictureWaitsForPathNameAndFolder();
     void aNewFilingStartsWithoutAFolderEvenWhenNotActivated();
+    void returnPressesTheFocusedButton();
     void cancelAndCloseBoxHandBackWithoutFiling();
     void filingEndToEnd();
 };

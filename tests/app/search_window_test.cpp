@@ -136,6 +136,25 @@ void SearchWindowTest::typingStartsInTheTagWordField() {
     QCOMPARE(control<QComboBox>(fSearch, "cbSearchTerm")->currentText(), QString("TAX"));
 }
 
+// Return in the search controls searches; on a result it leaves the results as they are.
+void SearchWindowTest::returnSearchesOnlyFromTheSearchControls() {
+    TestHome home;
+    AppRun run(home);
+    fileTheSampleDocuments(home);
+    fSearch->show();
+    auto* words = control<QComboBox>(fSearch, "cbSearchTerm");
+    auto* documents = control<quillox::widgets::DatasetGrid>(fSearch, "dbgFiles");
+    control<QDateEdit>(fSearch, "dtpFrom")->setDate({2000, 1, 1});
+    words->setEditText("BANK");
+    QTest::keyClick(words->lineEdit(), Qt::Key_Return);
+    QCOMPARE(gridColumn(*documents, 0), QStringList({"Bank"}));
+
+    words->setEditText("TAXI");
+    documents->setFocus();
+    QTest::keyClick(documents, Qt::Key_Return);
+    QCOMPARE(gridColumn(*documents, 0), QStringList({"Bank"}));
+}
+
 void SearchWindowTest::resultsLeadIntoTheBrowseWindowAndStay() {
     TestHome home;
     AppRun run(home);

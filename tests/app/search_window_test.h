@@ -11,6 +11,7 @@ private slots:
     void searchesFindByWordsAndDates();
     void theSearchFieldKeepsUpperCase();
     void typingStartsInTheTagWordField();
+    void returnSearchesOnlyFromTheSearchControls();
     void resultsLeadIntoTheBrowseWindowAndStay();
     void theClosePictureEmptiesTheDocumentsOnly();
 };

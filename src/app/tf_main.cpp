@@ -50,6 +50,15 @@ twain::TTwainIdentity quilloxIdentity() {
     return identity;
 }
 
+const QString noScannerText =
+    "No scanner was found. Check that it is on and connected, and that \"scanimage -L\" lists "
+    "it; the section \"Scanning\" of Quillox's README says how a scanner is added.";
+
+// ": " and the condition's sentence, and the full stop; only the full stop for no condition.
+QString becauseOf(int condition) {
+    return condition == 0 ? QString(".") : ": " + twain::conditionText(condition) + ".";
+}
+
 // The first dropped item's local path; empty when it is not a local file.
 QString firstLocalPath(const QMimeData& data) {
     const QList<QUrl> urls = data.urls();
@@ -112,12 +121,12 @@ twain::TTwainComponent& TfMain::CreateTwain() {
         twain_->OnAcquireProgress = [this](twain::TTwainSource&, int,
                                            const platform::DeviceIndependentBitmap&, int current,
                                            int total) { emit scanProgress(current, total); };
-        // A scan that stops leaves the preview waiting, without a progress bar that seems to go
-        // on. A transfer that fails says why; the component has reset and disabled the source
-        // by the time the message shows.
-        twain_->OnAcquireCancel = [this](twain::TTwainComponent&, int) { emit scanProgress(0, 0); };
+        // A scan that stops without a page takes the waiting preview away. A transfer that fails
+        // says why; the component has reset and disabled the source by the time the message
+        // shows.
+        twain_->OnAcquireCancel = [this](twain::TTwainComponent&, int) { emit scanStopped(); };
         twain_->OnAcquireError = [this](twain::TTwainComponent&, int, int, int condition) {
-            emit scanProgress(0, 0);
+            emit scanStopped();
             throw platform::UserError("The scan stopped: " + twain::conditionText(condition) + ".");
         };
         twain_->SetSourceChooser([this](const QStringList& names, int preselected) {
@@ -134,14 +143,31 @@ void TfMain::iScanBotButtonClick() {
         return;
     }
     twain.SetSourceManagerLoaded(true);
+    // Listed afresh, so that a scanner connected since the last click counts.
+    twain.EnumerateDevices();
+    if (twain.SourceManagerLoaded() && twain.SourceCount() == 0) {
+        widgets::showMessageBox(QMessageBox::Information, noScannerText, this);
+        return;
+    }
     const int index = twain.SelectSource();
     if (index == -1)
         return;
-    if (twain::TTwainSource* source = twain.SourceAt(index)) {
-        source->SetLoaded(true);
-        source->SetEnabled(true);
-    }
+    twain::TTwainSource* source = twain.SourceAt(index);
+    if (!source)
+        return;
+    source->SetLoaded(true);
+    if (!source->Loaded())
+        throw platform::UserError("The scanner could not be opened" +
+                                  becauseOf(twain.ManagerCondition()));
+    // The preview shows first, so that the scanner's own window, which enabling opens, stands
+    // in front of it.
     emit scanStarted();
+    source->SetEnabled(true);
+    if (!source->Enabled()) {
+        emit scanStopped();
+        throw platform::UserError("The scanner could not be started" +
+                                  becauseOf(source->GetReturnStatus()));
+    }
 }
 
 void TfMain::TwainTwainAcquire(const platform::DeviceIndependentBitmap& image, bool& cancel) {

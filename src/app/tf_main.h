@@ -50,8 +50,10 @@ signals:
     void aboutRequested();
     // The chosen scanner's own window is open; its page comes later, if at all.
     void scanStarted();
-    // Rows received of a memory transfer; 0 of 0 when a scan stops without a page.
+    // Rows received of a memory transfer.
     void scanProgress(int current, int total);
+    // The scan ended without a page: cancelled, failed, or the scanner could not start.
+    void scanStopped();
     // A scanned page, already saved as the scan file, to be shown and filed.
     void pageScanned(const QImage& page, const QString& scanFile);
 

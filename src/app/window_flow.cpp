@@ -78,14 +78,20 @@ void connectWindowFlow() {
         fBrowse->show();
     });
     on(fMain, &TfMain::aboutRequested, [] { showInFront(*fAbout); });
-    on(fMain, &TfMain::scanStarted, [] { fScan->show(); });
+    // The preview comes to the front when a scan starts, behind the scanner's own window, and
+    // goes when the scan ends without a page.
+    on(fMain, &TfMain::scanStarted, [] { showInFront(*fScan); });
     on(fMain, &TfMain::scanProgress,
        [](int current, int total) { fScan->ShowProgress(current, total); });
+    on(fMain, &TfMain::scanStopped, [] {
+        fScan->ShowProgress(0, 0);
+        fScan->hide();
+    });
     // A page can come while any window leads; only the main window gives way to the new
     // document window, which files the scan file as it is.
     on(fMain, &TfMain::pageScanned, [](const QImage& page, const QString& scanFile) {
         fScan->ShowPage(page);
-        fScan->show();
+        showInFront(*fScan);
         fNewDoc->startFiling(scanFile, true);
         fMain->hide();
         showInFront(*fNewDoc);

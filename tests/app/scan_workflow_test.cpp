@@ -189,4 +189,106 @@ void ScanWorkflowTest::aFailedTransferIsReported() {
     QCOMPARE(fake.Calls().last(), QString("source DISABLEDS"));
     QVERIFY(!fNewDoc->isVisible());
     QVERIFY(!control<QProgressBar>(fScan, "Progress")->isVisible());
+    QVERIFY(!fScan->isVisible());
+}
+
+// A manager that lists no scanner, as ours does without a device, says so and what to do.
+void ScanWorkflowTest::withoutAScannerTheScanPictureSaysSo() {
+    TestHome home;
+    AppRun run(home);
+    FakeManager fake;
+    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
+    QString asked;
+    answerBox("OK", &asked);
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    QVERIFY2(asked.startsWith("Quillox|No scanner was found. "), qPrintable(asked));
+    QVERIFY2(asked.contains("scanimage -L"), qPrintable(asked));
+    QVERIFY(!fScan->isVisible());
+    QVERIFY(home.errors.isEmpty());
+}
+
+void ScanWorkflowTest::aScannerThatCannotStartIsReportedWithoutAPreview_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<long>("value");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("refuses to open")
+        << "opends_fails" << 1L << "The scanner could not be opened: no scanner was found.";
+    QTest::newRow("refuses to enable")
+        << "enable_rc" << long(quillox::twain::TWRC_FAILURE) << "The scanner could not be started.";
+}
+
+void ScanWorkflowTest::aScannerThatCannotStartIsReportedWithoutAPreview() {
+    QFETCH(QString, key);
+    QFETCH(long, value);
+    QFETCH(QString, message);
+    TestHome home;
+    AppRun run(home);
+    FakeManager fake;
+    fake.AddSource("Flatbed One");
+    fake.Set(qPrintable(key), value);
+    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
+    chooseScannerInDialog(0);
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    QCOMPARE(home.errors, QStringList({message}));
+    QVERIFY(!fScan->isVisible());
+    QVERIFY(fMain->isVisible());
+}
+
+// The user closes the scanner's window without scanning: no preview waits for a page.
+void ScanWorkflowTest::aCancelledScanTakesThePreviewAway() {
+    TestHome home;
+    AppRun run(home);
+    FakeManager fake;
+    fake.AddSource("Flatbed One");
+    fake.Set("ready", 0);
+    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
+    chooseScannerInDialog(0);
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    QVERIFY(fScan->isVisible());
+    fake.Post(quillox::twain::MSG_CLOSEDSREQ);
+    QVERIFY(QTest::qWaitFor([] { return !fScan->isVisible(); }, 5000));
+    QVERIFY(fMain->isVisible());
+    QVERIFY(home.errors.isEmpty());
+}
+
+namespace {
+
+// The triplets the manager had received when the window showed.
+class CallsAtShowing : public QObject {
+public:
+    CallsAtShowing(QWidget* window, const FakeManager& fake) : window_(window), fake_(fake) {
+        window->installEventFilter(this);
+    }
+    ~CallsAtShowing() override { window_->removeEventFilter(this); }
+    QStringList calls;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            calls = fake_.Calls();
+        return false;
+    }
+
+private:
+    QWidget* window_;
+    const FakeManager& fake_;
+};
+
+} // namespace
+
+// The scanner's own window opens when the source is enabled: the preview shows before that, so
+// that it does not cover the scanner's settings and its Cancel.
+void ScanWorkflowTest::thePreviewShowsBeforeTheScannersWindow() {
+    TestHome home;
+    AppRun run(home);
+    FakeManager fake;
+    fake.AddSource("Flatbed One");
+    fake.Set("ready", 0);
+    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
+    CallsAtShowing preview(fScan, fake);
+    chooseScannerInDialog(0);
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    QVERIFY(preview.calls.contains("manager OPENDS"));
+    QVERIFY(!preview.calls.contains("source ENABLEDS"));
+    QVERIFY(fake.Calls().contains("source ENABLEDS"));
 }

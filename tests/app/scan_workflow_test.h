@@ -12,4 +12,9 @@ private slots:
     void aPageThatCannotBeSavedIsReportedAndDropped();
     void aSecondClickClosesTheEnabledSourceFirst();
     void aFailedTransferIsReported();
+    void withoutAScannerTheScanPictureSaysSo();
+    void aScannerThatCannotStartIsReportedWithoutAPreview_data();
+    void aScannerThatCannotStartIsReportedWithoutAPreview();
+    void aCancelledScanTakesThePreviewAway();
+    void thePreviewShowsBeforeTheScannersWindow();
 };

@@ -118,6 +118,14 @@ int TTwainComponent::SourceCount() {
     return DeviceList.Count();
 }
 
+TW_UINT16 TTwainComponent::ManagerCondition() {
+    TW_STATUS status{};
+    if (!fLibraryLoaded || !fSourceManagerLoaded ||
+        Send(nullptr, DG_CONTROL, DAT_STATUS, MSG_GET, &status) != TWRC_SUCCESS)
+        return TWCC_SUCCESS;
+    return status.ConditionCode;
+}
+
 int TTwainComponent::SelectSource() {
     if (!fLibraryLoaded || !fSourceManagerLoaded || SelectDialogDisplayed)
         return -1;

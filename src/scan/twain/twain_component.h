@@ -48,6 +48,10 @@ public:
     TTwainSource* SourceAt(int index);
     int IndexOfIdentity(const TW_IDENTITY& identity);
 
+    // The manager's condition code for the last triplet it answered itself; 0 when the manager
+    // is not open or does not say.
+    TW_UINT16 ManagerCondition();
+
     int SourcesLoaded() const { return fSourcesLoaded; }
     const TTwainIdentity& AppIdentity() const { return fInfo; }
     void SetAppIdentity(const TTwainIdentity& identity) { fInfo.Structure = identity.Structure; }

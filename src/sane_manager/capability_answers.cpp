@@ -87,7 +87,11 @@ std::optional<CapabilityItems> itemsFor(const SaneOptions& options, TW_UINT16 ca
 
 } // namespace
 
-CapabilityAnswers::CapabilityAnswers(const SaneOptions& options) {
+CapabilityAnswers::CapabilityAnswers(const SaneOptions& options, TW_UINT16 transferMechanism) {
+    // Both mechanisms serve every device.
+    answers_.emplace(ICAP_XFERMECH, CapabilityItems{TWTY_UINT16,
+                                                    {TWSX_NATIVE, TWSX_MEMORY},
+                                                    transferMechanism == TWSX_MEMORY ? 1u : 0u});
     for (const TW_UINT16 capability :
          {CAP_XFERCOUNT, ICAP_UNITS, ICAP_PIXELFLAVOR, ICAP_PIXELTYPE, ICAP_XRESOLUTION,
           ICAP_YRESOLUTION, CAP_FEEDERENABLED, CAP_FEEDERLOADED, CAP_UICONTROLLABLE})

@@ -21,7 +21,8 @@ struct CapabilityItems {
 // scans.
 class CapabilityAnswers {
 public:
-    explicit CapabilityAnswers(const SaneOptions& options);
+    // The transfer mechanism is the one the application set, TWSX_NATIVE or TWSX_MEMORY.
+    CapabilityAnswers(const SaneOptions& options, twain::TW_UINT16 transferMechanism);
 
     // An enumeration of the values the device offers, in a block the application frees. A
     // capability it does not know fails with TWCC_CAPUNSUPPORTED, given back in condition.

@@ -1,5 +1,7 @@
 #include "sane_manager/sane_source.h"
 
+#include <cstring>
+
 #include "sane_manager/sane_conditions.h"
 #include "sane_manager/transfer_answers.h"
 
@@ -30,17 +32,36 @@ SaneSource::~SaneSource() {
     sane_close(handle_);
 }
 
+// Only while the source is not enabled, and only the two mechanisms it serves.
+TW_UINT16 SaneSource::SetTransferMechanism(const TW_CAPABILITY& request, TW_UINT16& condition) {
+    if (enabled_)
+        return fail(TWCC_SEQERROR, condition);
+    if (request.ConType != TWON_ONEVALUE || !request.hContainer)
+        return fail(TWCC_BADVALUE, condition);
+    TW_ONEVALUE value{};
+    std::memcpy(&value, request.hContainer, sizeof value);
+    const TW_UINT32 mechanism = value.Item & 0xFFFF;
+    if (value.ItemType != TWTY_UINT16 || (mechanism != TWSX_NATIVE && mechanism != TWSX_MEMORY))
+        return fail(TWCC_BADVALUE, condition);
+    transferMechanism_ = TW_UINT16(mechanism);
+    return TWRC_SUCCESS;
+}
+
 TW_UINT16 SaneSource::Answer(TW_UINT16 dat, TW_UINT16 msg, void* data, TW_UINT16& condition) {
     if (!data)
         return fail(TWCC_BADVALUE, condition);
     switch (dat) {
-    case DAT_CAPABILITY:
+    case DAT_CAPABILITY: {
+        auto& request = *static_cast<TW_CAPABILITY*>(data);
+        if (msg == MSG_SET && request.Cap == ICAP_XFERMECH)
+            return SetTransferMechanism(request, condition);
         if (msg != MSG_GET && msg != MSG_GETCURRENT && msg != MSG_GETDEFAULT)
             return fail(TWCC_CAPBADOPERATION, condition);
         if (answersWhileScanning_)
-            return answersWhileScanning_->Answer(*static_cast<TW_CAPABILITY*>(data), condition);
-        return CapabilityAnswers(SaneOptions(handle_))
-            .Answer(*static_cast<TW_CAPABILITY*>(data), condition);
+            return answersWhileScanning_->Answer(request, condition);
+        return CapabilityAnswers(SaneOptions(handle_), transferMechanism_)
+            .Answer(request, condition);
+    }
     case DAT_EVENT:
         if (msg == MSG_PROCESSEVENT)
             return ProcessEvent(*static_cast<TW_EVENT*>(data));
@@ -130,7 +151,7 @@ void SaneSource::Cancel() {
 
 void SaneSource::StartRun() {
     const SaneOptions options(handle_);
-    answersWhileScanning_.emplace(options);
+    answersWhileScanning_.emplace(options, transferMechanism_);
     feeder_ = isFeeder(options.text("source").value_or(""));
     transferReady_ = false;
     run_ = std::make_unique<ScanRun>(handle_, feeder_, options.number("resolution").value_or(0),

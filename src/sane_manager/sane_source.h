@@ -30,6 +30,8 @@ public:
 private:
     twain::TW_UINT16 Enable(const twain::TW_USERINTERFACE& ui, twain::TW_UINT16& condition);
     void Disable();
+    twain::TW_UINT16 SetTransferMechanism(const twain::TW_CAPABILITY& request,
+                                          twain::TW_UINT16& condition);
     twain::TW_UINT16 ProcessEvent(twain::TW_EVENT& event);
     twain::TW_UINT16 Pending(twain::TW_UINT16 msg, twain::TW_PENDINGXFERS& pending,
                              twain::TW_UINT16& condition);
@@ -50,6 +52,8 @@ private:
     std::unique_ptr<SourceDialog> dialog_;
     std::unique_ptr<ScanRun> run_;
     std::optional<CapabilityAnswers> answersWhileScanning_;
+    // What the application set; TWAIN's default is native.
+    twain::TW_UINT16 transferMechanism_ = twain::TWSX_NATIVE;
     bool feeder_ = false;
     bool transferReady_ = false; // told the application; its transfers may come
     bool closeRequested_ = false;

@@ -57,6 +57,7 @@ const char* messageName(TW_UINT16 dat, TW_UINT16 msg) {
         {{DAT_SETUPMEMXFER, MSG_GET}, "SETUPMEMXFER"},
         {{DAT_IMAGEMEMXFER, MSG_GET}, "MEMXFER"},
         {{DAT_CAPABILITY, MSG_GET}, "CAPABILITY"},
+        {{DAT_CAPABILITY, MSG_SET}, "SETCAPABILITY"},
         {{DAT_PALETTE8, MSG_GET}, "PALETTE8"},
         {{DAT_SETUPFILEXFER, MSG_GET}, "SETUPFILEXFER"},
         {{DAT_IMAGEFILEXFER, MSG_GET}, "FILEXFER"},
@@ -217,9 +218,12 @@ TW_UINT16 capability(TW_CAPABILITY& request) {
     return TWRC_SUCCESS;
 }
 
-// A value the application sets is kept as "set_<id>".
+// A value the application sets is kept as "set_<id>". With "xfermech_refused" the source
+// keeps to native transfers, as a driver without memory transfers does.
 TW_UINT16 setCapability(const TW_CAPABILITY& request) {
     if (request.ConType != 5 || !request.hContainer)
+        return fail(TWCC_BADVALUE);
+    if (request.Cap == ICAP_XFERMECH && script().value("xfermech_refused", 0))
         return fail(TWCC_BADVALUE);
     TW_UINT32 item = 0;
     std::memcpy(&item, static_cast<const std::uint8_t*>(request.hContainer) + 2, 4);
@@ -339,6 +343,9 @@ TW_UINT16 toSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, void* data) {
         s.values["file_format"] = static_cast<TW_SETUPFILEXFER*>(data)->Format;
         return TWRC_SUCCESS;
     case DAT_SETUPMEMXFER << 16 | MSG_GET: {
+        // A driver that keeps to the protocol transfers through memory only when told to.
+        if (s.value("strict_mechanism", 0) && s.value("set_259", TWSX_NATIVE) != TWSX_MEMORY)
+            return fail(TWCC_SEQERROR);
         auto* setup = static_cast<TW_SETUPMEMXFER*>(data);
         setup->Preferred = TW_UINT32(s.value("preferred", 16));
         setup->MinBufSize = setup->MaxBufSize = setup->Preferred;

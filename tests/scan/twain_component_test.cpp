@@ -13,7 +13,8 @@ QStringList sourceCalls(const QStringList& calls) {
     QStringList kept;
     for (const QString& call : calls) {
         if (call.startsWith("source ") && call != "source PROCESSEVENT" &&
-            call != "source CAPABILITY" && call != "source STATUS")
+            call != "source CAPABILITY" && call != "source SETCAPABILITY" &&
+            call != "source STATUS")
             kept << call.mid(7);
     }
     return kept;
@@ -95,6 +96,31 @@ TEST(TwainComponent, FailingTransfersAreReportedAndTheBurstGoesOn) {
         run.Acquire();
         EXPECT_EQ(run.events, QStringList({"error 0 1 1", "error 0 1 1", "disable 0"}));
         EXPECT_TRUE(run.images.isEmpty());
+    }
+}
+
+// A source transfers natively until told otherwise: memory transfers are asked for before the
+// source is enabled, and a source that refuses them transfers natively instead.
+TEST(TwainComponent, TheTransferMechanismIsSetBeforeEnabling) {
+    const struct {
+        const char* name;
+        bool refused;
+        const char* transfer;
+    } cases[] = {{"memory accepted", false, "source MEMXFER"},
+                 {"memory refused", true, "source NATIVEXFER"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScannerRun run;
+        run.fake.Set("strict_mechanism", 1);
+        run.fake.Set("xfermech_refused", c.refused ? 1 : 0);
+        run.component.SetTransferMode(ttmMemory);
+        run.Acquire();
+        EXPECT_EQ(run.images.size(), 1);
+        const QStringList calls = run.fake.Calls();
+        EXPECT_LT(calls.indexOf("source SETCAPABILITY"), calls.indexOf("source ENABLEDS"));
+        EXPECT_TRUE(calls.contains(c.transfer));
+        // -1: the refusing source kept no mechanism the component set.
+        EXPECT_EQ(run.fake.Value("set_259"), c.refused ? -1 : 2);
     }
 }
 

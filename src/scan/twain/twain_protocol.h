@@ -252,6 +252,11 @@ inline constexpr TW_UINT16 TWCC_DOCTOODARK = 28;
 inline constexpr TW_UINT16 TWCC_NOMEDIA = 29;
 inline constexpr TW_UINT16 TWCC_CUSTOMBASE = 0x8000;
 
+// Transfer mechanisms (ICAP_XFERMECH).
+inline constexpr TW_UINT16 TWSX_NATIVE = 0;
+inline constexpr TW_UINT16 TWSX_FILE = 1;
+inline constexpr TW_UINT16 TWSX_MEMORY = 2;
+
 // Languages and countries.
 inline constexpr TW_INT16 TWLG_USERLOCALE = -1;
 inline constexpr TW_UINT16 TWCY_USA = 1;
@@ -275,6 +280,7 @@ inline constexpr TW_UINT16 TWTY_FIX32 = 0x0007;
 inline constexpr TW_UINT16 CAP_XFERCOUNT = 0x0001;
 inline constexpr TW_UINT16 ICAP_PIXELTYPE = 0x0101;
 inline constexpr TW_UINT16 ICAP_UNITS = 0x0102;
+inline constexpr TW_UINT16 ICAP_XFERMECH = 0x0103;
 inline constexpr TW_UINT16 CAP_FEEDERENABLED = 0x1002;
 inline constexpr TW_UINT16 CAP_FEEDERLOADED = 0x1003;
 inline constexpr TW_UINT16 CAP_AUTOFEED = 0x1007;

@@ -1,6 +1,7 @@
 #include "scan/twain/twain_source.h"
 
 #include "scan/twain/twain_component.h"
+#include "scan/twain/typed_capabilities.h"
 
 namespace quillox::twain {
 
@@ -45,12 +46,22 @@ void TTwainSource::SetLoaded(bool loaded) {
 bool TTwainSource::EnableSource(bool showUI, bool modal) {
     if (!fLoaded || fEnabled)
         return fEnabled;
+    NegotiateTransferMechanism();
     TW_USERINTERFACE ui{TW_BOOL(showUI ? 0xFFFF : 0), TW_BOOL(modal ? 0xFFFF : 0),
                         fOwner.VirtualWindow()};
     fOwner.StartPolling();
     const TW_UINT16 result = Send(DG_CONTROL, DAT_USERINTERFACE, MSG_ENABLEDS, &ui);
     fEnabled = result == TWRC_SUCCESS || result == TWRC_CHECKSTATUS;
     return fEnabled;
+}
+
+// A source transfers natively until told otherwise, and may refuse to be told so: a memory
+// transfer it refuses becomes a native one. A file transfer is set up by its own handler.
+void TTwainSource::NegotiateTransferMechanism() {
+    if (fTransferMode == ttmMemory && SetIXferMech(*this, TWSX_MEMORY) != crSuccess)
+        fTransferMode = ttmNative;
+    if (fTransferMode == ttmNative)
+        SetIXferMech(*this, TWSX_NATIVE);
 }
 
 bool TTwainSource::DisableSource() {

@@ -49,6 +49,8 @@ public:
     TW_UINT16 Send(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, void* data);
 
 private:
+    void NegotiateTransferMechanism();
+
     TTwainComponent& fOwner;
     int fIndex;
     TTwainTransferMode fTransferMode;

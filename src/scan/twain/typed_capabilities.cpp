@@ -103,6 +103,10 @@ TCapabilityRet SetCapXferCount(TTwainSource& source, int count) {
     return setItem(source, CAP_XFERCOUNT, TWTY_INT16, TW_UINT16(TW_INT16(count)));
 }
 
+TCapabilityRet SetIXferMech(TTwainSource& source, TW_UINT16 mechanism) {
+    return setItem(source, ICAP_XFERMECH, TWTY_UINT16, mechanism);
+}
+
 TCapabilityRet GetICapUnits(TTwainSource& source, TTwainUnit& unit, TRetrieveCap mode) {
     return getCode(source, ICAP_UNITS, mode, tuPixels, tuUnknown, unit);
 }

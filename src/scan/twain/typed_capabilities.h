@@ -68,6 +68,8 @@ TCapabilityRet SetFeederEnabled(TTwainSource& source, bool value);
 TCapabilityRet GetAutofeed(TTwainSource& source, bool& value, TRetrieveCap mode = rcGet);
 TCapabilityRet SetAutoFeed(TTwainSource& source, bool value);
 TCapabilityRet SetIndicators(TTwainSource& source, bool value);
+// The transfer mechanism the source is to use: TWSX_NATIVE, TWSX_FILE or TWSX_MEMORY.
+TCapabilityRet SetIXferMech(TTwainSource& source, TW_UINT16 mechanism);
 // The scan area, in the source's current unit.
 TCapabilityRet SetImagelayoutFrame(TTwainSource& source, double left, double top, double right,
                                    double bottom);

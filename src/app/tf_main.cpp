@@ -21,8 +21,10 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 #include <QVersionNumber>
 #include <future>
+#include <utility>
 
 namespace quillox::app {
 namespace {
@@ -125,9 +127,15 @@ twain::TTwainComponent& TfMain::CreateTwain() {
         // says why; the component has reset and disabled the source by the time the message
         // shows.
         twain_->OnAcquireCancel = [this](twain::TTwainComponent&, int) { emit scanStopped(); };
+        // A page that fails does not end a feeder's burst: the next page is taken as usual, and
+        // the failure is told once the source has been disabled at the burst's end, from the
+        // event loop, outside the component's own calls.
         twain_->OnAcquireError = [this](twain::TTwainComponent&, int, int, int condition) {
-            emit scanStopped();
-            throw platform::UserError("The scan stopped: " + twain::conditionText(condition) + ".");
+            failedCondition_ = condition;
+        };
+        twain_->OnSourceDisable = [this](twain::TTwainComponent&, int) {
+            if (failedCondition_)
+                QTimer::singleShot(0, this, platform::guarded([this] { reportFailedPage(); }));
         };
         twain_->SetSourceChooser([this](const QStringList& names, int preselected) {
             return widgets::chooseScanner(this, names, preselected);
@@ -161,6 +169,7 @@ void TfMain::iScanBotButtonClick() {
                                   becauseOf(twain.ManagerCondition()));
     // The preview shows first, so that the scanner's own window, which enabling opens, stands
     // in front of it.
+    pageTaken_ = false;
     emit scanStarted();
     source->SetEnabled(true);
     if (!source->Enabled()) {
@@ -170,9 +179,21 @@ void TfMain::iScanBotButtonClick() {
     }
 }
 
+void TfMain::reportFailedPage() {
+    const int condition = *std::exchange(failedCondition_, std::nullopt);
+    const bool pageTaken = std::exchange(pageTaken_, false);
+    const QString why = twain::conditionText(condition);
+    if (pageTaken)
+        throw platform::UserError("A page of the scan failed: " + why +
+                                  ". The next page was taken.");
+    emit scanStopped();
+    throw platform::UserError("The scan stopped: " + why + ".");
+}
+
 void TfMain::TwainTwainAcquire(const platform::DeviceIndependentBitmap& image, bool& cancel) {
     const QString scanFile = store::getStoreFolder() + "quillox-latest-scan.bmp";
     platform::writeBmpFile(image, scanFile);
+    pageTaken_ = true;
     emit pageScanned(image.toImage(), scanFile);
     cancel = true;
 }

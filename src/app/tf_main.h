@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 namespace quillox::platform {
 struct DeviceIndependentBitmap;
@@ -65,10 +66,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Tells the failed page of the burst that has ended, and whether a page was taken after it.
+    void reportFailedPage();
+
     widgets::PictureButton* iDropBotButton;
     widgets::PictureButton* iScanBotButton;
     widgets::PictureButton* iBrowseBotButton;
     std::unique_ptr<twain::TTwainComponent> twain_;
+    // The condition of a page that failed in the burst under way, and whether one was taken.
+    std::optional<int> failedCondition_;
+    bool pageTaken_ = false;
 };
 
 } // namespace quillox::app

@@ -192,6 +192,29 @@ void ScanWorkflowTest::aFailedTransferIsReported() {
     QVERIFY(!fScan->isVisible());
 }
 
+// A feeder's page that fails does not end the burst: the next page becomes the document, and
+// the failed one is reported once the burst has ended.
+void ScanWorkflowTest::aFailedPageOfAFeederIsReportedAndTheNextIsTaken() {
+    TestHome home;
+    AppRun run(home);
+    addFolderRow("SCANS FOLDER", "-");
+    FakeManager fake;
+    fake.AddSource("Feeder One");
+    fake.Set("pages", 3);
+    fake.Set("fail_page", 0);
+    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
+    chooseScannerInDialog(0);
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    QVERIFY(QTest::qWaitFor([&home] { return !home.errors.isEmpty(); }, 5000));
+    QCOMPARE(
+        home.errors,
+        QStringList("A page of the scan failed: the paper is jammed. The next page was taken."));
+    QVERIFY(fNewDoc->isVisible());
+    QVERIFY(fScan->isVisible());
+    QVERIFY(!fMain->Twain()->PollingActive());
+    QCOMPARE(fake.Calls().last(), QString("source DISABLEDS"));
+}
+
 // A manager that lists no scanner, as ours does without a device, says so and what to do.
 void ScanWorkflowTest::withoutAScannerTheScanPictureSaysSo() {
     TestHome home;

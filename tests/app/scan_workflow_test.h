@@ -12,6 +12,7 @@ private slots:
     void aPageThatCannotBeSavedIsReportedAndDropped();
     void aSecondClickClosesTheEnabledSourceFirst();
     void aFailedTransferIsReported();
+    void aFailedPageOfAFeederIsReportedAndTheNextIsTaken();
     void withoutAScannerTheScanPictureSaysSo();
     void aScannerThatCannotStartIsReportedWithoutAPreview_data();
     void aScannerThatCannotStartIsReportedWithoutAPreview();

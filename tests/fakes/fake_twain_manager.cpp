@@ -359,6 +359,10 @@ TW_UINT16 toSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, void* data) {
     if (s.value("cancel_page", -1) == s.page &&
         (dat == DAT_IMAGENATIVEXFER || dat == DAT_IMAGEMEMXFER))
         return TWRC_CANCEL;
+    // A page the scanner fails, the following ones taken as usual.
+    if (s.value("fail_page", -1) == s.page &&
+        (dat == DAT_IMAGENATIVEXFER || dat == DAT_IMAGEMEMXFER))
+        return fail(TWCC_PAPERJAM);
     switch (dat << 16 | msg) {
     case DAT_IMAGENATIVEXFER << 16 | MSG_GET:
         return nativeTransfer(static_cast<TW_HANDLE*>(data));

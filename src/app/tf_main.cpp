@@ -123,9 +123,7 @@ twain::TTwainComponent& TfMain::CreateTwain() {
         twain_->OnAcquireProgress = [this](twain::TTwainSource&, int,
                                            const platform::DeviceIndependentBitmap&, int current,
                                            int total) { emit scanProgress(current, total); };
-        // A scan that stops without a page takes the waiting preview away. A transfer that fails
-        // says why; the component has reset and disabled the source by the time the message
-        // shows.
+        // A scan that stops without a page takes the waiting preview away.
         twain_->OnAcquireCancel = [this](twain::TTwainComponent&, int) { emit scanStopped(); };
         // A page that fails does not end a feeder's burst: the next page is taken as usual, and
         // the failure is told once the source has been disabled at the burst's end, from the
@@ -151,15 +149,12 @@ void TfMain::iScanBotButtonClick() {
         return;
     }
     twain.SetSourceManagerLoaded(true);
-    // Listed afresh, so that a scanner connected since the last click counts.
-    twain.EnumerateDevices();
-    if (twain.SourceManagerLoaded() && twain.SourceCount() == 0) {
-        widgets::showMessageBox(QMessageBox::Information, noScannerText, this);
+    const int index = twain.SelectSource();
+    if (index == -1) {
+        if (twain.NoSourceFound())
+            widgets::showMessageBox(QMessageBox::Information, noScannerText, this);
         return;
     }
-    const int index = twain.SelectSource();
-    if (index == -1)
-        return;
     twain::TTwainSource* source = twain.SourceAt(index);
     if (!source)
         return;
@@ -181,9 +176,8 @@ void TfMain::iScanBotButtonClick() {
 
 void TfMain::reportFailedPage() {
     const int condition = *std::exchange(failedCondition_, std::nullopt);
-    const bool pageTaken = std::exchange(pageTaken_, false);
     const QString why = twain::conditionText(condition);
-    if (pageTaken)
+    if (pageTaken_)
         throw platform::UserError("A page of the scan failed: " + why +
                                   ". The next page was taken.");
     emit scanStopped();

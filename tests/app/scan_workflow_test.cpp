@@ -35,6 +35,18 @@ void chooseScannerInDialog(int position) {
                    });
 }
 
+void clickScanPicture() {
+    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+}
+
+// A scan from the scripted manager: the scanner at that position chosen, the scan picture
+// clicked.
+void scanFromScriptedManager(int position) {
+    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
+    chooseScannerInDialog(position);
+    clickScanPicture();
+}
+
 int bmpBitsPerPixel(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -51,7 +63,7 @@ void ScanWorkflowTest::withoutAManagerTheScanPictureSaysSo() {
     fMain->CreateTwain().SetLibraryFolders({home.path()});
     QString asked;
     answerBox("OK", &asked);
-    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    clickScanPicture();
     QVERIFY2(asked.startsWith("Quillox|Twain is not installed.|"), qPrintable(asked));
     QVERIFY(fMain->isVisible());
     QVERIFY(!fScan->isVisible());
@@ -80,7 +92,7 @@ void ScanWorkflowTest::aScannedPageBecomesTheDocumentToFile() {
     fMain->Twain()->SetTransferMode(quillox::twain::TTwainTransferMode(mode));
 
     chooseScannerInDialog(1);
-    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    clickScanPicture();
     QVERIFY(fScan->isVisible());
     QCOMPARE(fScan->frameGeometry().size(), QSize(690, 900));
     QCOMPARE(control<quillox::widgets::PictureButton>(fScan, "Image1")->Picture().size(),
@@ -137,9 +149,7 @@ void ScanWorkflowTest::aPageThatCannotBeSavedIsReportedAndDropped() {
     fake.Set("pages", 2);
     // A folder where the scan file goes: no file can take its name, whoever runs the test.
     QVERIFY(QDir().mkpath(home.storeFolder() + "quillox-latest-scan.bmp"));
-    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
-    chooseScannerInDialog(0);
-    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    scanFromScriptedManager(0);
     QVERIFY(QTest::qWaitFor([] { return !fMain->Twain()->PollingActive(); }, 5000));
     QCOMPARE(home.errors.size(), 1);
     QVERIFY2(home.errors[0].contains("could not be saved"), qPrintable(home.errors[0]));
@@ -155,14 +165,12 @@ void ScanWorkflowTest::aSecondClickClosesTheEnabledSourceFirst() {
     FakeManager fake;
     fake.AddSource("Flatbed One");
     fake.Set("ready", 0);
-    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
-    chooseScannerInDialog(0);
-    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    scanFromScriptedManager(0);
     QVERIFY(fMain->Twain()->PollingActive());
     fake.ClearCalls();
     whenModalShows([](QWidget& shown) { return shown.windowTitle() == "Select Source"; },
                    [](QWidget& shown) { static_cast<QDialog&>(shown).reject(); });
-    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    clickScanPicture();
     const QStringList calls = fake.Calls();
     QVERIFY(calls.indexOf("source DISABLEDS") >= 0);
     QVERIFY(calls.indexOf("source DISABLEDS") < calls.indexOf("manager CLOSEDS"));
@@ -179,9 +187,7 @@ void ScanWorkflowTest::aFailedTransferIsReported() {
     fake.AddSource("Flatbed One");
     fake.Set("ready", 0);
     fake.Set("strip_fails", 1);
-    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
-    chooseScannerInDialog(0);
-    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    scanFromScriptedManager(0);
     fake.Post(quillox::twain::MSG_XFERREADY);
     QVERIFY(QTest::qWaitFor([&home] { return !home.errors.isEmpty(); }, 5000));
     QCOMPARE(home.errors, QStringList("The scan stopped: the scanner reported a failure."));
@@ -202,9 +208,7 @@ void ScanWorkflowTest::aFailedPageOfAFeederIsReportedAndTheNextIsTaken() {
     fake.AddSource("Feeder One");
     fake.Set("pages", 3);
     fake.Set("fail_page", 0);
-    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
-    chooseScannerInDialog(0);
-    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    scanFromScriptedManager(0);
     QVERIFY(QTest::qWaitFor([&home] { return !home.errors.isEmpty(); }, 5000));
     QCOMPARE(
         home.errors,
@@ -223,7 +227,7 @@ void ScanWorkflowTest::withoutAScannerTheScanPictureSaysSo() {
     fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
     QString asked;
     answerBox("OK", &asked);
-    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    clickScanPicture();
     QVERIFY2(asked.startsWith("Quillox|No scanner was found. "), qPrintable(asked));
     QVERIFY2(asked.contains("scanimage -L"), qPrintable(asked));
     QVERIFY(!fScan->isVisible());
@@ -249,9 +253,7 @@ void ScanWorkflowTest::aScannerThatCannotStartIsReportedWithoutAPreview() {
     FakeManager fake;
     fake.AddSource("Flatbed One");
     fake.Set(qPrintable(key), value);
-    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
-    chooseScannerInDialog(0);
-    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    scanFromScriptedManager(0);
     QCOMPARE(home.errors, QStringList({message}));
     QVERIFY(!fScan->isVisible());
     QVERIFY(fMain->isVisible());
@@ -264,9 +266,7 @@ void ScanWorkflowTest::aCancelledScanTakesThePreviewAway() {
     FakeManager fake;
     fake.AddSource("Flatbed One");
     fake.Set("ready", 0);
-    fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
-    chooseScannerInDialog(0);
-    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    scanFromScriptedManager(0);
     QVERIFY(fScan->isVisible());
     fake.Post(quillox::twain::MSG_CLOSEDSREQ);
     QVERIFY(QTest::qWaitFor([] { return !fScan->isVisible(); }, 5000));
@@ -310,7 +310,7 @@ void ScanWorkflowTest::thePreviewShowsBeforeTheScannersWindow() {
     fMain->CreateTwain().SetLibraryFolders({FakeManager::folder()});
     CallsAtShowing preview(fScan, fake);
     chooseScannerInDialog(0);
-    click(control<quillox::widgets::PictureButton>(fMain, "iScanBotButton"));
+    clickScanPicture();
     QVERIFY(preview.calls.contains("manager OPENDS"));
     QVERIFY(!preview.calls.contains("source ENABLEDS"));
     QVERIFY(fake.Calls().contains("source ENABLEDS"));

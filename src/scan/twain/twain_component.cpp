@@ -131,6 +131,7 @@ int TTwainComponent::SelectSource() {
         return -1;
     ClearDeviceList();
     SelectDialogDisplayed = true;
+    fNoSourceFound = false;
     TW_IDENTITY chosen{};
     int result = -1;
     const TW_UINT16 answer = Send(nullptr, DG_CONTROL, DAT_IDENTITY, MSG_USERSELECT, &chosen);
@@ -141,6 +142,8 @@ int TTwainComponent::SelectSource() {
         Send(nullptr, DG_CONTROL, DAT_STATUS, MSG_GET, &status);
         if (status.ConditionCode == TWCC_BADPROTOCOL)
             result = ChooseWithoutManagerDialog(chosen);
+        else
+            fNoSourceFound = status.ConditionCode == TWCC_NODS;
     }
     SelectDialogDisplayed = false;
     return result;
@@ -155,7 +158,8 @@ int TTwainComponent::ChooseWithoutManagerDialog(TW_IDENTITY& chosen) {
     QStringList names;
     for (const TTwainSource* source = SourceAt(0); source; source = SourceAt(int(names.size())))
         names << source->ProductName();
-    if (names.isEmpty())
+    fNoSourceFound = names.isEmpty();
+    if (fNoSourceFound)
         return -1;
     int preselected = 0;
     TW_IDENTITY fallback{};

@@ -45,6 +45,8 @@ public:
     bool HasEnumerated() const { return fHasEnumerated; }
     // The index of the chosen source, or -1.
     int SelectSource();
+    // Whether the last SelectSource found no source to offer, as opposed to a choice cancelled.
+    bool NoSourceFound() const { return fNoSourceFound; }
     TTwainSource* SourceAt(int index);
     int IndexOfIdentity(const TW_IDENTITY& identity);
 
@@ -107,6 +109,7 @@ private:
 
     int fSourcesLoaded = 0;
     bool SelectDialogDisplayed = false;
+    bool fNoSourceFound = false;
     QTimer fMessagesTimer;
     QObject messageTarget_;
     void* virtualWindow_;

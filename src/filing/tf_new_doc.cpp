@@ -4,6 +4,7 @@
 #include "store/file_document.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
+#include "widgets/copy_progress_dialog.h"
 #include "widgets/folder_node_drop.h"
 #include "widgets/folder_tree_loading.h"
 #include "widgets/folder_tree_view.h"
@@ -15,9 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QProgressDialog>
 #include <QPushButton>
-#include <memory>
 
 namespace quillox::filing {
 namespace {
@@ -139,23 +138,10 @@ void TfNewDoc::CreateNewDocument() {
     const store::FilingInput input{ePath->text(),        eDocumentName->text(),
                                    eDescription->text(), eTagWords->text(),
                                    dtpDate->dateTime(),  selected.front()->text(0)};
-    // A large file takes a while: after half a second a progress dialog shows, whose Cancel
-    // stops the copy and files nothing.
-    std::unique_ptr<QProgressDialog> progress;
-    const bool filed =
-        store::fileDocument(*data_, input, [this, &progress, &input](qint64 copied, qint64 total) {
-            if (!progress) {
-                progress = std::make_unique<QProgressDialog>(
-                    "Copying \"" + QFileInfo(input.sourcePath).fileName() + "\" into the store",
-                    "Cancel", 0, 1000, this);
-                progress->setWindowTitle("Quillox");
-                progress->setWindowModality(Qt::WindowModal);
-                progress->setMinimumDuration(500);
-            }
-            progress->setValue(total > 0 ? static_cast<int>(copied * 1000 / total) : 1000);
-            return !progress->wasCanceled();
-        });
-    progress.reset();
+    // A large file takes a while: its progress shows, and Cancel files nothing.
+    widgets::CopyProgressDialog progress(
+        this, "Copying \"" + QFileInfo(input.sourcePath).fileName() + "\" into the store");
+    const bool filed = store::fileDocument(*data_, input, progress.progress());
     if (!filed)
         return;
     Clear();

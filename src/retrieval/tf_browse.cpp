@@ -12,6 +12,7 @@
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
 #include "widgets/captioned_image.h"
+#include "widgets/copy_progress_dialog.h"
 #include "widgets/dataset_grid.h"
 #include "widgets/flow_layout.h"
 #include "widgets/picture_button.h"
@@ -272,7 +273,10 @@ void TfBrowse::miExportClick() {
         QFileDialog::getSaveFileName(this, {}, QDir::home().filePath(QFileInfo(*path).fileName()));
     if (target.isEmpty())
         return;
-    platform::copyFileSafely(*path, target, {}, platform::ExistingTarget::Replace);
+    // As filing does: a large file's progress shows, and Cancel leaves no target behind.
+    widgets::CopyProgressDialog progress(this,
+                                         "Exporting \"" + QFileInfo(target).fileName() + "\"");
+    platform::copyFileSafely(*path, target, progress.progress(), platform::ExistingTarget::Replace);
 }
 
 bool TfBrowse::locateCurrentDocument() {

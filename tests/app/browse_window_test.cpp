@@ -16,10 +16,12 @@
 #include "window_controls.h"
 #include "window_driving.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QTest>
 
 using quillox::testing::TempHome;
@@ -240,6 +242,35 @@ void BrowseWindowTest::openAndExportUseTheStoredCopy() {
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), QByteArray("Invoice"));
     QVERIFY(QFile::exists(stored));
+    QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
+}
+
+// A large export shows its progress, and its Cancel leaves nothing where the user aimed it.
+void BrowseWindowTest::aCancelledExportLeavesNoTarget() {
+    TestHome home;
+    AppRun run(home);
+    fileTheSampleTree(home);
+    fBrowse->show();
+    fBrowse->showItems("A FOLDER");
+    QFile stored(*control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->currentText("Path"));
+    // Long enough to copy that the dialog shows on any disk; sparse, so nothing is written.
+    QVERIFY(stored.resize(qint64(1) << 30));
+
+    const QDir exports(home.path() + "/exports");
+    QVERIFY(exports.mkpath("."));
+    QString caption;
+    whenModalShows([](QWidget& shown) { return qobject_cast<QProgressDialog*>(&shown); },
+                   [&caption](QWidget& shown) {
+                       auto* progress = qobject_cast<QProgressDialog*>(&shown);
+                       caption = progress->labelText();
+                       progress->cancel();
+                   });
+    answerSaveDialog(exports.filePath("exported.txt"));
+    chooseMenuItem("&Export");
+    doubleClickFirstRow(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles"));
+
+    QCOMPARE(caption, QString("Exporting \"exported.txt\""));
+    QCOMPARE(exports.entryList(QDir::Files | QDir::Hidden), QStringList());
     QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
 }
 

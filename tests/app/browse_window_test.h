@@ -13,6 +13,7 @@ private slots:
     void deletingADocumentAsksByName();
     void deletingTheFolderAsksAndShowsItsParent();
     void openAndExportUseTheStoredCopy();
+    void aCancelledExportLeavesNoTarget();
     void aMissingStoredCopyIsReported();
     void moveDialogMovesTheDocumentOnlyWithADestination();
     void namesWithQuotesBrowse();

@@ -25,9 +25,7 @@ TfScan::TfScan(QWidget* owner) : DesignedWindow(owner, Qt::Window) {
 }
 
 void TfScan::FormShow() {
-    // The outer size includes the frame, which the window system knows once it is shown.
-    const QSize frame = frameGeometry().size() - size();
-    resize(outerSize - frame);
+    fitOuterSize();
     if (!pageWaiting_)
         Image1->SetPicture(artwork::waitImage);
     pageWaiting_ = false;
@@ -48,6 +46,21 @@ void TfScan::ShowProgress(int current, int total) {
         Progress->setRange(0, total);
         Progress->setValue(std::min(current, total));
     }
+}
+
+// The outer size includes the frame. A window manager frames the window only after it is
+// mapped the first time, and the window moves into its frame then; until that move the frame
+// counts as nothing.
+void TfScan::fitOuterSize() {
+    const QSize frame = frameGeometry().size() - size();
+    resize(outerSize - frame);
+    framePending_ = frame.isNull();
+}
+
+void TfScan::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (framePending_ && frameGeometry().size() != size())
+        fitOuterSize();
 }
 
 void TfScan::resizeEvent(QResizeEvent* event) {

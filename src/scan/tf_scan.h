@@ -28,11 +28,15 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    void fitOuterSize();
+
     widgets::PictureButton* Image1;
     QProgressBar* Progress;
     bool pageWaiting_ = false;
+    bool framePending_ = false;
 };
 
 } // namespace quillox::scan

@@ -7,6 +7,7 @@
 #include "search_window_test.h"
 #include "startup_test.h"
 #include "test_classes.h"
+#include "window_manager_test.h"
 
 int main(int argc, char** argv) {
     quillox::app::QuilloxApplication application(argc, argv);
@@ -17,7 +18,8 @@ int main(int argc, char** argv) {
     SearchWindowTest searchWindow;
     EndToEndTest endToEnd;
     ScanWorkflowTest scanWorkflow;
+    WindowManagerTest windowManager;
     return runTestClasses(argc, argv,
                           {&startup, &filingDialogs, &mainWindow, &browseWindow, &searchWindow,
-                           &endToEnd, &scanWorkflow});
+                           &endToEnd, &scanWorkflow, &windowManager});
 }

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <memory>
+#include <optional>
 
 namespace quillox::app {
 namespace {
@@ -69,35 +70,43 @@ void QuilloxApplication::ReportError(const QString& message) {
 }
 
 int QuilloxApplication::Run() {
-    const QString file = fileToFile(arguments());
-    // A second copy must never open the same database: it hands over to the running copy.
-    std::unique_ptr<SingleInstance> guard;
-    platform::runHandler(
-        [&] { guard = std::make_unique<SingleInstance>(store::getDatabaseFile()); });
-    if (guard && !guard->acquire()) {
-        if (guard->activateRunningCopy(file))
-            return 0;
-        ReportError("Quillox is already running with this store, and it does not answer. Close it "
-                    "first");
-        return 1;
-    }
-    if (guard)
-        guard->listen([](const QString& handedFile) {
-            platform::runHandler([&] {
-                if (handedFile.isEmpty())
-                    bringRunToFront();
-                else if (fMain)
-                    handOverFile(handedFile);
-            });
-        });
-    // A signal that comes while start-up still shows an error box ends the run all the same.
+    // A signal ends the run at any point, a box of the start-up showing or not: quitting leaves
+    // every loop, a box's too, and no loop runs after it.
     bool terminating = false;
     platform::TerminationSignals terminationSignals;
     connect(&terminationSignals, &platform::TerminationSignals::Received, this, [&terminating] {
         terminating = true;
         if (fMain)
             fMain->close();
-        QCoreApplication::quit();
+        QCoreApplication::exit(0);
+    });
+    const QString file = fileToFile(arguments());
+    // A second copy must never open the same database: it hands over to the running copy.
+    std::unique_ptr<SingleInstance> guard;
+    std::optional<SingleInstance::Holder> holder;
+    platform::runHandler([&] {
+        guard = std::make_unique<SingleInstance>(store::getDatabaseFile());
+        holder = guard->acquire();
+    });
+    if (terminating)
+        return 0;
+    // Without the lock the database stays closed; the error box has said why.
+    if (!holder)
+        return 1;
+    if (*holder == SingleInstance::Holder::RunningCopy) {
+        if (guard->activateRunningCopy(file))
+            return 0;
+        ReportError("Quillox is already running with this store, and it does not answer. Close it "
+                    "first");
+        return 1;
+    }
+    guard->listen([](const QString& handedFile) {
+        platform::runHandler([&] {
+            if (handedFile.isEmpty())
+                bringRunToFront();
+            else if (fMain)
+                handOverFile(handedFile);
+        });
     });
     CreateInstances();
     if (file.isEmpty())

@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 #include <csignal>
@@ -161,6 +162,28 @@ void startProgram(QProcess& program, const TempHome& home) {
     QTest::qWait(300);
 }
 
+// The first message the program shows, as it writes it to standard error too.
+QString firstMessage(QProcess& program) {
+    QByteArray said;
+    const bool spoke = QTest::qWaitFor(
+        [&] {
+            said += program.readAllStandardError();
+            return said.contains("quillox: ");
+        },
+        20000);
+    if (!spoke)
+        return {};
+    const qsizetype start = said.indexOf("quillox: ");
+    return start < 0 ? QString() : QString::fromLocal8Bit(said.mid(start).split('\n').front());
+}
+
+// A termination signal ends the run while a box of the start-up waits for its OK.
+void terminateDuringTheBox(QProcess& program) {
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+}
+
 } // namespace
 
 void StartupTest::aTerminationSignalEndsTheRunCleanly_data() {
@@ -210,7 +233,7 @@ void StartupTest::aFileNamedOnTheCommandLineGoesToTheRunningCopy() {
     // This process stands for the running copy.
     quillox::app::SingleInstance running(home.databaseFolder() + "main.abs");
     QVERIFY(QDir().mkpath(home.databaseFolder()));
-    QVERIFY(running.acquire());
+    QCOMPARE(running.acquire(), quillox::app::SingleInstance::Holder::ThisCopy);
     QStringList handed;
     running.listen([&handed](const QString& file) { handed << file; });
 
@@ -232,7 +255,7 @@ void StartupTest::aHandOverThatWaitsOutlivesTheSecondCopysConnection() {
     TempHome home;
     quillox::app::SingleInstance running(home.databaseFolder() + "main.abs");
     QVERIFY(QDir().mkpath(home.databaseFolder()));
-    QVERIFY(running.acquire());
+    QCOMPARE(running.acquire(), quillox::app::SingleInstance::Holder::ThisCopy);
     QStringList handed;
     running.listen([&handed](const QString& file) {
         handed << file;
@@ -245,4 +268,48 @@ void StartupTest::aHandOverThatWaitsOutlivesTheSecondCopysConnection() {
     QVERIFY(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
     QTest::qWait(500);
     QCOMPARE(handed, QStringList({home.path() + "/one.pdf"}));
+}
+
+// A lock that cannot be made is not a running copy: the message names the folder and the
+// system's reason at once, without waiting for an answer.
+void StartupTest::aLockThatCannotBeMadeIsNamedAsSuch() {
+    TempHome home;
+    const QString folder = QDir::cleanPath(home.databaseFolder());
+    QVERIFY(QDir().mkpath(QFileInfo(folder).path()));
+    QFile inTheWay(folder);
+    QVERIFY(inTheWay.open(QIODevice::WriteOnly));
+    inTheWay.close();
+
+    QProcess program;
+    program.setProcessEnvironment(programEnvironment());
+    program.start(QUILLOX_PATH, {});
+    const QString message = firstMessage(program);
+    QVERIFY2(message.contains(folder) && message.contains("Not a directory"), qPrintable(message));
+    QVERIFY2(!message.contains("already running"), qPrintable(message));
+    terminateDuringTheBox(program);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(QFileInfo(folder).isFile());
+}
+
+// A running copy that is stopped takes the request into its socket but never answers it: the
+// second copy says so instead of ending as if the file had been handed over.
+void StartupTest::aRunningCopyThatDoesNotAnswerIsReported() {
+    TempHome home;
+    QProcess first;
+    startProgram(first, home);
+    const auto firstId = static_cast<pid_t>(first.processId());
+    ::kill(firstId, SIGSTOP);
+
+    QProcess second;
+    second.setProcessEnvironment(programEnvironment());
+    second.start(QUILLOX_PATH, {home.path() + "/one.pdf"});
+    const QString message = firstMessage(second);
+    ::kill(firstId, SIGCONT);
+    QCOMPARE(message, QString("quillox: Quillox is already running with this store, and it does "
+                              "not answer. Close it first."));
+    terminateDuringTheBox(second);
+
+    first.terminate();
+    QVERIFY(first.waitForFinished(20000));
+    QCOMPARE(first.exitCode(), 0);
 }

@@ -17,4 +17,6 @@ private slots:
     void aSecondCopyHandsOverToTheFirst();
     void aFileNamedOnTheCommandLineGoesToTheRunningCopy();
     void aHandOverThatWaitsOutlivesTheSecondCopysConnection();
+    void aLockThatCannotBeMadeIsNamedAsSuch();
+    void aRunningCopyThatDoesNotAnswerIsReported();
 };

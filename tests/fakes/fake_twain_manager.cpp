@@ -82,7 +82,8 @@ TW_UINT16 fail(TW_UINT16 condition) {
     return TWRC_FAILURE;
 }
 
-// The image: width x height in the scripted pixel type, one value a channel.
+// The image: width x height in the scripted pixel type, one value a channel, or as many bits a
+// pixel as "bits" says.
 int width() {
     return int(script().value("width", 5));
 }
@@ -95,11 +96,11 @@ int pixelType() {
 int bitsPerPixel() {
     switch (pixelType()) {
     case TWPT_BW:
-        return 1;
+        return int(script().value("bits", 1));
     case TWPT_RGB:
-        return 24;
+        return int(script().value("bits", 24));
     default:
-        return 8;
+        return int(script().value("bits", 8));
     }
 }
 std::size_t stride() {
@@ -374,7 +375,7 @@ TW_UINT16 toSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, void* data) {
         info->YResolution = info->XResolution;
         info->ImageWidth = width();
         info->ImageLength = height();
-        info->BitsPerPixel = TW_INT16(s.value("bits", bitsPerPixel()));
+        info->BitsPerPixel = TW_INT16(bitsPerPixel());
         info->PixelType = TW_INT16(pixelType());
         return TWRC_SUCCESS;
     }

@@ -2,6 +2,7 @@
 // driver that does not add up.
 #include "scanner_run.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace quillox::twain;
@@ -95,6 +96,67 @@ TEST(ImageTransfer, MemoryTransfersTakeTheirColoursAndResolutionFromTheSource) {
         // The image's top row is the last row in memory.
         const std::size_t last = kept.stride() * std::size_t(kept.height - 1);
         EXPECT_EQ(kept.pixels[last], sourceByte(0, 0));
+    }
+}
+
+TEST(ImageTransfer, MemoryTransfersTakeTheDepthsOfAPackedBitmap) {
+    // The colour of a pixel of a row, from the fake's bytes at the pixel's first byte.
+    using Expected = QRgb (*)(int row, int at);
+    const struct {
+        const char* what;
+        int pixelType;
+        int bits;
+        int bytesAPixel;
+        Expected expected;
+    } cases[] = {
+        {"16-bit gray in the machine's order, its top 8 bits kept", TWPT_GRAY, 16, 2,
+         [](int row, int at) {
+             const std::uint8_t bytes[] = {std::uint8_t(sourceByte(row, at)),
+                                           std::uint8_t(sourceByte(row, at + 1))};
+             std::uint16_t sample = 0;
+             std::memcpy(&sample, bytes, sizeof sample);
+             return qRgb(sample >> 8, sample >> 8, sample >> 8);
+         }},
+        {"32-bit red, green, blue and padding", TWPT_RGB, 32, 4,
+         [](int row, int at) {
+             return qRgb(sourceByte(row, at), sourceByte(row, at + 1), sourceByte(row, at + 2));
+         }},
+        {"16-bit 5-5-5 colour, little-end first", TWPT_RGB, 16, 2,
+         [](int row, int at) {
+             const int packed = sourceByte(row, at) | sourceByte(row, at + 1) << 8;
+             const auto widen = [](int five) { return five << 3 | five >> 2; };
+             return qRgb(widen(packed >> 10 & 31), widen(packed >> 5 & 31), widen(packed & 31));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScannerRun run;
+        run.fake.Set("width", 5);
+        run.fake.Set("height", 4);
+        run.fake.Set("pixeltype", c.pixelType);
+        run.fake.Set("bits", c.bits);
+        run.component.SetTransferMode(ttmMemory);
+        run.Acquire();
+        ASSERT_EQ(run.images.size(), 1) << run.error.toStdString();
+        const QImage& image = run.images[0];
+        ASSERT_EQ(image.size(), QSize(5, 4));
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 5; ++x)
+                ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, c.expected(y, c.bytesAPixel * x) & 0xFFFFFF)
+                    << "at " << x << ", " << y;
+    }
+}
+
+TEST(ImageTransfer, AMemoryTransferOfADepthThatCannotBeShownNamesTheDepth) {
+    for (const int bits : {2, 48, 64}) {
+        ScannerRun run;
+        run.fake.Set("bits", bits);
+        run.component.SetTransferMode(ttmMemory);
+        run.Acquire();
+        EXPECT_TRUE(run.images.isEmpty());
+        EXPECT_EQ(run.error, QString("The scanner's transfer was stopped: it reported %1 bits a "
+                                     "pixel, a depth that Quillox cannot show.")
+                                 .arg(bits));
     }
 }
 

@@ -1,8 +1,9 @@
 #include "scan/twain/image_transfers.h"
 
 #include "platform/device_independent_bitmap.h"
-#include "platform/user_error.h"
+#include "scan/twain/native_image.h"
 #include "scan/twain/strip_filler.h"
+#include "scan/twain/transfer_refusal.h"
 #include "scan/twain/twain_component.h"
 #include "scan/twain/typed_capabilities.h"
 
@@ -17,7 +18,6 @@ namespace quillox::twain {
 namespace {
 
 using platform::DeviceIndependentBitmap;
-using platform::UserError;
 
 // The largest picture a memory transfer takes: far beyond any scanner's page.
 constexpr std::uint64_t largestPixelBytes = std::uint64_t(1) << 31;
@@ -25,10 +25,6 @@ constexpr std::uint64_t largestPixelBytes = std::uint64_t(1) << 31;
 struct FreeBlock {
     void operator()(void* block) const { std::free(block); }
 };
-
-[[noreturn]] void refuse(const QString& why) {
-    throw UserError("The scanner's transfer was stopped: " + why);
-}
 
 // Without a unit the source answered, no resolution is recorded: tuUnknown.
 std::int32_t pelsPerMeter(double resolution, TTwainUnit unit) {
@@ -76,7 +72,8 @@ std::vector<QRgb> colourTable(TTwainSource& source, TW_INT16 pixelType) {
 // blue-green-red.
 StripSamples samplesOf(TW_INT16 pixelType, int bits) {
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-        refuse(QString("it reported %1 bits a pixel, a depth that Quillox cannot show.").arg(bits));
+        refuseTransfer(
+            QString("it reported %1 bits a pixel, a depth that Quillox cannot show.").arg(bits));
     if (bits == 16 && pixelType == TWPT_GRAY)
         return StripSamples::Gray16;
     if (pixelType != TWPT_RGB)
@@ -95,12 +92,12 @@ TW_UINT16 prepareMemoryBitmap(TTwainSource& source, DeviceIndependentBitmap& bit
         return result;
     samples = samplesOf(info.PixelType, info.BitsPerPixel);
     if (info.ImageWidth <= 0 || info.ImageLength <= 0)
-        refuse("it reported an image without pixels.");
+        refuseTransfer("it reported an image without pixels.");
     bitmap.width = info.ImageWidth;
     bitmap.height = info.ImageLength;
     bitmap.bitsPerPixel = samples == StripSamples::Gray16 ? 8 : info.BitsPerPixel;
     if (std::uint64_t(bitmap.stride()) * std::uint64_t(bitmap.height) > largestPixelBytes)
-        refuse("it reported an image too large to hold.");
+        refuseTransfer("it reported an image too large to hold.");
     TTwainUnit unit = tuUnknown;
     if (GetICapUnits(source, unit) != crSuccess)
         unit = tuUnknown;
@@ -124,9 +121,9 @@ TW_UINT16 NativeTransfer(TTwainSource& source, bool& cancel) {
     if (result != TWRC_XFERDONE)
         return result;
     if (!handle)
-        refuse("it delivered no image.");
-    const DeviceIndependentBitmap bitmap = DeviceIndependentBitmap::fromPacked(
-        static_cast<const std::uint8_t*>(handle), malloc_usable_size(handle));
+        refuseTransfer("it delivered no image.");
+    const DeviceIndependentBitmap bitmap =
+        nativeImage(static_cast<const std::uint8_t*>(handle), malloc_usable_size(handle));
     TTwainComponent& component = source.Component();
     if (component.OnTwainAcquire)
         component.OnTwainAcquire(component, source.Index(), bitmap, cancel);
@@ -142,7 +139,7 @@ TW_UINT16 MemoryTransfer(TTwainSource& source, bool& cancel) {
     TW_SETUPMEMXFER setup{};
     TW_UINT16 result = source.Send(DG_CONTROL, DAT_SETUPMEMXFER, MSG_GET, &setup);
     if (result != TWRC_SUCCESS || setup.Preferred == 0)
-        refuse("it offered no buffer size for a memory transfer.");
+        refuseTransfer("it offered no buffer size for a memory transfer.");
     std::vector<std::uint8_t> buffer(setup.Preferred);
     TTwainComponent& component = source.Component();
     StripFiller filler(bitmap, samples, [&](int current, int total) {
@@ -158,7 +155,7 @@ TW_UINT16 MemoryTransfer(TTwainSource& source, bool& cancel) {
         if (result != TWRC_SUCCESS && result != TWRC_XFERDONE)
             break;
         if (strip.BytesWritten > buffer.size())
-            refuse("it reported more bytes than its buffer holds.");
+            refuseTransfer("it reported more bytes than its buffer holds.");
         filler.Place(buffer.data(), strip.BytesWritten);
     }
     if (result != TWRC_XFERDONE)

@@ -3,6 +3,7 @@
 #include "platform/user_error.h"
 
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 
 namespace quillox::platform {
@@ -89,6 +90,52 @@ DeviceIndependentBitmap DeviceIndependentBitmap::fromPacked(const std::uint8_t* 
         std::memcpy(bitmap.pixels.data() + std::size_t(row) * stride,
                     pixels + std::size_t(from) * stride, stride);
     }
+    return bitmap;
+}
+
+DeviceIndependentBitmap DeviceIndependentBitmap::fromImage(const QImage& image) {
+    DeviceIndependentBitmap bitmap;
+    QImage page;
+    switch (image.format()) {
+    case QImage::Format_Invalid:
+        return bitmap;
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB:
+        page = image.convertToFormat(QImage::Format_Mono);
+        bitmap.bitsPerPixel = 1;
+        break;
+    case QImage::Format_Indexed8:
+        page = image;
+        bitmap.bitsPerPixel = 8;
+        break;
+    case QImage::Format_Grayscale8:
+    case QImage::Format_Grayscale16:
+        page = image.convertToFormat(QImage::Format_Grayscale8);
+        bitmap.bitsPerPixel = 8;
+        for (int i = 0; i < 256; ++i)
+            bitmap.colorTable.push_back(qRgb(i, i, i));
+        break;
+    default:
+        page = image.convertToFormat(QImage::Format_BGR888);
+        bitmap.bitsPerPixel = 24;
+        break;
+    }
+    if (page.isNull())
+        return {};
+    if (bitmap.colorTable.empty()) {
+        const QList<QRgb> table = page.colorTable();
+        bitmap.colorTable.assign(table.begin(), table.end());
+    }
+    bitmap.width = page.width();
+    bitmap.height = page.height();
+    bitmap.xPelsPerMeter = page.dotsPerMeterX();
+    bitmap.yPelsPerMeter = page.dotsPerMeterY();
+    const std::size_t rowBytes = bitmap.stride();
+    bitmap.pixels.assign(rowBytes * std::size_t(bitmap.height), 0);
+    for (int y = 0; y < bitmap.height; ++y)
+        std::memcpy(bitmap.pixels.data() + std::size_t(bitmap.height - 1 - y) * rowBytes,
+                    page.constScanLine(y),
+                    std::min<std::size_t>(rowBytes, std::size_t(page.bytesPerLine())));
     return bitmap;
 }
 

@@ -27,6 +27,11 @@ struct DeviceIndependentBitmap {
     // a bitmap that does not fit, or that this reader does not know, throws UserError.
     static DeviceIndependentBitmap fromPacked(const std::uint8_t* block, std::size_t size);
 
+    // The image in the nearest form a bitmap has: 1 bit a pixel stays 1 bit with its two
+    // colours, 8-bit gray stays 8 bits with a gray ramp, an indexed image keeps its table, and
+    // any other becomes 24-bit colour. The resolution is kept. A null image gives no pixels.
+    static DeviceIndependentBitmap fromImage(const QImage& image);
+
     QImage toImage() const;
 };
 

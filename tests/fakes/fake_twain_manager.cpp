@@ -82,7 +82,8 @@ TW_UINT16 fail(TW_UINT16 condition) {
     return TWRC_FAILURE;
 }
 
-// The image: width x height in the scripted pixel type, one value a channel.
+// The image: width x height in the scripted pixel type, one value a channel, or as many bits a
+// pixel as "bits" says.
 int width() {
     return int(script().value("width", 5));
 }
@@ -95,11 +96,11 @@ int pixelType() {
 int bitsPerPixel() {
     switch (pixelType()) {
     case TWPT_BW:
-        return 1;
+        return int(script().value("bits", 1));
     case TWPT_RGB:
-        return 24;
+        return int(script().value("bits", 24));
     default:
-        return 8;
+        return int(script().value("bits", 8));
     }
 }
 std::size_t stride() {
@@ -113,7 +114,78 @@ std::uint8_t sourceByte(int row, std::size_t at) {
     return std::uint8_t((row * 31 + int(at) * 7 + script().page * 3) & 0xFF);
 }
 
+// A TIFF file being written in one byte order, little-endian or big-endian.
+struct TiffBytes {
+    bool bigEndian;
+    std::vector<std::uint8_t> bytes;
+
+    void put(std::size_t at, std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i)
+            bytes[at + std::size_t(i)] =
+                std::uint8_t(value >> 8 * (bigEndian ? size - 1 - i : i) & 0xFF);
+    }
+    // A directory entry: a short or long type (3 or 4) with its first value, or the offset of
+    // its values when they do not fit in 4 bytes.
+    void entry(std::size_t at, std::uint16_t tag, std::uint16_t type, std::uint32_t count,
+               std::uint32_t value) {
+        put(at, tag, 2);
+        put(at + 2, type, 2);
+        put(at + 4, count, 4);
+        put(at + 8, value, type == 3 && count == 1 ? 2 : 4);
+    }
+};
+
+// The scripted image as an uncompressed TIFF file of one strip: "native_tiff" 1 writes it
+// little-endian, 2 big-endian. Black is zero; the resolution is in dots an inch. With
+// "native_tiff_broken" its directory lies beyond the file.
+TW_UINT16 nativeTiff(TW_HANDLE* handle) {
+    const bool rgb = pixelType() == TWPT_RGB;
+    const int samples = rgb ? 3 : 1;
+    const std::size_t rowBytes = (std::size_t(width()) * bitsPerPixel() + 7) / 8;
+    constexpr std::size_t entries = 12;
+    constexpr std::size_t directory = 8;
+    const std::size_t bitsAt = directory + 2 + 12 * entries + 4;
+    const std::size_t resolutionAt = bitsAt + 6;
+    const std::size_t pixelsAt = resolutionAt + 8;
+    TiffBytes tiff{script().value("native_tiff", 1) == 2, {}};
+    tiff.bytes.assign(pixelsAt + rowBytes * std::size_t(height()), 0);
+    std::memcpy(tiff.bytes.data(), tiff.bigEndian ? "MM\0*" : "II*\0", 4);
+    tiff.put(4, script().value("native_tiff_broken", 0) ? 0x7FFFFFF0 : directory, 4);
+    tiff.put(directory, entries, 2);
+    const auto bitsPerSample = std::uint32_t(bitsPerPixel() / samples);
+    const std::uint32_t fields[entries][4] = {
+        {256, 4, 1, std::uint32_t(width())},
+        {257, 4, 1, std::uint32_t(height())},
+        {258, 3, std::uint32_t(samples), samples == 1 ? bitsPerSample : std::uint32_t(bitsAt)},
+        {259, 3, 1, 1},
+        {262, 3, 1, rgb ? 2u : 1u},
+        {273, 4, 1, std::uint32_t(pixelsAt)},
+        {277, 3, 1, std::uint32_t(samples)},
+        {278, 4, 1, std::uint32_t(height())},
+        {279, 4, 1, std::uint32_t(rowBytes * std::size_t(height()))},
+        {282, 5, 1, std::uint32_t(resolutionAt)},
+        {283, 5, 1, std::uint32_t(resolutionAt)},
+        {296, 3, 1, 2},
+    };
+    for (std::size_t i = 0; i < entries; ++i)
+        tiff.entry(directory + 2 + 12 * i, std::uint16_t(fields[i][0]), std::uint16_t(fields[i][1]),
+                   fields[i][2], fields[i][3]);
+    for (int i = 0; i < samples; ++i)
+        tiff.put(bitsAt + 2 * std::size_t(i), bitsPerSample, 2);
+    tiff.put(resolutionAt, std::uint32_t(script().value("resolution", 300)), 4);
+    tiff.put(resolutionAt + 4, 1, 4);
+    for (int row = 0; row < height(); ++row)
+        for (std::size_t at = 0; at < rowBytes; ++at)
+            tiff.bytes[pixelsAt + std::size_t(row) * rowBytes + at] = sourceByte(row, at);
+    auto* block = static_cast<std::uint8_t*>(std::malloc(tiff.bytes.size()));
+    std::memcpy(block, tiff.bytes.data(), tiff.bytes.size());
+    *handle = block;
+    return TWRC_XFERDONE;
+}
+
 TW_UINT16 nativeTransfer(TW_HANDLE* handle) {
+    if (script().value("native_tiff", 0))
+        return nativeTiff(handle);
     const long header = script().value("native_header", 40);
     const int colours = bitsPerPixel() <= 8 ? 1 << bitsPerPixel() : 0;
     const std::size_t pixels = stride() * std::size_t(height());
@@ -374,7 +446,7 @@ TW_UINT16 toSource(TW_UINT32 dg, TW_UINT16 dat, TW_UINT16 msg, void* data) {
         info->YResolution = info->XResolution;
         info->ImageWidth = width();
         info->ImageLength = height();
-        info->BitsPerPixel = TW_INT16(s.value("bits", bitsPerPixel()));
+        info->BitsPerPixel = TW_INT16(bitsPerPixel());
         info->PixelType = TW_INT16(pixelType());
         return TWRC_SUCCESS;
     }

@@ -1,8 +1,8 @@
-// libFuzzer target: the reader of packed bitmaps that scanner drivers hand over. Any block must
-// either give a bitmap that converts to an image or be refused with an error, never read or
-// write outside the block.
-#include "platform/device_independent_bitmap.h"
+// libFuzzer target: the reader of what a scanner driver hands over in a native transfer, a
+// packed bitmap or a TIFF file. Any block must either give a bitmap that converts to an image
+// or be refused with an error, never read or write outside the block.
 #include "platform/user_error.h"
+#include "scan/twain/native_image.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > 0)
         std::memcpy(block, data, size);
     try {
-        const auto bitmap = quillox::platform::DeviceIndependentBitmap::fromPacked(block, size);
+        const auto bitmap = quillox::twain::nativeImage(block, size);
         (void)bitmap.toImage();
     } catch (const quillox::platform::UserError&) {
     }

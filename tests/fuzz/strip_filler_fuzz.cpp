@@ -8,14 +8,17 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4)
         return 0;
-    static const int bitCounts[] = {1, 4, 8, 24};
+    using quillox::twain::StripSamples;
+    static const int bitCounts[] = {1, 4, 8, 16, 24, 32};
+    static const StripSamples samples[] = {StripSamples::AsBitmap, StripSamples::RedGreenBlue,
+                                           StripSamples::RedGreenBluePadded, StripSamples::Gray16};
     quillox::platform::DeviceIndependentBitmap bitmap;
     bitmap.width = 1 + (data[0] | (data[1] & 0x01) << 8);
     bitmap.height = 1 + data[2] % 64;
-    bitmap.bitsPerPixel = bitCounts[data[3] % 4];
+    bitmap.bitsPerPixel = bitCounts[data[3] % 6];
     bitmap.pixels.assign(bitmap.stride() * std::size_t(bitmap.height), 0);
     int lastRow = 0;
-    quillox::twain::StripFiller filler(bitmap, (data[3] & 0x80) != 0,
+    quillox::twain::StripFiller filler(bitmap, samples[data[3] >> 6],
                                        [&lastRow](int current, int) { lastRow = current; });
     std::size_t at = 4;
     while (at < size) {

@@ -2,6 +2,7 @@
 // driver that does not add up.
 #include "scanner_run.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace quillox::twain;
@@ -15,6 +16,15 @@ int sourceByte(int row, int at) {
 
 QRgb expectedRgb(int x, int y) {
     return qRgb(sourceByte(y, 3 * x), sourceByte(y, 3 * x + 1), sourceByte(y, 3 * x + 2));
+}
+
+QRgb expectedGray(int x, int y) {
+    return qRgb(sourceByte(y, x), sourceByte(y, x), sourceByte(y, x));
+}
+
+// One bit a pixel, the leftmost pixel in the top bit, black at 0.
+QRgb expectedBlackOrWhite(int x, int y) {
+    return sourceByte(y, x / 8) >> (7 - x % 8) & 1 ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
 }
 
 void expectTheScriptedRgbImage(const QImage& image, int width, int height) {
@@ -95,6 +105,123 @@ TEST(ImageTransfer, MemoryTransfersTakeTheirColoursAndResolutionFromTheSource) {
         // The image's top row is the last row in memory.
         const std::size_t last = kept.stride() * std::size_t(kept.height - 1);
         EXPECT_EQ(kept.pixels[last], sourceByte(0, 0));
+    }
+}
+
+TEST(ImageTransfer, ANativeTiffPageArrivesAsTheSourceEncodedIt) {
+    using Expected = QRgb (*)(int x, int y);
+    const struct {
+        const char* what;
+        int pixelType;
+        long byteOrder; // 1 little-endian, 2 big-endian
+        int bitsPerPixel;
+        Expected expected;
+    } cases[] = {
+        {"black and white", TWPT_BW, 1, 1, expectedBlackOrWhite},
+        {"gray", TWPT_GRAY, 1, 8, expectedGray},
+        {"colour", TWPT_RGB, 1, 24, expectedRgb},
+        {"big-endian black and white", TWPT_BW, 2, 1, expectedBlackOrWhite},
+        {"big-endian gray", TWPT_GRAY, 2, 8, expectedGray},
+        {"big-endian colour", TWPT_RGB, 2, 24, expectedRgb},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScannerRun run;
+        run.fake.Set("native_tiff", c.byteOrder);
+        run.fake.Set("pixeltype", c.pixelType);
+        run.fake.Set("width", 11);
+        run.fake.Set("height", 4);
+        run.fake.Set("resolution", 300);
+        run.component.SetTransferMode(ttmNative);
+        quillox::platform::DeviceIndependentBitmap kept;
+        run.component.OnTwainAcquire = [&](TTwainComponent&, int, const auto& image, bool&) {
+            kept = image;
+        };
+        run.Acquire();
+        ASSERT_FALSE(kept.pixels.empty()) << run.error.toStdString();
+        EXPECT_EQ(kept.bitsPerPixel, c.bitsPerPixel);
+        EXPECT_EQ(kept.xPelsPerMeter, 11811);
+        EXPECT_EQ(kept.yPelsPerMeter, 11811);
+        const QImage image = kept.toImage();
+        ASSERT_EQ(image.size(), QSize(11, 4));
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 11; ++x)
+                ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, c.expected(x, y) & 0xFFFFFF)
+                    << "at " << x << ", " << y;
+    }
+}
+
+TEST(ImageTransfer, ANativeTiffThatDoesNotDecodeStopsTheTransferWithAMessage) {
+    ScannerRun run;
+    run.fake.Set("pages", 2);
+    run.fake.Set("native_tiff", 1);
+    run.fake.Set("native_tiff_broken", 1);
+    run.component.SetTransferMode(ttmNative);
+    run.Acquire();
+    EXPECT_TRUE(run.images.isEmpty());
+    EXPECT_EQ(run.error,
+              "The scanner's transfer was stopped: its page could not be read as a TIFF image.");
+    EXPECT_TRUE(run.fake.Calls().contains("source RESET"));
+}
+
+TEST(ImageTransfer, MemoryTransfersTakeTheDepthsOfAPackedBitmap) {
+    // The colour of a pixel of a row, from the fake's bytes at the pixel's first byte.
+    using Expected = QRgb (*)(int row, int at);
+    const struct {
+        const char* what;
+        int pixelType;
+        int bits;
+        int bytesAPixel;
+        Expected expected;
+    } cases[] = {
+        {"16-bit gray in the machine's order, its top 8 bits kept", TWPT_GRAY, 16, 2,
+         [](int row, int at) {
+             const std::uint8_t bytes[] = {std::uint8_t(sourceByte(row, at)),
+                                           std::uint8_t(sourceByte(row, at + 1))};
+             std::uint16_t sample = 0;
+             std::memcpy(&sample, bytes, sizeof sample);
+             return qRgb(sample >> 8, sample >> 8, sample >> 8);
+         }},
+        {"32-bit red, green, blue and padding", TWPT_RGB, 32, 4,
+         [](int row, int at) {
+             return qRgb(sourceByte(row, at), sourceByte(row, at + 1), sourceByte(row, at + 2));
+         }},
+        {"16-bit 5-5-5 colour, little-end first", TWPT_RGB, 16, 2,
+         [](int row, int at) {
+             const int packed = sourceByte(row, at) | sourceByte(row, at + 1) << 8;
+             const auto widen = [](int five) { return five << 3 | five >> 2; };
+             return qRgb(widen(packed >> 10 & 31), widen(packed >> 5 & 31), widen(packed & 31));
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScannerRun run;
+        run.fake.Set("width", 5);
+        run.fake.Set("height", 4);
+        run.fake.Set("pixeltype", c.pixelType);
+        run.fake.Set("bits", c.bits);
+        run.component.SetTransferMode(ttmMemory);
+        run.Acquire();
+        ASSERT_EQ(run.images.size(), 1) << run.error.toStdString();
+        const QImage& image = run.images[0];
+        ASSERT_EQ(image.size(), QSize(5, 4));
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 5; ++x)
+                ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, c.expected(y, c.bytesAPixel * x) & 0xFFFFFF)
+                    << "at " << x << ", " << y;
+    }
+}
+
+TEST(ImageTransfer, AMemoryTransferOfADepthThatCannotBeShownNamesTheDepth) {
+    for (const int bits : {2, 48, 64}) {
+        ScannerRun run;
+        run.fake.Set("bits", bits);
+        run.component.SetTransferMode(ttmMemory);
+        run.Acquire();
+        EXPECT_TRUE(run.images.isEmpty());
+        EXPECT_EQ(run.error, QString("The scanner's transfer was stopped: it reported %1 bits a "
+                                     "pixel, a depth that Quillox cannot show.")
+                                 .arg(bits));
     }
 }
 

@@ -1,8 +1,9 @@
 #include "scan/twain/image_transfers.h"
 
 #include "platform/device_independent_bitmap.h"
-#include "platform/user_error.h"
+#include "scan/twain/native_image.h"
 #include "scan/twain/strip_filler.h"
+#include "scan/twain/transfer_refusal.h"
 #include "scan/twain/twain_component.h"
 #include "scan/twain/typed_capabilities.h"
 
@@ -17,7 +18,6 @@ namespace quillox::twain {
 namespace {
 
 using platform::DeviceIndependentBitmap;
-using platform::UserError;
 
 // The largest picture a memory transfer takes: far beyond any scanner's page.
 constexpr std::uint64_t largestPixelBytes = std::uint64_t(1) << 31;
@@ -25,10 +25,6 @@ constexpr std::uint64_t largestPixelBytes = std::uint64_t(1) << 31;
 struct FreeBlock {
     void operator()(void* block) const { std::free(block); }
 };
-
-[[noreturn]] void refuse(const QString& why) {
-    throw UserError("The scanner's transfer was stopped: " + why);
-}
 
 // Without a unit the source answered, no resolution is recorded: tuUnknown.
 std::int32_t pelsPerMeter(double resolution, TTwainUnit unit) {
@@ -71,31 +67,45 @@ std::vector<QRgb> colourTable(TTwainSource& source, TW_INT16 pixelType) {
     }
 }
 
+// How the rows of a memory transfer of that pixel type and depth become bitmap rows: the depths
+// of a packed bitmap, 16-bit gray narrowed to 8 bits, red-green-blue turned to the bitmap's
+// blue-green-red.
+StripSamples samplesOf(TW_INT16 pixelType, int bits) {
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        refuseTransfer(
+            QString("it reported %1 bits a pixel, a depth that Quillox cannot show.").arg(bits));
+    if (bits == 16 && pixelType == TWPT_GRAY)
+        return StripSamples::Gray16;
+    if (pixelType != TWPT_RGB)
+        return StripSamples::AsBitmap;
+    return bits == 24   ? StripSamples::RedGreenBlue
+           : bits == 32 ? StripSamples::RedGreenBluePadded
+                        : StripSamples::AsBitmap;
+}
+
 // An empty bitmap of the image's size and form, or the failing return code.
 TW_UINT16 prepareMemoryBitmap(TTwainSource& source, DeviceIndependentBitmap& bitmap,
-                              TW_INT16& pixelType) {
+                              StripSamples& samples) {
     TW_IMAGEINFO info{};
     if (const TW_UINT16 result = source.Send(DG_IMAGE, DAT_IMAGEINFO, MSG_GET, &info);
         result != TWRC_SUCCESS)
         return result;
-    const int bits = info.BitsPerPixel;
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 24)
-        refuse(QString("it reported %1 bits a pixel.").arg(bits));
+    samples = samplesOf(info.PixelType, info.BitsPerPixel);
     if (info.ImageWidth <= 0 || info.ImageLength <= 0)
-        refuse("it reported an image without pixels.");
+        refuseTransfer("it reported an image without pixels.");
     bitmap.width = info.ImageWidth;
     bitmap.height = info.ImageLength;
-    bitmap.bitsPerPixel = bits;
+    bitmap.bitsPerPixel = samples == StripSamples::Gray16 ? 8 : info.BitsPerPixel;
     if (std::uint64_t(bitmap.stride()) * std::uint64_t(bitmap.height) > largestPixelBytes)
-        refuse("it reported an image too large to hold.");
-    pixelType = info.PixelType;
+        refuseTransfer("it reported an image too large to hold.");
     TTwainUnit unit = tuUnknown;
     if (GetICapUnits(source, unit) != crSuccess)
         unit = tuUnknown;
     bitmap.xPelsPerMeter = pelsPerMeter(fromFix32(info.XResolution), unit);
     bitmap.yPelsPerMeter = pelsPerMeter(fromFix32(info.YResolution), unit);
-    bitmap.colorTable = colourTable(source, pixelType);
-    if (bits <= 8 && bitmap.colorTable.size() > (std::size_t(1) << bits))
+    bitmap.colorTable = colourTable(source, info.PixelType);
+    if (const int bits = bitmap.bitsPerPixel;
+        bits <= 8 && bitmap.colorTable.size() > (std::size_t(1) << bits))
         bitmap.colorTable.resize(std::size_t(1) << bits);
     bitmap.pixels.assign(bitmap.stride() * std::size_t(bitmap.height), 0);
     return TWRC_SUCCESS;
@@ -111,9 +121,9 @@ TW_UINT16 NativeTransfer(TTwainSource& source, bool& cancel) {
     if (result != TWRC_XFERDONE)
         return result;
     if (!handle)
-        refuse("it delivered no image.");
-    const DeviceIndependentBitmap bitmap = DeviceIndependentBitmap::fromPacked(
-        static_cast<const std::uint8_t*>(handle), malloc_usable_size(handle));
+        refuseTransfer("it delivered no image.");
+    const DeviceIndependentBitmap bitmap =
+        nativeImage(static_cast<const std::uint8_t*>(handle), malloc_usable_size(handle));
     TTwainComponent& component = source.Component();
     if (component.OnTwainAcquire)
         component.OnTwainAcquire(component, source.Index(), bitmap, cancel);
@@ -122,21 +132,20 @@ TW_UINT16 NativeTransfer(TTwainSource& source, bool& cancel) {
 
 TW_UINT16 MemoryTransfer(TTwainSource& source, bool& cancel) {
     DeviceIndependentBitmap bitmap;
-    TW_INT16 pixelType = 0;
-    if (const TW_UINT16 prepared = prepareMemoryBitmap(source, bitmap, pixelType);
+    StripSamples samples = StripSamples::AsBitmap;
+    if (const TW_UINT16 prepared = prepareMemoryBitmap(source, bitmap, samples);
         prepared != TWRC_SUCCESS)
         return prepared;
     TW_SETUPMEMXFER setup{};
     TW_UINT16 result = source.Send(DG_CONTROL, DAT_SETUPMEMXFER, MSG_GET, &setup);
     if (result != TWRC_SUCCESS || setup.Preferred == 0)
-        refuse("it offered no buffer size for a memory transfer.");
+        refuseTransfer("it offered no buffer size for a memory transfer.");
     std::vector<std::uint8_t> buffer(setup.Preferred);
     TTwainComponent& component = source.Component();
-    StripFiller filler(
-        bitmap, pixelType == TWPT_RGB && bitmap.bitsPerPixel == 24, [&](int current, int total) {
-            if (component.OnAcquireProgress)
-                component.OnAcquireProgress(source, source.Index(), bitmap, current, total);
-        });
+    StripFiller filler(bitmap, samples, [&](int current, int total) {
+        if (component.OnAcquireProgress)
+            component.OnAcquireProgress(source, source.Index(), bitmap, current, total);
+    });
     while (result == TWRC_SUCCESS) {
         TW_IMAGEMEMXFER strip;
         std::memset(&strip, 0xFF, sizeof strip);
@@ -146,7 +155,7 @@ TW_UINT16 MemoryTransfer(TTwainSource& source, bool& cancel) {
         if (result != TWRC_SUCCESS && result != TWRC_XFERDONE)
             break;
         if (strip.BytesWritten > buffer.size())
-            refuse("it reported more bytes than its buffer holds.");
+            refuseTransfer("it reported more bytes than its buffer holds.");
         filler.Place(buffer.data(), strip.BytesWritten);
     }
     if (result != TWRC_XFERDONE)

@@ -28,6 +28,10 @@ QString getStoreFolder() {
     return quilloxFolderIn(platform::documentsFolder());
 }
 
+QString storeFolderPath() {
+    return platform::documentsFolder() + "/Quillox/";
+}
+
 QString getDatabaseFile() {
     return getDatabaseFolder() + "main.abs";
 }

@@ -16,6 +16,9 @@ QString getDatabaseFolder();
 // with "/".
 QString getStoreFolder();
 
+// The document store folder as getStoreFolder names it, left as it is, made or not.
+QString storeFolderPath();
+
 // The database file in the database folder.
 QString getDatabaseFile();
 

@@ -17,4 +17,5 @@ private slots:
     void aSecondCopyHandsOverToTheFirst();
     void aFileNamedOnTheCommandLineGoesToTheRunningCopy();
     void aHandOverThatWaitsOutlivesTheSecondCopysConnection();
+    void onlyTheCopyHoldingTheLockRemovesUnfinishedCopies();
 };

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ namespace {
 
 using quillox::platform::copyFileSafely;
 using quillox::platform::CopyOutcome;
+using quillox::platform::ExistingTarget;
 using quillox::platform::UserError;
 using quillox::testing::contentsOf;
 using quillox::testing::entriesOf;
@@ -97,6 +99,24 @@ TEST_F(FileCopy, NeverReplacesAnExistingTarget) {
     EXPECT_EQ(contentsOf(path("file.pdf")), "theirs");
     EXPECT_EQ(QFile::symLinkTarget(path("dangling.pdf")), path("nowhere"));
     EXPECT_EQ(entriesOf(dir.path()), QStringList({"dangling.pdf", "file.pdf", "source.pdf"}));
+}
+
+TEST_F(FileCopy, ReplacesAnExistingTargetWhenTold) {
+    const QByteArray bytes = patternBytes(chunk + 5);
+    writeFile(path("source.pdf"), bytes);
+    writeFile(path("file.pdf"), "theirs");
+    ASSERT_TRUE(QFile::link(path("nowhere"), path("dangling.pdf")));
+
+    for (const QString name : {"file.pdf", "dangling.pdf", "new.pdf"}) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(copyFileSafely(path("source.pdf"), path(name), {}, ExistingTarget::Replace),
+                  CopyOutcome::Copied);
+        EXPECT_EQ(contentsOf(path(name)), bytes);
+    }
+    EXPECT_FALSE(QFileInfo(path("dangling.pdf")).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(path("nowhere")));
+    EXPECT_EQ(entriesOf(dir.path()),
+              QStringList({"dangling.pdf", "file.pdf", "new.pdf", "source.pdf"}));
 }
 
 TEST_F(FileCopy, RefusalsAndFailuresNameTheFileAndTheReason) {

@@ -114,6 +114,18 @@ std::optional<qint64> copyBytes(const CopyJob& job, int from, int to, qint64 siz
     }
 }
 
+// Whether the source was written to while it was copied, or the copy did not read it as it was
+// when opened: a file still being written, or cut short, would be copied in part.
+bool changedWhileCopied(const Source& source, qint64 copied) {
+    struct stat now {};
+    if (::fstat(source.file.get(), &now) != 0)
+        return true;
+    const struct stat& before = source.status;
+    return copied != before.st_size || now.st_size != before.st_size ||
+           now.st_mtim.tv_sec != before.st_mtim.tv_sec ||
+           now.st_mtim.tv_nsec != before.st_mtim.tv_nsec;
+}
+
 } // namespace
 
 void checkCopySource(const QString& source) {
@@ -136,6 +148,11 @@ CopyOutcome copyFileSafely(const QString& source, const QString& target,
                                                    copy.file().get(), from.status.st_size);
     if (!copied)
         return CopyOutcome::Cancelled;
+    if (changedWhileCopied(from, *copied)) {
+        throw UserError(QString("The file \"%1\" changed while it was being copied, so no copy "
+                                "was kept. Try again once it no longer changes.")
+                            .arg(source));
+    }
     if (::fsync(copy.file().get()) != 0)
         failCopy(source, target, errno);
     const int error = copy.giveName(targetName, existing);

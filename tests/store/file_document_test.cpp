@@ -349,6 +349,22 @@ TEST_F(FileDocument, TheVocabularyTakesOnlyTheTagWordsTheRowKeeps) {
     EXPECT_EQ(terms(), quillox::store::splitWords(kept));
 }
 
+TEST_F(FileDocument, AStoreFolderThatCannotBeMadeIsNamedWithTheSystemsReason) {
+    const QString path = source("a.pdf", "bytes");
+    // A file where the documents folder belongs refuses the store folder even to root, whom
+    // permission bits would not stop.
+    writeFile(home.path() + "/Documents", "not a folder");
+    try {
+        fileDocument(data, inputFor(path), {});
+        ADD_FAILURE() << "filed";
+    } catch (const quillox::platform::UserError& error) {
+        EXPECT_EQ(error.what(), "The store folder \"" + home.path().toStdString() +
+                                    "/Documents/Quillox\" could not be created: Not a directory.");
+    }
+    EXPECT_TRUE(documents().empty());
+    EXPECT_TRUE(terms().empty());
+}
+
 TEST_F(FileDocument, ARowThatCannotBePostedLeavesNoCopy) {
     FilingInput input = inputFor(source("a.pdf", "bytes"));
     input.folder.clear();

@@ -7,6 +7,7 @@
 #include "app/window_flow.h"
 #include "platform/handler_guard.h"
 #include "platform/termination_signals.h"
+#include "store/leftover_copies.h"
 #include "store/misc_ops.h"
 #include "widgets/artwork.h"
 
@@ -100,6 +101,8 @@ int QuilloxApplication::Run() {
                     "first");
         return 1;
     }
+    // Holding the store's lock, no other copy of the program can be writing into the store.
+    platform::runHandler(store::removeLeftoverCopies);
     guard->listen([](const QString& handedFile) {
         platform::runHandler([&] {
             if (handedFile.isEmpty())

@@ -22,10 +22,12 @@ enum class ExistingTarget { Keep, Replace };
 void checkCopySource(const QString& source);
 
 // Copies an ordinary file so that the target either is complete and on the disk or does not
-// exist: the bytes go to a hidden temporary file in the target's folder, which is flushed and
-// then renamed to the target, replacing an existing file only when told to, and then in one
-// step. A failure throws UserError naming the file and the system's reason; a failure or a
-// cancel removes the temporary file. An empty progress function is allowed.
+// exist: the bytes go to an unfinished copy in the target's folder (see UnfinishedCopy), which
+// is flushed and then given the target's name, replacing an existing file only when told to,
+// and then in one step. A source whose size or modification time changes during the copy, or
+// that yields other than its size, is refused with UserError, as is any failure, naming the
+// file and the system's reason. A refusal, a failure or a cancel leaves no unfinished copy. An
+// empty progress function is allowed.
 CopyOutcome copyFileSafely(const QString& source, const QString& target,
                            const CopyProgress& progress,
                            ExistingTarget existing = ExistingTarget::Keep);

@@ -12,7 +12,8 @@ QString applicationDataFolder();
 // Throws UserError when the system names none.
 QString documentsFolder();
 
-// Makes a folder with any missing folder above it; true when it exists afterwards.
-bool makeFolder(const QString& path);
+// Makes a folder with any missing folder above it. When it cannot, throws UserError: "The "
+// role " folder", the path, and the system's reason.
+void makeFolder(const QString& path, const QString& role);
 
 } // namespace quillox::platform

@@ -62,7 +62,6 @@ void postRow(db::TDbTable& documents, int id, const FilingInput& input, const QS
 
 bool fileDocument(TdmData& data, const FilingInput& input, const platform::CopyProgress& progress) {
     platform::checkCopySource(input.sourcePath);
-    addSearchTerms(data.tSearchTerms, input.tagWords);
     const int id = nextId(data.tDocuments);
     const QDateTime moment = QDateTime::currentDateTime();
     const std::optional<QString> path = copyIntoStore(input, moment, progress);
@@ -75,6 +74,9 @@ bool fileDocument(TdmData& data, const FilingInput& input, const platform::CopyP
         QFile::remove(*path);
         throw;
     }
+    // Only a filed document's words, and only those its row keeps: the column cuts a long line,
+    // and a word past the cut would find nothing.
+    addSearchTerms(data.tSearchTerms, data.tDocuments.FieldByName(tagWordsColumn).AsString());
     return true;
 }
 

@@ -4,28 +4,28 @@
 #include "platform/storage_folders.h"
 #include "platform/user_error.h"
 
+#include <QDir>
 #include <algorithm>
 #include <limits>
 
 namespace quillox::store {
-namespace {
 
-// A failure to make the folder shows when the first file is written in it, with the file
-// system's own message.
-QString quilloxFolderIn(const QString& base) {
-    const QString folder = base + "/Quillox";
-    platform::makeFolder(folder);
+QString getDatabaseFolder() {
+    // A failure to make the folder shows when the database file is created in it, with the
+    // engine's message and number, which start-up reports.
+    const QString folder = platform::applicationDataFolder() + "/Quillox";
+    QDir().mkpath(folder);
     return folder + "/";
 }
 
-} // namespace
-
-QString getDatabaseFolder() {
-    return quilloxFolderIn(platform::applicationDataFolder());
+QString getStoreFolder() {
+    const QString folder = storeFolderPath();
+    platform::makeFolder(folder, "store");
+    return folder;
 }
 
-QString getStoreFolder() {
-    return quilloxFolderIn(platform::documentsFolder());
+QString storeFolderPath() {
+    return platform::documentsFolder() + "/Quillox/";
 }
 
 QString getDatabaseFile() {

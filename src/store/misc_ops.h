@@ -13,8 +13,11 @@ namespace quillox::store {
 QString getDatabaseFolder();
 
 // The document store folder, "Quillox" in the documents folder, made when missing; ends
-// with "/".
+// with "/". Throws UserError naming the folder and the system's reason when it cannot be made.
 QString getStoreFolder();
+
+// The document store folder as getStoreFolder names it, left as it is, made or not.
+QString storeFolderPath();
 
 // The database file in the database folder.
 QString getDatabaseFile();

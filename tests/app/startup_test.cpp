@@ -270,6 +270,7 @@ void StartupTest::aHandOverThatWaitsOutlivesTheSecondCopysConnection() {
     QCOMPARE(handed, QStringList({home.path() + "/one.pdf"}));
 }
 
+<<<<<<< HEAD
 // A lock that cannot be made is not a running copy: the message names the folder and the
 // system's reason at once, without waiting for an answer.
 void StartupTest::aLockThatCannotBeMadeIsNamedAsSuch() {
@@ -312,4 +313,35 @@ void StartupTest::aRunningCopyThatDoesNotAnswerIsReported() {
     first.terminate();
     QVERIFY(first.waitForFinished(20000));
     QCOMPARE(first.exitCode(), 0);
+=======
+void StartupTest::onlyTheCopyHoldingTheLockRemovesUnfinishedCopies() {
+    TempHome home;
+    const QString leftover = home.storeFolder() + ".quillox-copy-3f9a";
+    const QString stored = home.storeFolder() + "Invoice.pdf";
+    QVERIFY(QDir().mkpath(home.storeFolder()));
+    for (const QString& path : {leftover, stored}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    {
+        // While this process holds the lock, a copy being written is the running copy's.
+        quillox::app::SingleInstance running(home.databaseFolder() + "main.abs");
+        QVERIFY(QDir().mkpath(home.databaseFolder()));
+        QVERIFY(running.acquire());
+        running.listen([](const QString&) {});
+        QProcess second;
+        second.setProcessEnvironment(programEnvironment());
+        second.start(QUILLOX_PATH, {});
+        QVERIFY(QTest::qWaitFor([&] { return second.state() == QProcess::NotRunning; }, 20000));
+        QCOMPARE(second.exitCode(), 0);
+        QVERIFY(QFile::exists(leftover));
+    }
+
+    QProcess program;
+    startProgram(program, home);
+    QVERIFY(!QFile::exists(leftover));
+    QVERIFY(QFile::exists(stored));
+    program.terminate();
+    QVERIFY(program.waitForFinished(20000));
+>>>>>>> store-copies
 }

@@ -19,4 +19,5 @@ private slots:
     void aHandOverThatWaitsOutlivesTheSecondCopysConnection();
     void aLockThatCannotBeMadeIsNamedAsSuch();
     void aRunningCopyThatDoesNotAnswerIsReported();
+    void onlyTheCopyHoldingTheLockRemovesUnfinishedCopies();
 };

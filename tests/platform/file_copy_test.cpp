@@ -5,8 +5,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -16,6 +19,7 @@ namespace {
 
 using quillox::platform::copyFileSafely;
 using quillox::platform::CopyOutcome;
+using quillox::platform::ExistingTarget;
 using quillox::platform::UserError;
 using quillox::testing::contentsOf;
 using quillox::testing::entriesOf;
@@ -99,6 +103,24 @@ TEST_F(FileCopy, NeverReplacesAnExistingTarget) {
     EXPECT_EQ(entriesOf(dir.path()), QStringList({"dangling.pdf", "file.pdf", "source.pdf"}));
 }
 
+TEST_F(FileCopy, ReplacesAnExistingTargetWhenTold) {
+    const QByteArray bytes = patternBytes(chunk + 5);
+    writeFile(path("source.pdf"), bytes);
+    writeFile(path("file.pdf"), "theirs");
+    ASSERT_TRUE(QFile::link(path("nowhere"), path("dangling.pdf")));
+
+    for (const QString name : {"file.pdf", "dangling.pdf", "new.pdf"}) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_EQ(copyFileSafely(path("source.pdf"), path(name), {}, ExistingTarget::Replace),
+                  CopyOutcome::Copied);
+        EXPECT_EQ(contentsOf(path(name)), bytes);
+    }
+    EXPECT_FALSE(QFileInfo(path("dangling.pdf")).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(path("nowhere")));
+    EXPECT_EQ(entriesOf(dir.path()),
+              QStringList({"dangling.pdf", "file.pdf", "new.pdf", "source.pdf"}));
+}
+
 TEST_F(FileCopy, RefusalsAndFailuresNameTheFileAndTheReason) {
     writeFile(path("source.pdf"), "bytes");
     ASSERT_TRUE(QDir().mkdir(path("folder")));
@@ -153,6 +175,57 @@ TEST_F(FileCopy, AWriteFailingPartWayRemovesTheTemporaryFile) {
                           "\" could not be copied to \"" + copy.toStdString() +
                           "\": File too large.");
     EXPECT_EQ(entriesOf(dir.path()), QStringList({"source.pdf"}));
+}
+
+// Writes a few bytes at the start or, when appending, at the end.
+void rewrite(const QString& path, QIODevice::OpenMode mode) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(mode));
+    ASSERT_EQ(file.write("changed"), 7);
+}
+
+TEST_F(FileCopy, ASourceThatChangesWhileItIsCopiedIsRefusedAndLeavesNothing) {
+    const QString source = path("source.pdf");
+    const QString copy = path("copy.pdf");
+    struct Change {
+        const char* what;
+        std::function<void()> make;
+    };
+    const Change changes[] = {
+        {"cut short", [&] { QFile::resize(source, chunk); }},
+        {"grown", [&] { rewrite(source, QIODevice::Append); }},
+        {"rewritten in place, its size kept", [&] { rewrite(source, QIODevice::ReadWrite); }},
+    };
+    for (const ExistingTarget existing : {ExistingTarget::Keep, ExistingTarget::Replace}) {
+        for (const Change& change : changes) {
+            SCOPED_TRACE(change.what);
+            writeFile(source, patternBytes(2 * chunk + 5));
+            // An old time, so that a change within the clock's tick still shows.
+            const timespec old[2] = {{1'000'000'000, 0}, {1'000'000'000, 0}};
+            ASSERT_EQ(utimensat(AT_FDCWD, QFile::encodeName(source).constData(), old, 0), 0);
+            if (existing == ExistingTarget::Replace)
+                writeFile(copy, "older");
+            int reports = 0;
+            const auto progress = [&](qint64, qint64) {
+                if (++reports == 1)
+                    change.make();
+                return true;
+            };
+            try {
+                copyFileSafely(source, copy, progress, existing);
+                ADD_FAILURE() << "copied";
+            } catch (const UserError& error) {
+                EXPECT_EQ(error.what(), "The file \"" + source.toStdString() +
+                                            "\" changed while it was being copied, so no copy "
+                                            "was kept. Try again once it no longer changes.");
+            }
+            if (existing == ExistingTarget::Replace) {
+                EXPECT_EQ(contentsOf(copy), "older");
+                QFile::remove(copy);
+            }
+            EXPECT_EQ(entriesOf(dir.path()), QStringList({"source.pdf"}));
+        }
+    }
 }
 
 } // namespace

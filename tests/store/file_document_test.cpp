@@ -2,6 +2,7 @@
 #include "platform/user_error.h"
 #include "store/file_document.h"
 #include "store/stored_file_name.h"
+#include "store/tag_words.h"
 #include "store/tdm_data.h"
 #include "temp_home.h"
 #include "test_files.h"
@@ -10,7 +11,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -22,6 +26,7 @@ using quillox::testing::contentsOf;
 using quillox::testing::entriesOf;
 using quillox::testing::ordinaryUserId;
 using quillox::testing::patternBytes;
+using quillox::testing::reportFromChild;
 using quillox::testing::reportWithoutRoot;
 using quillox::testing::writeFile;
 
@@ -85,6 +90,22 @@ protected:
         table.FieldByName("InputDate").SetAsDateTime(QDateTime::currentDateTime());
         table.FieldByName("Folder").SetAsString("HOUSE");
         table.Post();
+    }
+
+    // Files in a child process, which the filing may limit first, and tells how the filing
+    // ended and what the store holds then.
+    std::string fileInChild(const std::function<bool()>& file) {
+        return reportFromChild([&] {
+            std::string outcome;
+            try {
+                outcome = file() ? "filed" : "cancelled";
+            } catch (const std::exception& error) {
+                outcome = error.what();
+            }
+            return outcome + "\n" + std::to_string(documents().size()) + " rows, " +
+                   std::to_string(terms().size()) + " terms, " +
+                   std::to_string(entriesOf(home.storeFolder()).size()) + " files";
+        });
     }
 
     QString storedName(const QString& name, const QDateTime& moment, const QString& extension,
@@ -271,6 +292,77 @@ TEST_F(FileDocument, ACancelledCopyLeavesNoRowAndNoFile) {
     EXPECT_FALSE(fileDocument(data, inputFor(path), [](qint64, qint64) { return false; }));
     EXPECT_TRUE(documents().empty());
     EXPECT_TRUE(entriesOf(home.storeFolder()).empty());
+}
+
+TEST_F(FileDocument, AFilingThatDoesNotFinishLeavesNoRowNoFileAndNoWords) {
+    constexpr qint64 chunk = 8 * 1024 * 1024;
+    const QByteArray bytes = patternBytes(2 * chunk + 5);
+    const QString path = source("a.pdf", bytes);
+    const std::string copyFailure = "The file \"" + path.toStdString() + "\" could not be copied";
+    struct Case {
+        const char* what;
+        std::function<bool()> file;
+        std::string outcomeStart;
+    };
+    const Case cases[] = {
+        {"cancelled",
+         [&] { return fileDocument(data, inputFor(path), [](qint64, qint64) { return false; }); },
+         "cancelled"},
+        {"source cut short while copied",
+         [&] {
+             return fileDocument(data, inputFor(path), [&](qint64, qint64) {
+                 QFile::resize(path, 10);
+                 return true;
+             });
+         },
+         "The file \"" + path.toStdString() + "\" changed while it was being copied"},
+        // The file size limit makes the copy's second chunk fail as a full disk would.
+        {"disk full",
+         [&] {
+             std::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{chunk, chunk};
+             return setrlimit(RLIMIT_FSIZE, &limit) == 0 && fileDocument(data, inputFor(path), {});
+         },
+         copyFailure},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile(path, bytes);
+        const std::string report = fileInChild(c.file);
+        EXPECT_TRUE(report.starts_with(c.outcomeStart)) << report;
+        EXPECT_TRUE(report.ends_with("\n0 rows, 0 terms, 0 files")) << report;
+    }
+}
+
+TEST_F(FileDocument, TheVocabularyTakesOnlyTheTagWordsTheRowKeeps) {
+    // Eight bytes to a word with its space: the row's 500 bytes end inside the 63rd word.
+    QStringList words;
+    for (int i = 1; i <= 80; ++i)
+        words << QString("word%1").arg(i, 3, 10, QChar('0'));
+    FilingInput input = inputFor(source("a.pdf", "bytes"));
+    input.tagWords = words.join(' ');
+
+    ASSERT_TRUE(fileDocument(data, input, {}));
+    const QString kept = documents().back().tags;
+    EXPECT_EQ(kept.size(), 500);
+    EXPECT_TRUE(kept.endsWith("WORD062 WORD")) << kept.right(20).toStdString();
+    EXPECT_EQ(terms(), quillox::store::splitWords(kept));
+}
+
+TEST_F(FileDocument, AStoreFolderThatCannotBeMadeIsNamedWithTheSystemsReason) {
+    const QString path = source("a.pdf", "bytes");
+    // A file where the documents folder belongs refuses the store folder even to root, whom
+    // permission bits would not stop.
+    writeFile(home.path() + "/Documents", "not a folder");
+    try {
+        fileDocument(data, inputFor(path), {});
+        ADD_FAILURE() << "filed";
+    } catch (const quillox::platform::UserError& error) {
+        EXPECT_EQ(error.what(), "The store folder \"" + home.path().toStdString() +
+                                    "/Documents/Quillox\" could not be created: Not a directory.");
+    }
+    EXPECT_TRUE(documents().empty());
+    EXPECT_TRUE(terms().empty());
 }
 
 TEST_F(FileDocument, ARowThatCannotBePostedLeavesNoCopy) {

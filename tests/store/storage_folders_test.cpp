@@ -1,3 +1,4 @@
+#include "platform/user_error.h"
 #include "store/misc_ops.h"
 #include "temp_home.h"
 
@@ -28,4 +29,20 @@ TEST(StorageFolders, TheStoreFollowsTheUsersDocumentsFolder) {
     dirs.write("XDG_DOCUMENTS_DIR=\"$HOME/Papiere\"\n");
     dirs.close();
     EXPECT_EQ(store::getStoreFolder(), home.path() + "/Papiere/Quillox/");
+}
+
+TEST(StorageFolders, AStoreFolderThatCannotBeMadeIsNamedWithTheSystemsReason) {
+    quillox::testing::TempHome home;
+    // A file where the documents folder belongs refuses the store folder even to root, whom
+    // permission bits would not stop.
+    QFile blocker(home.path() + "/Documents");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    try {
+        store::getStoreFolder();
+        ADD_FAILURE() << "made";
+    } catch (const platform::UserError& error) {
+        EXPECT_EQ(error.what(), "The store folder \"" + home.path().toStdString() +
+                                    "/Documents/Quillox\" could not be created: Not a directory.");
+    }
 }

@@ -119,6 +119,32 @@ TEST_F(DbshellErrorTest, ProcessingStopsAtTheFirstError) {
     expectOnlyTheSeedFolder();
 }
 
+// A megabyte of input in a name, a value, a token or a command is quoted in part only. The
+// commands come on standard input, since an argument that long is refused by the system.
+TEST_F(DbshellErrorTest, HugeInputIsQuotedCutShort) {
+    const QString huge(1'000'000, 'x');
+    const QString cut = "x{100}…";
+    const std::vector<FailingCommand> cases = {
+        {"SELECT " + huge + " FROM Folders",
+         "Field '" + cut + "' not found at line 1, column 8" + native},
+        {"SELECT * FROM Folders WHERE ID = '" + huge + "'",
+         "'" + cut + "' is not a valid integer value at line 1, column 34" + native},
+        {"SELECT * FROM Folders WHERE " + huge + " " + huge,
+         "Token '=' expected, but '" + cut + "' found at line 1, column 1000030" + native},
+        {"SELECT * FROM " + huge, "Table '" + cut + "' does not exist" + native},
+        {".append Folders " + huge + "=1", "Folders: Field '" + cut + "' not found"},
+        {".append Folders " + huge, "Argument '" + cut + "' is not of the form Column=value"},
+        {"." + huge, "Unknown command '\\.x{99}…'"},
+    };
+    for (const FailingCommand& failing : cases) {
+        SCOPED_TRACE(failing.message.toStdString());
+        const ShellRun result = runQuilloxDb({storeFile}, (failing.command + "\n").toUtf8());
+        ASSERT_LT(result.err.size(), 300) << "a message of " << result.err.size() << " characters";
+        expectFailure(result, failing.message);
+    }
+    expectOnlyTheSeedFolder();
+}
+
 TEST(DbshellFileErrorTest, MissingDatabaseFileIsNeverCreated) {
     QTemporaryDir dir;
     for (const QString& path : {dir.filePath("main.abs"), dir.filePath("none/main.abs")}) {

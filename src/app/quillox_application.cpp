@@ -8,6 +8,7 @@
 #include "platform/handler_guard.h"
 #include "platform/termination_signals.h"
 #include "store/misc_ops.h"
+#include "store/tdm_data.h"
 #include "widgets/artwork.h"
 
 #include <QFileInfo>
@@ -100,7 +101,8 @@ int QuilloxApplication::Run() {
         QCoreApplication::quit();
     });
     CreateInstances();
-    if (file.isEmpty())
+    // Without a store, the start-up has said why once already.
+    if (file.isEmpty() || !dmData->Available())
         fMain->show();
     else
         platform::runHandler([&] { handOverFile(file); });

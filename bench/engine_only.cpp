@@ -43,8 +43,21 @@ void BM_DataModuleCreate(benchmark::State& state) {
     }
 }
 
+// The same after a run that did not end cleanly: the whole file is read by the integrity check
+// first.
+void BM_DataModuleCreateAfterUncleanEnd(benchmark::State& state) {
+    for (auto _ : state) {
+        auto data = std::make_unique<TdmData>();
+        data->DataModuleCreate(quillox::store::StartKind::AfterUncleanEnd);
+        state.PauseTiming();
+        data.reset();
+        state.ResumeTiming();
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_FilterOnOff)->Apply(repeated);
 BENCHMARK(BM_NextId)->Apply(repeated);
 BENCHMARK(BM_DataModuleCreate)->Apply(repeatedWallClock);
+BENCHMARK(BM_DataModuleCreateAfterUncleanEnd)->Apply(repeatedWallClock);

@@ -91,6 +91,8 @@ void printSummary(const std::map<std::string, Median>& medians, const OpenMemory
     }
     if (const Median* create = find(medians, "BM_DataModuleCreate"))
         std::printf("%-28s %9.3f ms wall\n", "DataModuleCreate", create->realMs);
+    if (const Median* checked = find(medians, "BM_DataModuleCreateAfterUncleanEnd"))
+        std::printf("%-28s %9.3f ms wall\n", "  after an unclean end", checked->realMs);
     if (open.measured) {
         std::printf("%-28s %9.1f MB peak in a fresh process (%.1f MB before the call)\n",
                     "DataModuleCreate memory", megabytes(open.afterKb), megabytes(open.beforeKb));

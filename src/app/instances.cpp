@@ -11,6 +11,7 @@
 #include "retrieval/tf_search.h"
 #include "scan/tf_scan.h"
 #include "store/tdm_data.h"
+#include "widgets/message_box.h"
 
 quillox::app::TfMain* fMain = nullptr;
 quillox::filing::TfNewDoc* fNewDoc = nullptr;
@@ -40,14 +41,17 @@ template <typename T, typename Handler> void destroy(T*& instance, Handler handl
 
 } // namespace
 
-void CreateInstances() {
+void CreateInstances(store::StartKind previousRun) {
     // Every window but the main one belongs to it, so that only the main window has a
     // taskbar entry.
     fMain = new TfMain;
     platform::runHandler([] { fMain->FormCreate(); });
     fNewDoc = new filing::TfNewDoc(fMain);
     dmData = new store::TdmData;
-    platform::runHandler([] { dmData->DataModuleCreate(); });
+    platform::runHandler([previousRun] {
+        dmData->DataModuleCreate(
+            previousRun, [](const QString& question) { return widgets::askYesNo(question); });
+    });
     // The new document window is made before the data module, and touches it only once shown.
     fNewDoc->SetData(*dmData);
     fBrowse = new retrieval::TfBrowse(fMain, *dmData);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/start_kind.h"
+
 // The single instances of the run, reachable from every window. Each is created once at
 // start-up, in the order of this list, and destroyed in the reverse order at the end.
 
@@ -37,8 +39,9 @@ namespace quillox::app {
 
 // Creates the nine instances in order, each running its creation handler before the next is
 // made, then connects the windows' flow. A handler's error goes to the error box through the
-// handler guard, and start-up goes on with the next instance.
-void CreateInstances();
+// handler guard, and start-up goes on with the next instance. The data module checks the store
+// first after an unclean end, and asks in a box before it starts a store in an empty file.
+void CreateInstances(store::StartKind previousRun = store::StartKind::AfterCleanEnd);
 
 // Runs the destruction handlers and destroys the instances in the reverse order; the data
 // module closes the database on the way.

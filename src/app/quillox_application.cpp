@@ -9,6 +9,7 @@
 #include "platform/termination_signals.h"
 #include "store/leftover_copies.h"
 #include "store/misc_ops.h"
+#include "store/tdm_data.h"
 #include "widgets/artwork.h"
 
 #include <QFileInfo>
@@ -111,8 +112,11 @@ int QuilloxApplication::Run() {
                 handOverFile(handedFile);
         });
     });
-    CreateInstances();
-    if (file.isEmpty())
+    CreateInstances(*holder == SingleInstance::Holder::ThisCopyAfterADeadOne
+                        ? store::StartKind::AfterUncleanEnd
+                        : store::StartKind::AfterCleanEnd);
+    // Without a store, the start-up has said why once already.
+    if (file.isEmpty() || !dmData->Available())
         fMain->show();
     else
         platform::runHandler([&] { handOverFile(file); });

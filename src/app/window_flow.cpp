@@ -11,6 +11,7 @@
 #include "retrieval/tf_move_doc.h"
 #include "retrieval/tf_search.h"
 #include "scan/tf_scan.h"
+#include "store/tdm_data.h"
 
 #include <QApplication>
 
@@ -19,7 +20,8 @@
 // window (main, new document, browse, search or move) is visible; the scan preview and the
 // About box stand beside it, and the new folder dialog is modal over its opener. Besides the
 // transitions below, closing the main window ends the run, and the close box of the scan
-// preview or the About box only hides it.
+// preview or the About box only hides it. While the store is unavailable, every window that
+// needs it answers with the store's one message instead of showing.
 
 using quillox::app::TfMain;
 using quillox::filing::TfNewDoc;
@@ -46,6 +48,7 @@ void showInFront(QWidget& window) {
 } // namespace
 
 void handOverFile(const QString& path) {
+    dmData->RequireAvailable();
     // A document half described must not lose what the user typed.
     if (fNewDoc->isFilingAnotherFile(path)) {
         showInFront(*fNewDoc);
@@ -74,6 +77,7 @@ void connectWindowFlow() {
     // The main window.
     on(fMain, &TfMain::fileDropped, [](const QString& path) { handOverFile(path); });
     on(fMain, &TfMain::browseRequested, [] {
+        dmData->RequireAvailable();
         fMain->hide();
         fBrowse->show();
     });
@@ -92,6 +96,7 @@ void connectWindowFlow() {
     on(fMain, &TfMain::pageScanned, [](const QImage& page, const QString& scanFile) {
         fScan->ShowPage(page);
         showInFront(*fScan);
+        dmData->RequireAvailable();
         fNewDoc->startFiling(scanFile, true);
         fMain->hide();
         showInFront(*fNewDoc);

@@ -1,6 +1,7 @@
 #include "db/condition_compiler.h"
 
 #include "db/db_error.h"
+#include "db/sql/input_excerpt.h"
 #include "db/sql/syntax_error.h"
 #include "db/text_rules.h"
 
@@ -11,7 +12,7 @@ using sql::Condition;
 using sql::ConditionKind;
 
 [[noreturn]] void invalidLiteral(const sql::Literal& literal, const std::string& what) {
-    throwEngineError("'" + literal.text + "' is not a valid " + what + " at " +
+    throwEngineError("'" + sql::inputExcerpt(literal.text) + "' is not a valid " + what + " at " +
                          sql::positionText(literal.line, literal.column),
                      NativeError::InvalidLiteral);
 }
@@ -138,7 +139,7 @@ private:
 int resolveColumn(const sql::Located& name, const TableSchema& schema) {
     const int column = schema.columnIndex(name.text);
     if (column < 0) {
-        throwEngineError("Field '" + name.text + "' not found at " +
+        throwEngineError("Field '" + sql::inputExcerpt(name.text) + "' not found at " +
                              sql::positionText(name.line, name.column),
                          NativeError::UnknownColumn);
     }

@@ -11,7 +11,7 @@ std::string withNativeError(const std::string& message, int number) {
 }
 
 void throwEngineError(const std::string& message, NativeError number) {
-    throw DbError(withNativeError(message, static_cast<int>(number)));
+    throw DbError(withNativeError(message, static_cast<int>(number)), static_cast<int>(number));
 }
 
 } // namespace quillox::db

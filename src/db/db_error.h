@@ -19,15 +19,23 @@ enum class NativeError {
     CannotCreateFile = 10030,
     CannotOpenFile = 10031,
     ForeignDatabase = 10032,
+    EmptyFile = 10033,
+    UnmarkedDatabase = 10034,
     IdentifiersExhausted = 10040,
 };
 
 constexpr int sqliteNativeBase = 20000;
 
-// Every failure of the engine and of its components. what() is the message the user sees.
+// Every failure of the engine and of its components. what() is the message the user sees;
+// nativeError() is the number it ends with, 0 for messages without one.
 class DbError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit DbError(const std::string& message, int nativeError = 0)
+        : std::runtime_error(message), nativeError_(nativeError) {}
+    int nativeError() const { return nativeError_; }
+
+private:
+    int nativeError_;
 };
 
 // message + " - Native error: " + the number as five digits.

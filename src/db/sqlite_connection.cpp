@@ -69,8 +69,8 @@ int SqliteConnection::lastChangedRows() const {
 }
 
 void SqliteConnection::fail() const {
-    throw DbError(
-        withNativeError(sqlite3_errmsg(db_), sqliteNativeBase + sqlite3_extended_errcode(db_)));
+    const int number = sqliteNativeBase + sqlite3_extended_errcode(db_);
+    throw DbError(withNativeError(sqlite3_errmsg(db_), number), number);
 }
 
 } // namespace quillox::db

@@ -11,7 +11,8 @@ template <typename Parse> auto parsed(const QString& text, Parse parse) {
     try {
         return parse(text.toStdString());
     } catch (const sql::SyntaxError& error) {
-        throw DbError(withNativeError(error.what(), static_cast<int>(error.code())));
+        const int number = static_cast<int>(error.code());
+        throw DbError(withNativeError(error.what(), number), number);
     }
 }
 

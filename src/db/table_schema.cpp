@@ -1,6 +1,7 @@
 #include "db/table_schema.h"
 
 #include "db/db_error.h"
+#include "db/sql/input_excerpt.h"
 #include "db/sqlite_connection.h"
 #include "db/sqlite_statement.h"
 #include "db/text_rules.h"
@@ -82,7 +83,8 @@ std::vector<IndexSchema> readIndexes(SqliteConnection& connection, const std::st
 }
 
 [[noreturn]] void invalidName(const std::string& what, const std::string& name) {
-    throwEngineError("Invalid " + what + " name '" + name + "'", NativeError::InvalidName);
+    throwEngineError("Invalid " + what + " name '" + sql::inputExcerpt(name) + "'",
+                     NativeError::InvalidName);
 }
 
 } // namespace
@@ -133,7 +135,8 @@ std::vector<std::string> tableNames(SqliteConnection& connection) {
 TableSchema readTableSchema(SqliteConnection& connection, const std::string& table) {
     const auto name = isBareName(table) ? storedTableName(connection, table) : std::nullopt;
     if (!name)
-        throwEngineError("Table '" + table + "' does not exist", NativeError::UnknownTable);
+        throwEngineError("Table '" + sql::inputExcerpt(table) + "' does not exist",
+                         NativeError::UnknownTable);
     TableSchema schema;
     schema.name = *name;
     SqliteStatement statement(
@@ -146,8 +149,9 @@ TableSchema readTableSchema(SqliteConnection& connection, const std::string& tab
         column.required = statement.columnInt(2) != 0;
         const std::string declared = statement.columnText(1);
         if (!parseType(declared, column)) {
-            throwEngineError("Column '" + column.name + "' of table '" + table +
-                                 "' has the unsupported type '" + declared + "'",
+            throwEngineError("Column '" + sql::inputExcerpt(column.name) + "' of table '" +
+                                 sql::inputExcerpt(table) + "' has the unsupported type '" +
+                                 sql::inputExcerpt(declared) + "'",
                              NativeError::UnsupportedColumn);
         }
         schema.columns.push_back(std::move(column));
@@ -186,7 +190,7 @@ TableSchema schemaFromDefinitions(const std::string& table, const TFieldDefs& fi
             const std::string column = field.trimmed().toStdString();
             const int position = schema.columnIndex(column);
             if (position < 0)
-                throwEngineError("Cannot find index field '" + column + "'",
+                throwEngineError("Cannot find index field '" + sql::inputExcerpt(column) + "'",
                                  NativeError::IndexField);
             index.columns.push_back(schema.columns[static_cast<std::size_t>(position)].name);
         }
@@ -199,7 +203,8 @@ TableSchema schemaFromDefinitions(const std::string& table, const TFieldDefs& fi
 
 void createTable(SqliteConnection& connection, const TableSchema& schema) {
     if (tableExists(connection, schema.name))
-        throwEngineError("Table '" + schema.name + "' already exists", NativeError::TableExists);
+        throwEngineError("Table '" + sql::inputExcerpt(schema.name) + "' already exists",
+                         NativeError::TableExists);
     std::string sql = "BEGIN IMMEDIATE; CREATE TABLE " + quoted(schema.name) + " (";
     for (std::size_t i = 0; i < schema.columns.size(); ++i) {
         const ColumnSchema& column = schema.columns[i];

@@ -30,17 +30,23 @@ std::int64_t readNumber(SqliteConnection& connection, const std::string& sql) {
     return statement.step() ? statement.columnInt(0) : 0;
 }
 
-// A file that another program made is left alone: only an empty database, or one marked as
-// ours, is taken.
-void claimDatabase(SqliteConnection& connection) {
+// A file that another program made is left alone: only a database marked as ours is opened,
+// and only an empty one, a file of no bytes or a database without tables that nobody marked,
+// is marked when the caller says so.
+void checkOwnership(SqliteConnection& connection, bool claimEmpty) {
     const std::int64_t id = readNumber(connection, "PRAGMA application_id");
     if (id == applicationId)
         return;
-    if (id != 0 || readNumber(connection, "SELECT count(*) FROM sqlite_schema") != 0) {
-        throwEngineError("The file '" + connection.path() + "' is not a Quillox database",
-                         NativeError::ForeignDatabase);
-    }
-    connection.execute("PRAGMA application_id = " + std::to_string(applicationId));
+    const std::string file = "The file '" + connection.path() + "'";
+    if (id != 0 || readNumber(connection, "SELECT count(*) FROM sqlite_schema") != 0)
+        throwEngineError(file + " is not a Quillox database", NativeError::ForeignDatabase);
+    if (claimEmpty)
+        connection.execute("PRAGMA application_id = " + std::to_string(applicationId));
+    else if (QFileInfo(QString::fromStdString(connection.path())).size() == 0)
+        throwEngineError(file + " is empty", NativeError::EmptyFile);
+    else
+        throwEngineError(file + " holds an empty database that Quillox did not make",
+                         NativeError::UnmarkedDatabase);
 }
 
 } // namespace
@@ -71,6 +77,14 @@ void TDbDatabase::SetDatabaseFileName(const QString& fileName) {
 }
 
 void TDbDatabase::Open() {
+    openFile(false);
+}
+
+void TDbDatabase::ClaimEmptyFile() {
+    openFile(true);
+}
+
+void TDbDatabase::openFile(bool claimEmpty) {
     if (Connected())
         return;
     if (fileName_.isEmpty() || !QFileInfo(fileName_).isFile()) {
@@ -78,7 +92,7 @@ void TDbDatabase::Open() {
                       "' does not exist");
     }
     auto connection = std::make_unique<SqliteConnection>(fileName_.toStdString());
-    claimDatabase(*connection);
+    checkOwnership(*connection, claimEmpty);
     connection_ = std::move(connection);
 }
 
@@ -94,7 +108,7 @@ void TDbDatabase::CreateDatabase() {
                          NativeError::CannotCreateFile);
     }
     ::close(fd);
-    Open();
+    ClaimEmptyFile();
 }
 
 void TDbDatabase::Close() {

@@ -25,9 +25,14 @@ public:
     QString DatabaseFileName() const { return fileName_; }
     void SetDatabaseFileName(const QString& fileName);
 
-    // Opens the existing file. Throws DbError when it is missing, unreadable, damaged or
-    // another program's database.
+    // Opens the existing file, which must hold a Quillox database; opening writes nothing.
+    // Throws DbError when it is missing, unreadable, damaged, empty (EmptyFile, or
+    // UnmarkedDatabase for a database without tables that nobody marked) or another program's
+    // database.
     void Open();
+    // Opens the existing file as Open does, and makes a Quillox database of an empty one, which
+    // Open refuses; anything else is refused as Open refuses it.
+    void ClaimEmptyFile();
     // Creates a new, empty database in a file that does not exist yet, and opens it; an
     // existing file is never replaced. Throws DbError.
     void CreateDatabase();
@@ -41,6 +46,8 @@ public:
     void Detach(TDbDataset* dataset);
 
 private:
+    void openFile(bool claimEmpty);
+
     QString name_;
     QString alias_;
     QString fileName_;

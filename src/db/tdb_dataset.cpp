@@ -2,6 +2,7 @@
 
 #include "db/db_error.h"
 #include "db/row_cursor.h"
+#include "db/sql/input_excerpt.h"
 #include "db/tdb_database.h"
 #include "db/text_rules.h"
 
@@ -83,7 +84,7 @@ TDbField& TDbDataset::FieldByName(const QString& name) {
         if (sameName(field->FieldName().toStdString(), wanted))
             return *field;
     }
-    Fail("Field '" + wanted + "' not found");
+    Fail("Field '" + sql::inputExcerpt(wanted) + "' not found");
 }
 
 void TDbDataset::AddField(int index, const QString& name, TFieldType type, int size,

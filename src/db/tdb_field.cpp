@@ -1,6 +1,7 @@
 #include "db/tdb_field.h"
 
 #include "db/db_error.h"
+#include "db/sql/input_excerpt.h"
 #include "db/tdb_dataset.h"
 #include "db/text_rules.h"
 
@@ -16,7 +17,7 @@ std::string textOf(const Value& value) {
 }
 
 [[noreturn]] void invalid(const std::string& text, const char* what) {
-    throw DbError("'" + text + "' is not a valid " + what);
+    throw DbError("'" + sql::inputExcerpt(text) + "' is not a valid " + what);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "db/condition_compiler.h"
 #include "db/db_error.h"
 #include "db/row_cursor.h"
+#include "db/sql/input_excerpt.h"
 #include "db/sqlite_connection.h"
 #include "db/sqlite_statement.h"
 #include "db/statement_text.h"
@@ -62,7 +63,7 @@ qint64 TDbTable::LargestInteger(const QString& column) {
     CheckActive();
     const int index = schema_->columnIndex(column.toStdString());
     if (index < 0 || schema_->columns[static_cast<std::size_t>(index)].type != ftInteger)
-        Fail("Field '" + column.toStdString() + "' is not an integer field");
+        Fail("Field '" + sql::inputExcerpt(column.toStdString()) + "' is not an integer field");
     SqliteStatement statement(Connection(),
                               "SELECT max(" +
                                   quoted(schema_->columns[static_cast<std::size_t>(index)].name) +
@@ -101,7 +102,8 @@ void TDbTable::Edit() {
 void TDbTable::CheckRequired() const {
     for (std::size_t i = 0; i < schema_->columns.size(); ++i) {
         if (schema_->columns[i].required && isNull(buffer_[i]))
-            throw DbError("Field '" + schema_->columns[i].name + "' must have a value");
+            throw DbError("Field '" + sql::inputExcerpt(schema_->columns[i].name) +
+                          "' must have a value");
     }
 }
 

@@ -1,9 +1,9 @@
 #include "store/tdm_data.h"
 
+#include "platform/user_error.h"
 #include "store/misc_ops.h"
+#include "store/store_unavailable.h"
 #include "store/table_names.h"
-
-#include <QFileInfo>
 
 namespace quillox::store {
 namespace {
@@ -62,20 +62,29 @@ TdmData::TdmData() {
 
 TdmData::~TdmData() = default;
 
-void TdmData::DataModuleCreate() {
-    const QString file = getDatabaseFile();
-    dbMain.SetDatabaseName("Main");
-    dbMain.SetDatabaseFileName(file);
-    if (QFileInfo::exists(file))
-        dbMain.Open();
-    else
-        dbMain.CreateDatabase();
-    openTable(tDocuments, documentsTable, documentsColumns);
-    openTable(tFolders, foldersTable, foldersColumns);
-    openTable(tSearchTerms, searchTermsTable, searchTermsColumns);
-    openQuery(qQuery);
-    openQuery(qQuery2);
-    openQuery(qQuery3);
+void TdmData::DataModuleCreate(StartKind previousRun, const ConfirmFreshStart& confirm) {
+    try {
+        dbMain.SetDatabaseName("Main");
+        dbMain.SetDatabaseFileName(getDatabaseFile());
+        openStoreFile(dbMain, previousRun, confirm);
+        openTable(tDocuments, documentsTable, documentsColumns);
+        openTable(tFolders, foldersTable, foldersColumns);
+        openTable(tSearchTerms, searchTermsTable, searchTermsColumns);
+        openQuery(qQuery);
+        openQuery(qQuery2);
+        openQuery(qQuery3);
+        failure_.clear();
+    } catch (const std::exception& error) {
+        // Half a store would answer every window with another error.
+        DataModuleDestroy();
+        failure_ = storeUnavailableMessage(QString::fromUtf8(error.what()));
+        throw platform::UserError(failure_);
+    }
+}
+
+void TdmData::RequireAvailable() const {
+    if (!Available())
+        throw platform::UserError(failure_);
 }
 
 void TdmData::DataModuleDestroy() {

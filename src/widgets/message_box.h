@@ -12,4 +12,8 @@ namespace quillox::widgets {
 // screen.
 void showMessageBox(QMessageBox::Icon icon, const QString& text, QWidget* parent = nullptr);
 
+// Asks the question in the program's message box, with Yes and No, No the default, and says
+// whether the user answered Yes; the question goes to standard error as a message does.
+bool askYesNo(const QString& question, QWidget* parent = nullptr);
+
 } // namespace quillox::widgets

@@ -6,15 +6,18 @@
 #include "app/single_instance.h"
 #include "app/tf_about.h"
 #include "app/tf_main.h"
+#include "app/window_flow.h"
 #include "app_run.h"
 #include "filing/tf_new_dir.h"
 #include "filing/tf_new_doc.h"
+#include "platform/handler_guard.h"
 #include "retrieval/tf_browse.h"
 #include "retrieval/tf_move_doc.h"
 #include "retrieval/tf_search.h"
 #include "scan/tf_scan.h"
 #include "store/tdm_data.h"
 #include "temp_home.h"
+#include "window_driving.h"
 
 #include <QDir>
 #include <QFile>
@@ -100,6 +103,67 @@ void StartupTest::aFailingCreationHandlerIsReportedAndStartUpGoesOn() {
         QVERIFY(window);
     QVERIFY(fMain->isVisible());
     QVERIFY(!dmData->tDocuments.Active());
+}
+
+void StartupTest::aStoreThatCannotBeOpenedIsReportedOnceAndAgainOnlyByWindowsThatNeedIt() {
+    TestHome home;
+    QVERIFY(QDir().mkpath(home.databaseFolder()));
+    QFile store(home.databaseFolder() + "main.abs");
+    QVERIFY(store.open(QIODevice::WriteOnly));
+    store.write(QByteArray("random bytes, not a database ").repeated(300));
+    store.close();
+
+    AppRun run(home);
+    QCOMPARE(home.errors.size(), 1);
+    const QString message = home.errors.front();
+    QVERIFY2(message.contains("file is not a database") &&
+                 message.endsWith("the section \"When the store cannot be opened\" of Quillox's "
+                                  "README"),
+             qPrintable(message));
+
+    // A file handed over, browsing and a scanned page are answered with that message alone,
+    // and no window that needs the store shows; the main window stays, and with it the way out.
+    quillox::platform::runHandler([&] { quillox::app::handOverFile(home.path() + "/bill.pdf"); });
+    emit fMain->browseRequested();
+    emit fMain->pageScanned(QImage(8, 8, QImage::Format_RGB32), home.path() + "/scan.bmp");
+    QTest::qWait(200);
+    QCOMPARE(home.errors, QStringList(4, message));
+    for (QWidget* window : {static_cast<QWidget*>(fNewDoc), static_cast<QWidget*>(fBrowse),
+                            static_cast<QWidget*>(fSearch), static_cast<QWidget*>(fMoveDoc)})
+        QVERIFY(!window->isVisible());
+    QVERIFY(fMain->isVisible());
+}
+
+void StartupTest::anEmptyStoreFileBecomesAStoreOnlyOnYes_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("no") << "&No";
+    QTest::newRow("yes") << "&Yes";
+}
+
+void StartupTest::anEmptyStoreFileBecomesAStoreOnlyOnYes() {
+    QFETCH(QString, answer);
+    TestHome home;
+    const QString file = home.databaseFolder() + "main.abs";
+    QVERIFY(QDir().mkpath(home.databaseFolder()));
+    QFile store(file);
+    QVERIFY(store.open(QIODevice::WriteOnly));
+    store.close();
+
+    QString asked;
+    answerBox(answer, &asked);
+    AppRun run(home);
+    QVERIFY2(asked.startsWith("Quillox|The file '" + file + "' is empty"), qPrintable(asked));
+    QVERIFY2(asked.endsWith("Start a new, empty store in this file?|&No"), qPrintable(asked));
+    if (answer == "&Yes") {
+        QCOMPARE(home.errors, QStringList());
+        QVERIFY(dmData->Available() && dmData->tDocuments.Active());
+        QVERIFY(QFileInfo(file).size() > 0);
+    } else {
+        QCOMPARE(home.errors.size(), 1);
+        QVERIFY2(home.errors.front().contains("No new store was started in it"),
+                 qPrintable(home.errors.front()));
+        QCOMPARE(QFileInfo(file).size(), 0);
+    }
 }
 
 namespace {

@@ -9,6 +9,9 @@ private slots:
     void createsTheInstancesAndShowsOnlyTheMainWindow();
     void destroysTheInstancesInReverseOrder();
     void aFailingCreationHandlerIsReportedAndStartUpGoesOn();
+    void aStoreThatCannotBeOpenedIsReportedOnceAndAgainOnlyByWindowsThatNeedIt();
+    void anEmptyStoreFileBecomesAStoreOnlyOnYes_data();
+    void anEmptyStoreFileBecomesAStoreOnlyOnYes();
     void anErrorInAnEventHandlerReachesTheErrorBox();
     void theErrorBoxAddsAFullStop_data();
     void theErrorBoxAddsAFullStop();

@@ -29,14 +29,15 @@ public:
             ++pos_;
         const QString column = text_.sliced(start, pos_ - start).toString();
         if (pos_ == text_.size() || text_[pos_] != '=' || column.isEmpty())
-            throwShellError("Argument '" + argumentAt(start) + "' is not of the form Column=value");
+            throwShellError("Argument '" + excerpt(argumentAt(start)) +
+                            "' is not of the form Column=value");
         ++pos_;
         if (pos_ < text_.size() && text_[pos_] == '"')
             return {column, quotedValue(column)};
         const QString value = word();
         if (value.contains('"')) {
             throwShellError(
-                "The value of '" + column +
+                "The value of '" + excerpt(column) +
                 "' holds a double quote: write it between double quotes, the quote doubled");
         }
         return {column, value};
@@ -64,12 +65,12 @@ private:
                 ++pos_;
             } else {
                 if (pos_ < text_.size() && !text_[pos_].isSpace())
-                    throwShellError("The value of '" + column +
+                    throwShellError("The value of '" + excerpt(column) +
                                     "' goes on after its closing double quote");
                 return value;
             }
         }
-        throwShellError("The value of '" + column + "' has no closing double quote");
+        throwShellError("The value of '" + excerpt(column) + "' has no closing double quote");
     }
 
     QStringView text_;

@@ -21,7 +21,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 failUsage("Option -c needs a command");
             commandLine.commands.append(arguments[i]);
         } else if (argument.startsWith('-')) {
-            failUsage("Unknown option '" + argument + "'");
+            failUsage("Unknown option '" + excerpt(argument) + "'");
         } else if (haveFile) {
             failUsage("Only one database file can be given");
         } else {

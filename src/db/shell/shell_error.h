@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/sql/input_excerpt.h"
+
 #include <QString>
 #include <stdexcept>
 
@@ -11,6 +13,11 @@ class ShellError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// What the user typed, as a message quotes it: cut to a readable length.
+inline QString excerpt(const QString& input) {
+    return QString::fromStdString(sql::inputExcerpt(input.toStdString()));
+}
 
 [[noreturn]] inline void throwShellError(const QString& message) {
     throw ShellError(message.toStdString());

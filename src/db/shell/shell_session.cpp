@@ -50,7 +50,7 @@ void ShellSession::runDotCommand(const QString& command) {
     } else if (name == ".append") {
         appendRow(database_, parseAppendArguments(rest));
     } else {
-        throwShellError("Unknown command '" + name + "'");
+        throwShellError("Unknown command '" + excerpt(name) + "'");
     }
 }
 

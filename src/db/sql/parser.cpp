@@ -1,5 +1,6 @@
 #include "db/sql/parser.h"
 
+#include "db/sql/input_excerpt.h"
 #include "db/sql/lexer.h"
 #include "db/sql/syntax_error.h"
 
@@ -9,17 +10,9 @@ namespace {
 // Parentheses and NOT nest; past this depth a text is refused rather than risking the stack.
 constexpr int maxNesting = 200;
 
-// A token as a message quotes it. Messages are C strings, which a NUL byte would cut short
-// before the line and column, so NUL shows as the replacement character.
+// A token as a message quotes it.
 std::string shown(const Token& token) {
-    std::string text;
-    for (char c : token.source) {
-        if (c == '\0')
-            text += "\xEF\xBF\xBD";
-        else
-            text += c;
-    }
-    return text;
+    return inputExcerpt(token.source);
 }
 
 class Parser {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <sqlite3.h>
 #include <vector>
 
 namespace quillox::db::shell {
@@ -119,6 +120,32 @@ TEST_F(DbshellErrorTest, ProcessingStopsAtTheFirstError) {
     expectOnlyTheSeedFolder();
 }
 
+// A megabyte of input in a name, a value, a token or a command is quoted in part only. The
+// commands come on standard input, since an argument that long is refused by the system.
+TEST_F(DbshellErrorTest, HugeInputIsQuotedCutShort) {
+    const QString huge(1'000'000, 'x');
+    const QString cut = "x{100}…";
+    const std::vector<FailingCommand> cases = {
+        {"SELECT " + huge + " FROM Folders",
+         "Field '" + cut + "' not found at line 1, column 8" + native},
+        {"SELECT * FROM Folders WHERE ID = '" + huge + "'",
+         "'" + cut + "' is not a valid integer value at line 1, column 34" + native},
+        {"SELECT * FROM Folders WHERE " + huge + " " + huge,
+         "Token '=' expected, but '" + cut + "' found at line 1, column 1000030" + native},
+        {"SELECT * FROM " + huge, "Table '" + cut + "' does not exist" + native},
+        {".append Folders " + huge + "=1", "Folders: Field '" + cut + "' not found"},
+        {".append Folders " + huge, "Argument '" + cut + "' is not of the form Column=value"},
+        {"." + huge, "Unknown command '\\.x{99}…'"},
+    };
+    for (const FailingCommand& failing : cases) {
+        SCOPED_TRACE(failing.message.toStdString());
+        const ShellRun result = runQuilloxDb({storeFile}, (failing.command + "\n").toUtf8());
+        ASSERT_LT(result.err.size(), 300) << "a message of " << result.err.size() << " characters";
+        expectFailure(result, failing.message);
+    }
+    expectOnlyTheSeedFolder();
+}
+
 TEST(DbshellFileErrorTest, MissingDatabaseFileIsNeverCreated) {
     QTemporaryDir dir;
     for (const QString& path : {dir.filePath("main.abs"), dir.filePath("none/main.abs")}) {
@@ -146,6 +173,51 @@ TEST(DbshellFileErrorTest, FileThatIsNoDatabaseIsRefusedAndLeftAlone) {
                   "Cannot open file:'" + QRegularExpression::escape(path) + "' .*" + native);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), content);
+}
+
+// Runs SQL on a new file with SQLite itself, as another program would.
+void makeWithSqlite(const QString& path, const char* sql) {
+    sqlite3* handle = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &handle), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(handle, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(handle);
+}
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+// The shell opens a Quillox database only: it never makes one of an empty file, nor marks an
+// empty or foreign database as one, whether the commands come as arguments or as input.
+TEST(DbshellFileErrorTest, FilesWithoutAQuilloxDatabaseAreRefusedUnchanged) {
+    QTemporaryDir dir;
+    struct Case {
+        const char* what;
+        const char* sql; // what SQLite writes first; none leaves the file empty
+        QString message;
+    };
+    const std::vector<Case> cases = {
+        {"an empty file", nullptr, "The file '%1' is empty" + native},
+        {"an empty database", "PRAGMA user_version = 7",
+         "The file '%1' holds an empty database that Quillox did not make" + native},
+        {"another program's database", "CREATE TABLE Notes (Text TEXT)",
+         "The file '%1' is not a Quillox database" + native},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = dir.filePath(QString(c.what).replace(' ', '-') + ".txt");
+        if (c.sql)
+            makeWithSqlite(path, c.sql);
+        else
+            QFile(path).open(QIODevice::WriteOnly);
+        const QByteArray before = contentsOf(path);
+        const QString message = c.message.arg(QRegularExpression::escape(path));
+        expectFailure(runQuilloxDb({path, "-c", ".tables"}), message);
+        expectFailure(runQuilloxDb({path}, "CREATE TABLE Mine (ID INTEGER);\n.tables\n"), message);
+        EXPECT_EQ(contentsOf(path), before);
+    }
 }
 
 TEST(DbshellFileErrorTest, WrongArgumentsShowTheUsage) {

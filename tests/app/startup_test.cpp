@@ -334,7 +334,6 @@ void StartupTest::aHandOverThatWaitsOutlivesTheSecondCopysConnection() {
     QCOMPARE(handed, QStringList({home.path() + "/one.pdf"}));
 }
 
-<<<<<<< HEAD
 // A lock that cannot be made is not a running copy: the message names the folder and the
 // system's reason at once, without waiting for an answer.
 void StartupTest::aLockThatCannotBeMadeIsNamedAsSuch() {
@@ -377,7 +376,8 @@ void StartupTest::aRunningCopyThatDoesNotAnswerIsReported() {
     first.terminate();
     QVERIFY(first.waitForFinished(20000));
     QCOMPARE(first.exitCode(), 0);
-=======
+}
+
 void StartupTest::onlyTheCopyHoldingTheLockRemovesUnfinishedCopies() {
     TempHome home;
     const QString leftover = home.storeFolder() + ".quillox-copy-3f9a";
@@ -391,7 +391,7 @@ void StartupTest::onlyTheCopyHoldingTheLockRemovesUnfinishedCopies() {
         // While this process holds the lock, a copy being written is the running copy's.
         quillox::app::SingleInstance running(home.databaseFolder() + "main.abs");
         QVERIFY(QDir().mkpath(home.databaseFolder()));
-        QVERIFY(running.acquire());
+        QCOMPARE(running.acquire(), quillox::app::SingleInstance::Holder::ThisCopy);
         running.listen([](const QString&) {});
         QProcess second;
         second.setProcessEnvironment(programEnvironment());
@@ -407,5 +407,4 @@ void StartupTest::onlyTheCopyHoldingTheLockRemovesUnfinishedCopies() {
     QVERIFY(QFile::exists(stored));
     program.terminate();
     QVERIFY(program.waitForFinished(20000));
->>>>>>> store-copies
 }

@@ -16,6 +16,7 @@
 #include "retrieval/tf_search.h"
 #include "scan/tf_scan.h"
 #include "store/tdm_data.h"
+#include "store_damage.h"
 #include "temp_home.h"
 #include "window_driving.h"
 
@@ -407,4 +408,27 @@ void StartupTest::onlyTheCopyHoldingTheLockRemovesUnfinishedCopies() {
     QVERIFY(QFile::exists(stored));
     program.terminate();
     QVERIFY(program.waitForFinished(20000));
+}
+
+// A store damaged by a crash and left by a copy that died is checked before anything is written
+// to it: the start-up says it is damaged.
+void StartupTest::aDeadCopysStoreIsCheckedBeforeUse() {
+    TempHome home;
+    {
+        quillox::store::TdmData data;
+        data.DataModuleCreate();
+        data.DataModuleDestroy();
+    }
+    const QString file = home.databaseFolder() + "main.abs";
+    quillox::testing::loseTheIndexChangeOf(
+        file, "INSERT INTO Documents (ID, Document_Name, Path, InputDate, Folder) VALUES (1, "
+              "'bill', '/store/bill.pdf', '2014-01-01', 'TAX')");
+    quillox::testing::leaveTheLockOfADeadCopy(file + ".lock");
+
+    QProcess program;
+    program.setProcessEnvironment(programEnvironment());
+    program.start(QUILLOX_PATH, {});
+    const QString message = firstMessage(program);
+    QVERIFY2(message.contains("is damaged"), qPrintable(message));
+    terminateDuringTheBox(program);
 }

@@ -22,5 +22,6 @@ private slots:
     void aHandOverThatWaitsOutlivesTheSecondCopysConnection();
     void aLockThatCannotBeMadeIsNamedAsSuch();
     void aRunningCopyThatDoesNotAnswerIsReported();
+    void aDeadCopysStoreIsCheckedBeforeUse();
     void onlyTheCopyHoldingTheLockRemovesUnfinishedCopies();
 };

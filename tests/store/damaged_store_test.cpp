@@ -3,6 +3,7 @@
 
 #include "store/store_unavailable.h"
 #include "store/tdm_data.h"
+#include "store_damage.h"
 #include "temp_home.h"
 
 #include <QCryptographicHash>
@@ -40,19 +41,12 @@ std::string hashOf(const QString& path) {
 // Runs SQL with SQLite itself, as another program would; returns the first column of the first
 // row.
 QByteArray sqlite(const QString& path, const char* sql) {
-    sqlite3* handle = nullptr;
-    sqlite3_stmt* statement = nullptr;
-    QByteArray result;
-    EXPECT_EQ(sqlite3_open(path.toUtf8().constData(), &handle), SQLITE_OK);
-    const char* rest = sql;
-    while (*rest && sqlite3_prepare_v2(handle, rest, -1, &statement, &rest) == SQLITE_OK) {
-        if (sqlite3_step(statement) == SQLITE_ROW && result.isEmpty())
-            result = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-        sqlite3_finalize(statement);
+    try {
+        return quillox::testing::runWithSqlite(path, sql);
+    } catch (const std::exception& error) {
+        ADD_FAILURE() << error.what();
+        return {};
     }
-    EXPECT_EQ(sqlite3_errcode(handle), SQLITE_OK) << sqlite3_errmsg(handle);
-    sqlite3_close(handle);
-    return result;
 }
 
 const char* const addDocument =
@@ -74,17 +68,7 @@ QString makeStore() {
 // A commit that reached the table but not its index: a fourth document whose index page is
 // put back as it was before.
 void loseTheLastIndexChange(const QString& file) {
-    const int pageSize = sqlite(file, "PRAGMA page_size").toInt();
-    const int indexPage =
-        sqlite(file, "SELECT rootpage FROM sqlite_schema WHERE type = 'index' AND tbl_name = "
-                     "'Documents'")
-            .toInt();
-    const qint64 at = qint64(indexPage - 1) * pageSize;
-    const QByteArray before = read(file).mid(at, pageSize);
-    sqlite(file, addDocument);
-    QByteArray after = read(file);
-    after.replace(at, pageSize, before);
-    write(file, after);
+    quillox::testing::loseTheIndexChangeOf(file, addDocument);
 }
 
 // A run killed in the middle of a large change: more search terms than SQLite keeps in memory,

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
@@ -331,6 +332,37 @@ TEST_F(FileDocument, AFilingThatDoesNotFinishLeavesNoRowNoFileAndNoWords) {
         const std::string report = fileInChild(c.file);
         EXPECT_TRUE(report.starts_with(c.outcomeStart)) << report;
         EXPECT_TRUE(report.ends_with("\n0 rows, 0 terms, 0 files")) << report;
+    }
+}
+
+// A store folder on a small file system, full or read-only, as root can make one: the
+// system's reason is told, and nothing of the filing stays.
+TEST_F(FileDocument, AFullOrReadOnlyStoreFolderIsToldAndLeavesNothing) {
+    const QString path = source("a.pdf", patternBytes(3 * 1024 * 1024));
+    const struct {
+        const char* what;
+        unsigned long flags;
+        const char* reason;
+    } cases[] = {
+        {"full", 0, "No space left on device"},
+        {"read-only", MS_RDONLY, "Read-only file system"},
+    };
+    ASSERT_TRUE(QDir().mkpath(home.storeFolder()));
+    const QByteArray folder = QFile::encodeName(home.storeFolder());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (::mount("tmpfs", folder.constData(), "tmpfs", c.flags, "size=1m") != 0)
+            GTEST_SKIP() << "mounting a small file system needs root";
+        try {
+            fileDocument(data, inputFor(path), {});
+            ADD_FAILURE() << "filed";
+        } catch (const quillox::platform::UserError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.reason), std::string::npos) << error.what();
+        }
+        EXPECT_TRUE(entriesOf(home.storeFolder()).empty());
+        ::umount2(folder.constData(), MNT_DETACH);
+        EXPECT_TRUE(documents().empty());
+        EXPECT_TRUE(terms().empty());
     }
 }
 

@@ -290,7 +290,7 @@ TEST(StoreDatabaseTest, TheDataModuleRefusesAnotherProgramsFileAtItsPlace) {
         message = error.what();
     }
     EXPECT_THAT(message, StartsWith("The file '" + path.toStdString() +
-                                    "' is not a Quillox database - Native error: 10032\n\n"));
+                                    "' is not a Quillox database - Native error: 10032.\n\n"));
     EXPECT_FALSE(dm.tDocuments.Active());
     EXPECT_EQ(contentsOf(path), before);
 }

@@ -151,7 +151,7 @@ TEST(DataModule, AFolderThatCannotBeMadeStopsStartUpWithTheFileSystemsMessage) {
         EXPECT_TRUE(message.starts_with("Cannot create file: '" + home.path().toStdString() +
                                         "/data/Quillox/main.abs' Error code: 20."))
             << message;
-        EXPECT_NE(message.find(" - Native error: 10030\n\nQuillox cannot file or show documents "
+        EXPECT_NE(message.find(" - Native error: 10030.\n\nQuillox cannot file or show documents "
                                "without its store."),
                   std::string::npos)
             << message;

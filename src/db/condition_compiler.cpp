@@ -3,7 +3,10 @@
 #include "db/db_error.h"
 #include "db/sql/input_excerpt.h"
 #include "db/sql/syntax_error.h"
+#include "db/substring_index.h"
 #include "db/text_rules.h"
+
+#include <algorithm>
 
 namespace quillox::db {
 namespace {
@@ -80,6 +83,8 @@ private:
         case ConditionKind::Or:
             if (const int column = sharedEqualityColumn(node); column >= 0)
                 return compileIn(node, column);
+            if (const int column = sharedSubstringColumn(node); column >= 0)
+                return compileIndexedLikes(node.operands, column);
             [[fallthrough]];
         case ConditionKind::And: {
             const char* join = node.kind == ConditionKind::Or ? " OR " : " AND ";
@@ -88,10 +93,16 @@ private:
                 text += (i ? join : "") + compile(*node.operands[i]);
             return text + ")";
         }
-        case ConditionKind::Not:
-            return "(NOT " + compile(*node.operands.front()) + ")";
+        case ConditionKind::Not: {
+            ++negations_;
+            std::string text = "(NOT " + compile(*node.operands.front()) + ")";
+            --negations_;
+            return text;
+        }
         case ConditionKind::Like: {
             const int column = resolveColumn(node.column, schema_);
+            if (indexCanAnswer(node, column))
+                return compileIndexedLikes(std::vector<const Condition*>{&node}, column);
             parameters_.push_back(likeToGlob(node.literal.text));
             return "(" + quoted(schema_.columns[static_cast<std::size_t>(column)].name) +
                    " GLOB ?)";
@@ -120,6 +131,53 @@ private:
         return shared;
     }
 
+    // A substring index may answer a LIKE test outside NOT only: for a row without a value the
+    // test is unknown, which NOT keeps unknown, while the index's answer is plainly false.
+    bool indexCanAnswer(const Condition& node, int column) const {
+        if (negations_ > 0 || !schema_.substringInStep || node.kind != ConditionKind::Like)
+            return false;
+        const std::string& name = schema_.columns[static_cast<std::size_t>(column)].name;
+        return std::find(schema_.substringIndexed.begin(), schema_.substringIndexed.end(), name) !=
+                   schema_.substringIndexed.end() &&
+               substringIndexCanAnswer(likeToGlob(node.literal.text));
+    }
+
+    // The column that every operand of an OR tests with a LIKE that its substring index can
+    // answer, or -1.
+    int sharedSubstringColumn(const Condition& node) const {
+        int shared = -1;
+        for (const auto& operand : node.operands) {
+            if (operand->kind != ConditionKind::Like)
+                return -1;
+            const int column = schema_.columnIndex(operand->column.text);
+            if (column < 0 || (shared >= 0 && column != shared) ||
+                !indexCanAnswer(*operand, column))
+                return -1;
+            shared = column;
+        }
+        return shared;
+    }
+
+    // The rows that the index finds for any of the patterns, each tested again against its
+    // value, so that the answer is the pass's whatever the index holds.
+    template <typename Operands>
+    std::string compileIndexedLikes(const Operands& operands, int column) {
+        const std::string name = schema_.columns[static_cast<std::size_t>(column)].name;
+        const std::string index = quoted(substringIndexNames(schema_.name, name).index);
+        std::string candidates;
+        std::string tests;
+        std::vector<std::string> globs;
+        for (const auto& operand : operands) {
+            globs.push_back(likeToGlob(operand->literal.text));
+            candidates += std::string(candidates.empty() ? "" : " UNION ALL ") +
+                          "SELECT rowid FROM " + index + " WHERE " + quoted(name) + " GLOB ?";
+            tests += std::string(tests.empty() ? "" : " OR ") + quoted(name) + " GLOB ?";
+        }
+        for (int pass = 0; pass < 2; ++pass)
+            parameters_.insert(parameters_.end(), globs.begin(), globs.end());
+        return "(rowid IN (" + candidates + ") AND (" + tests + "))";
+    }
+
     std::string compileIn(const Condition& node, int column) {
         const ColumnSchema& definition = schema_.columns[static_cast<std::size_t>(column)];
         std::string marks;
@@ -132,6 +190,7 @@ private:
 
     const TableSchema& schema_;
     std::vector<Value> parameters_;
+    int negations_ = 0;
 };
 
 } // namespace

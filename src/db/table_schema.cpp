@@ -4,6 +4,7 @@
 #include "db/sql/input_excerpt.h"
 #include "db/sqlite_connection.h"
 #include "db/sqlite_statement.h"
+#include "db/substring_index.h"
 #include "db/text_rules.h"
 
 #include <QStringList>
@@ -127,8 +128,11 @@ std::vector<std::string> tableNames(SqliteConnection& connection) {
                               "AND name NOT LIKE 'sqlite!_%' ESCAPE '!' ORDER BY rowid");
     ScopedReset reset(statement);
     std::vector<std::string> names;
-    while (statement.step())
-        names.push_back(statement.columnText(0));
+    while (statement.step()) {
+        std::string name = statement.columnText(0);
+        if (isBareName(name))
+            names.push_back(std::move(name));
+    }
     return names;
 }
 
@@ -157,6 +161,9 @@ TableSchema readTableSchema(SqliteConnection& connection, const std::string& tab
         schema.columns.push_back(std::move(column));
     }
     schema.indexes = readIndexes(connection, schema.name);
+    schema.substringIndexed = substringIndexedColumns(connection, schema.name);
+    schema.substringInStep =
+        substringIndexesInStep(connection, schema.name, schema.substringIndexed);
     return schema;
 }
 

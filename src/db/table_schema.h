@@ -29,12 +29,18 @@ struct TableSchema {
     std::string name;
     std::vector<ColumnSchema> columns;
     std::vector<IndexSchema> indexes;
+    // Columns with a substring index, and whether every row is indexed; only an index in step
+    // may answer a condition.
+    std::vector<std::string> substringIndexed;
+    bool substringInStep = false;
 
     // Position of a column, names compared without regard to case; -1 when there is none.
     int columnIndex(std::string_view column) const;
 };
 
 bool tableExists(SqliteConnection& connection, const std::string& table);
+// The tables that statements can name, in the order they were made; the tables that the
+// engine keeps for its indexes are left out.
 std::vector<std::string> tableNames(SqliteConnection& connection);
 
 // Throws DbError when the table is missing or has a column of a type the engine does not know.

@@ -111,6 +111,14 @@ void TDbDatabase::CreateDatabase() {
     ClaimEmptyFile();
 }
 
+void TDbDatabase::AddManagedIndexes(const std::vector<ManagedIndex>& indexes) {
+    addManagedIndexes(Connection(), indexes);
+}
+
+void TDbDatabase::RebuildIndexes() {
+    rebuildIndexes(Connection());
+}
+
 void TDbDatabase::Close() {
     auto close = [this](bool queries) {
         for (TDbDataset* dataset : std::vector<TDbDataset*>(datasets_)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/managed_indexes.h"
+
 #include <QString>
 #include <memory>
 #include <vector>
@@ -36,6 +38,13 @@ public:
     // Creates a new, empty database in a file that does not exist yet, and opens it; an
     // existing file is never replaced. Throws DbError.
     void CreateDatabase();
+    // Adds the indexes the engine keeps beside the tables' own and brings them up to date, in
+    // one transaction; open the tables after it, so that they keep the indexes in step. Throws
+    // DbError.
+    void AddManagedIndexes(const std::vector<ManagedIndex>& indexes);
+    // Rebuilds every index of the file from the tables, for rows that another tool wrote.
+    // Throws DbError.
+    void RebuildIndexes();
     // Closes the queries open on the database, then its tables, then the file.
     void Close();
     bool Connected() const { return connection_ != nullptr; }

@@ -3,6 +3,7 @@
 #include "db/condition_compiler.h"
 #include "db/db_error.h"
 #include "db/row_cursor.h"
+#include "db/row_write.h"
 #include "db/sql/input_excerpt.h"
 #include "db/sqlite_connection.h"
 #include "db/sqlite_statement.h"
@@ -150,19 +151,14 @@ void TDbTable::Post() {
         statement.bind(number++, value);
     if (!inserting)
         statement.bind(number, cursor_->rowid());
-    try {
-        statement.step();
-    } catch (const DbError&) {
-        const int code = connection.lastErrorCode();
+    const RowWriteResult written = writeRow(connection, *schema_, statement, [this](int code) {
         if (code == SQLITE_CONSTRAINT_UNIQUE || code == SQLITE_CONSTRAINT_PRIMARYKEY)
             FailDuplicate();
-        throw;
-    }
-    connection.noteChange();
+    });
     // The edited row may have been deleted through another component since Edit.
-    if (!inserting && connection.lastChangedRows() == 0)
+    if (!inserting && written.changedRows == 0)
         Fail("The row being edited no longer exists");
-    const std::int64_t rowid = inserting ? connection.lastInsertRowid() : cursor_->rowid();
+    const std::int64_t rowid = inserting ? written.insertedRowid : cursor_->rowid();
     buffer_.clear();
     state_ = TDataSetState::dsBrowse;
     cursor_->positionAt(rowid);
@@ -190,8 +186,7 @@ void TDbTable::Delete() {
     SqliteStatement statement(connection,
                               "DELETE FROM " + quoted(schema_->name) + " WHERE rowid = ?");
     statement.bind(1, rowid);
-    statement.step();
-    connection.noteChange();
+    writeRow(connection, *schema_, statement);
     Cancel();
     if (after)
         cursor_->positionAt(*after);

@@ -32,24 +32,40 @@ const std::vector<ColumnDefinition> foldersColumns = {
 };
 const std::vector<ColumnDefinition> searchTermsColumns = {{termColumn, ftString, 100, true}};
 
-void openTable(db::TDbTable& table, const QString& name,
-               const std::vector<ColumnDefinition>& columns) {
+void createTableIfMissing(db::TDbTable& table, const QString& name,
+                          const std::vector<ColumnDefinition>& columns) {
     table.SetDatabaseName("Main");
     table.SetTableName(name);
-    if (!table.Exists()) {
-        table.FieldDefs().Clear();
-        table.FieldDefs().Add(idColumn, ftInteger, 0, true);
-        for (const ColumnDefinition& column : columns)
-            table.FieldDefs().Add(column.name, column.type, column.size, column.required);
-        table.IndexDefs().Clear();
-        table.IndexDefs().Add("_" + idColumn, idColumn, db::ixPrimary | db::ixUnique);
-        table.CreateTable();
-    }
-    table.Open();
+    if (table.Exists())
+        return;
+    table.FieldDefs().Clear();
+    table.FieldDefs().Add(idColumn, ftInteger, 0, true);
+    for (const ColumnDefinition& column : columns)
+        table.FieldDefs().Add(column.name, column.type, column.size, column.required);
+    table.IndexDefs().Clear();
+    table.IndexDefs().Add("_" + idColumn, idColumn, db::ixPrimary | db::ixUnique);
+    table.CreateTable();
+}
+
+// What the windows look rows up by: a folder's documents, a date range, a folder by name or
+// parent, a term, and tag words by any part of them.
+std::vector<db::ManagedIndex> storeIndexes() {
+    using db::ManagedIndexKind;
+    const auto index = [](QLatin1StringView table, QLatin1StringView column,
+                          ManagedIndexKind kind) {
+        return db::ManagedIndex{QString(table).toStdString(), QString(column).toStdString(), kind};
+    };
+    return {index(documentsTable, folderColumn, ManagedIndexKind::Ordered),
+            index(documentsTable, inputDateColumn, ManagedIndexKind::Ordered),
+            index(documentsTable, tagWordsColumn, ManagedIndexKind::Substring),
+            index(foldersTable, nameColumn, ManagedIndexKind::Ordered),
+            index(foldersTable, parentColumn, ManagedIndexKind::Ordered),
+            index(searchTermsTable, termColumn, ManagedIndexKind::Ordered)};
 }
 
 void openQuery(db::TDbQuery& query) {
     query.SetDatabaseName("Main");
+    query.SQL().Clear();
     query.SQL().Add("SELECT * FROM " + documentsTable);
     query.Open();
 }
@@ -67,9 +83,12 @@ void TdmData::DataModuleCreate(StartKind previousRun, const ConfirmFreshStart& c
         dbMain.SetDatabaseName("Main");
         dbMain.SetDatabaseFileName(getDatabaseFile());
         openStoreFile(dbMain, previousRun, confirm);
-        openTable(tDocuments, documentsTable, documentsColumns);
-        openTable(tFolders, foldersTable, foldersColumns);
-        openTable(tSearchTerms, searchTermsTable, searchTermsColumns);
+        createTableIfMissing(tDocuments, documentsTable, documentsColumns);
+        createTableIfMissing(tFolders, foldersTable, foldersColumns);
+        createTableIfMissing(tSearchTerms, searchTermsTable, searchTermsColumns);
+        dbMain.AddManagedIndexes(storeIndexes());
+        for (db::TDbTable* table : {&tDocuments, &tFolders, &tSearchTerms})
+            table->Open();
         openQuery(qQuery);
         openQuery(qQuery2);
         openQuery(qQuery3);

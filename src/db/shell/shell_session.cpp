@@ -47,6 +47,10 @@ void ShellSession::runDotCommand(const QString& command) {
         if (!isSingleWord(rest))
             throwShellError("Usage: .schema TABLE");
         printSchema(database_, rest, out_);
+    } else if (name == ".reindex") {
+        if (!rest.isEmpty())
+            throwShellError("Usage: .reindex");
+        database_.RebuildIndexes();
     } else if (name == ".append") {
         appendRow(database_, parseAppendArguments(rest));
     } else {

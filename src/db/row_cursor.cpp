@@ -3,6 +3,7 @@
 #include "db/sqlite_connection.h"
 #include "db/sqlite_statement.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace quillox::db {
@@ -31,12 +32,16 @@ RowCursor::~RowCursor() = default;
 
 void RowCursor::prepare() {
     const std::string where = condition_.sql.empty() ? "" : " AND " + condition_.sql;
-    scan_ = std::make_unique<SqliteStatement>(connection_, "SELECT " + columnList_ + " FROM " +
-                                                               table_ + " WHERE rowid > ?" + where +
+    const std::string select = "SELECT " + columnList_ + " FROM " + table_;
+    scan_ = std::make_unique<SqliteStatement>(connection_, select + " WHERE rowid > ?" + where +
                                                                " ORDER BY rowid LIMIT ?");
     before_ = std::make_unique<SqliteStatement>(connection_, "SELECT rowid FROM " + table_ +
                                                                  " WHERE rowid < ?" + where +
                                                                  " ORDER BY rowid DESC LIMIT 1");
+    // The windowed reads are prepared at their first use: most cursors never make them.
+    count_.reset();
+    backward_.reset();
+    offset_.reset();
 }
 
 void RowCursor::setCondition(CompiledCondition condition) {
@@ -62,26 +67,89 @@ void RowCursor::bindScan(std::int64_t rowid, std::size_t limit) {
     scan_->bind(number, static_cast<std::int64_t>(limit));
 }
 
-void RowCursor::fetchAfter(std::int64_t rowid, std::size_t limit) {
-    ScopedReset reset(*scan_);
-    bindScan(rowid, limit);
-    std::vector<std::int64_t> rowids;
-    std::vector<Value> values;
-    while (scan_->step()) {
-        rowids.push_back(scan_->columnInt(0));
+RowBlock RowCursor::read(SqliteStatement& statement) {
+    RowBlock block;
+    while (statement.step()) {
+        block.rowids.push_back(statement.columnInt(0));
         for (std::size_t i = 0; i < columns_.size(); ++i)
-            values.push_back(scan_->column(static_cast<int>(i) + 1));
+            block.values.push_back(statement.column(static_cast<int>(i) + 1));
     }
+    return block;
+}
+
+void RowCursor::fetchAfter(std::int64_t rowid, std::size_t limit) {
+    RowBlock block = rowsAfter(rowid, limit);
     readAt_ = connection_.changeCount();
-    if (rowids.empty()) {
+    if (block.rowids.empty()) {
         eof_ = true;
         return;
     }
-    rowids_ = std::move(rowids);
-    values_ = std::move(values);
+    rowids_ = std::move(block.rowids);
+    values_ = std::move(block.values);
     position_ = 0;
     eof_ = false;
     batchFromStart_ = false;
+}
+
+std::int64_t RowCursor::count() {
+    if (!count_) {
+        const std::string where = condition_.sql.empty() ? "" : " WHERE " + condition_.sql;
+        count_ = std::make_unique<SqliteStatement>(connection_,
+                                                   "SELECT count(*) FROM " + table_ + where);
+    }
+    ScopedReset reset(*count_);
+    int number = 1;
+    for (const Value& parameter : condition_.parameters)
+        count_->bind(number++, parameter);
+    return count_->step() ? count_->columnInt(0) : 0;
+}
+
+RowBlock RowCursor::rowsAfter(std::optional<std::int64_t> rowid, std::size_t limit) {
+    ScopedReset reset(*scan_);
+    bindScan(rowid.value_or(std::numeric_limits<std::int64_t>::min()), limit);
+    return read(*scan_);
+}
+
+RowBlock RowCursor::rowsBefore(std::int64_t rowid, std::size_t limit) {
+    if (!backward_) {
+        const std::string where = condition_.sql.empty() ? "" : " AND " + condition_.sql;
+        backward_ = std::make_unique<SqliteStatement>(
+            connection_, "SELECT " + columnList_ + " FROM " + table_ + " WHERE rowid < ?" + where +
+                             " ORDER BY rowid DESC LIMIT ?");
+    }
+    ScopedReset reset(*backward_);
+    int number = 1;
+    backward_->bind(number++, rowid);
+    for (const Value& parameter : condition_.parameters)
+        backward_->bind(number++, parameter);
+    backward_->bind(number, static_cast<std::int64_t>(limit));
+    RowBlock block = read(*backward_);
+    std::reverse(block.rowids.begin(), block.rowids.end());
+    const std::size_t width = columns_.size();
+    for (std::size_t row = 0; row < block.rowids.size() / 2; ++row) {
+        const std::size_t mirror = block.rowids.size() - 1 - row;
+        std::swap_ranges(block.values.begin() + static_cast<std::ptrdiff_t>(row * width),
+                         block.values.begin() + static_cast<std::ptrdiff_t>((row + 1) * width),
+                         block.values.begin() + static_cast<std::ptrdiff_t>(mirror * width));
+    }
+    return block;
+}
+
+RowBlock RowCursor::rowsFrom(std::int64_t position, std::size_t limit) {
+    if (!offset_) {
+        const std::string where = condition_.sql.empty() ? "" : " WHERE " + condition_.sql;
+        offset_ = std::make_unique<SqliteStatement>(connection_, "SELECT " + columnList_ +
+                                                                     " FROM " + table_ + where +
+                                                                     " ORDER BY rowid LIMIT ? "
+                                                                     "OFFSET ?");
+    }
+    ScopedReset reset(*offset_);
+    int number = 1;
+    for (const Value& parameter : condition_.parameters)
+        offset_->bind(number++, parameter);
+    offset_->bind(number++, static_cast<std::int64_t>(limit));
+    offset_->bind(number, std::max<std::int64_t>(position, 0));
+    return read(*offset_);
 }
 
 void RowCursor::first() {

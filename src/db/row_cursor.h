@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/condition_compiler.h"
+#include "db/row_block.h"
 #include "db/value.h"
 
 #include <cstdint>
@@ -44,6 +45,16 @@ public:
     // A column of the current row; null when there is none.
     const Value& value(std::size_t column) const;
 
+    // Reads visible rows as they are now, without moving the current row: for a view that
+    // shows a window of a long result. Counting asks SQLite once, without reading the rows.
+    std::int64_t count();
+    // Up to limit rows after a row id, from the first row without one.
+    RowBlock rowsAfter(std::optional<std::int64_t> rowid, std::size_t limit);
+    // Up to limit rows before a row id, the nearest last.
+    RowBlock rowsBefore(std::int64_t rowid, std::size_t limit);
+    // Up to limit rows from a position counted from 0; SQLite steps over the rows before it.
+    RowBlock rowsFrom(std::int64_t position, std::size_t limit);
+
     // The visible rows next to a row, for the row that takes a deleted row's place.
     std::optional<std::int64_t> visibleAfter(std::int64_t rowid);
     std::optional<std::int64_t> visibleBefore(std::int64_t rowid);
@@ -52,6 +63,7 @@ private:
     std::size_t rowCount() const { return rowids_.size(); }
     void prepare();
     void bindScan(std::int64_t rowid, std::size_t limit);
+    RowBlock read(SqliteStatement& statement);
     void fetchAfter(std::int64_t rowid, std::size_t limit);
     bool stale() const;
 
@@ -63,6 +75,9 @@ private:
     std::unique_ptr<SqliteStatement> scan_;
     std::unique_ptr<SqliteStatement> before_;
     std::unique_ptr<SqliteStatement> point_;
+    std::unique_ptr<SqliteStatement> count_;
+    std::unique_ptr<SqliteStatement> backward_;
+    std::unique_ptr<SqliteStatement> offset_;
 
     std::vector<std::int64_t> rowids_;
     std::vector<Value> values_; // rowCount() rows of columns_.size() values

@@ -44,6 +44,7 @@ void TDbDataset::Open() {
     database_ = database;
     database_->Attach(this);
     state_ = TDataSetState::dsBrowse;
+    ++generation_;
 }
 
 void TDbDataset::Close() {
@@ -72,6 +73,26 @@ void TDbDataset::Next() {
     CheckActive();
     CheckBrowseMode();
     cursor_->next();
+}
+
+std::int64_t TDbDataset::RecordCount() {
+    CheckActive();
+    return cursor_->count();
+}
+
+RowBlock TDbDataset::RowsAfter(std::optional<std::int64_t> rowid, std::size_t limit) {
+    CheckActive();
+    return cursor_->rowsAfter(rowid, limit);
+}
+
+RowBlock TDbDataset::RowsBefore(std::int64_t rowid, std::size_t limit) {
+    CheckActive();
+    return cursor_->rowsBefore(rowid, limit);
+}
+
+RowBlock TDbDataset::RowsFrom(std::int64_t position, std::size_t limit) {
+    CheckActive();
+    return cursor_->rowsFrom(position, limit);
 }
 
 bool TDbDataset::Eof() const {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "db/row_block.h"
 #include "db/tdb_field.h"
 #include "db/value.h"
 
 #include <QString>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace quillox::db {
@@ -45,6 +48,15 @@ public:
     void Next();
     bool Eof() const;
 
+    // For views that show a window of a long result: the visible rows counted with one
+    // statement, and rows read as they are now without moving the current row. Each Open
+    // starts a new generation, by which a view tells rows of an earlier result. Throw DbError.
+    std::int64_t RecordCount();
+    RowBlock RowsAfter(std::optional<std::int64_t> rowid, std::size_t limit);
+    RowBlock RowsBefore(std::int64_t rowid, std::size_t limit);
+    RowBlock RowsFrom(std::int64_t position, std::size_t limit);
+    std::uint64_t Generation() const { return generation_; }
+
     TDbField& FieldByName(const QString& name);
     int FieldCount() const { return static_cast<int>(fields_.size()); }
     TDbField& Fields(int index) { return *fields_.at(static_cast<std::size_t>(index)); }
@@ -73,6 +85,7 @@ private:
     QString name_;
     QString databaseName_;
     TDbDatabase* database_ = nullptr;
+    std::uint64_t generation_ = 0;
     std::vector<std::unique_ptr<TDbField>> fields_;
 };
 

@@ -1,12 +1,21 @@
 #include "widgets/dataset_grid_model.h"
 
 #include "db/tdb_dataset.h"
+#include "platform/handler_guard.h"
 
 #include <QDate>
 #include <QLocale>
+#include <algorithm>
+#include <exception>
+#include <limits>
 
 namespace quillox::widgets {
 namespace {
+
+// A page is a few screens of rows: a page step of the grid reads at most one more. The pages
+// kept cover a long scroll back and forth without reading again, in a few hundred kilobytes.
+constexpr int pageRows = 64;
+constexpr std::size_t keptPages = 64;
 
 QString textOf(const db::Value& value) {
     if (const auto* text = std::get_if<std::string>(&value))
@@ -26,46 +35,131 @@ DatasetGridModel::DatasetGridModel(QStringList titles, QStringList fields, QObje
 
 void DatasetGridModel::load(db::TDbDataset& dataset) {
     beginResetModel();
-    cells_.clear();
+    pages_.clear();
+    positions_.clear();
+    dataset_ = nullptr;
     rows_ = 0;
     indicatedRow_ = -1;
+    readFailed_ = false;
     std::fill(dateColumns_.begin(), dateColumns_.end(), false);
-    if (dataset.Active()) {
-        // Where each wanted field sits in the dataset, -1 when it has none of that name.
-        std::vector<int> positions;
-        for (int column = 0; column < fields_.size(); ++column) {
-            int position = -1;
-            for (int i = 0; i < dataset.FieldCount() && position < 0; ++i) {
-                if (dataset.Fields(i).FieldName().compare(fields_[column], Qt::CaseInsensitive) ==
-                    0)
-                    position = i;
+    try {
+        if (dataset.Active()) {
+            for (int column = 0; column < fields_.size(); ++column) {
+                int position = -1;
+                for (int i = 0; i < dataset.FieldCount() && position < 0; ++i) {
+                    if (dataset.Fields(i).FieldName().compare(fields_[column],
+                                                              Qt::CaseInsensitive) == 0)
+                        position = i;
+                }
+                positions_.push_back(position);
+                dateColumns_[static_cast<std::size_t>(column)] =
+                    position >= 0 && dataset.Fields(position).DataType() == db::ftDate;
             }
-            positions.push_back(position);
-            dateColumns_[static_cast<std::size_t>(column)] =
-                position >= 0 && dataset.Fields(position).DataType() == db::ftDate;
+            datasetWidth_ = static_cast<std::size_t>(dataset.FieldCount());
+            rows_ = static_cast<int>(
+                std::min<std::int64_t>(dataset.RecordCount(), std::numeric_limits<int>::max()));
+            dataset_ = &dataset;
+            generation_ = dataset.Generation();
         }
-        for (dataset.First(); !dataset.Eof(); dataset.Next()) {
-            for (const int position : positions)
-                cells_.push_back(position >= 0 ? dataset.FieldValue(position) : db::Value());
-            ++rows_;
-        }
+    } catch (...) {
+        rows_ = 0;
+        endResetModel();
+        throw;
     }
     endResetModel();
 }
 
 void DatasetGridModel::clear() {
     beginResetModel();
-    cells_.clear();
+    pages_.clear();
+    dataset_ = nullptr;
     rows_ = 0;
     indicatedRow_ = -1;
     endResetModel();
 }
 
+db::RowBlock DatasetGridModel::wantedFields(db::RowBlock block) const {
+    db::RowBlock wanted;
+    wanted.values.reserve(block.rowids.size() * positions_.size());
+    for (std::size_t row = 0; row < block.rowids.size(); ++row) {
+        for (const int position : positions_) {
+            wanted.values.push_back(
+                position >= 0
+                    ? std::move(
+                          block.values[row * datasetWidth_ + static_cast<std::size_t>(position)])
+                    : db::Value());
+        }
+    }
+    wanted.rowids = std::move(block.rowids);
+    return wanted;
+}
+
+// A page next to one that is read already continues from its row id, which an index answers at
+// once; a page reached by a jump is counted off from the first row.
+db::RowBlock DatasetGridModel::readPage(int number) const {
+    if (!dataset_ || readFailed_ || !dataset_->Active() || dataset_->Generation() != generation_)
+        return {};
+    if (number == 0)
+        return wantedFields(dataset_->RowsAfter(std::nullopt, pageRows));
+    const auto previous = pages_.find(number - 1);
+    if (previous != pages_.end() && previous->second.rows.rowids.size() == pageRows)
+        return wantedFields(dataset_->RowsAfter(previous->second.rows.rowids.back(), pageRows));
+    const auto following = pages_.find(number + 1);
+    if (following != pages_.end() && !following->second.rows.rowids.empty())
+        return wantedFields(dataset_->RowsBefore(following->second.rows.rowids.front(), pageRows));
+    return wantedFields(dataset_->RowsFrom(std::int64_t{number} * pageRows, pageRows));
+}
+
+void DatasetGridModel::forgetFarPages(int kept) const {
+    while (pages_.size() > keptPages) {
+        auto oldest = pages_.end();
+        for (auto it = pages_.begin(); it != pages_.end(); ++it) {
+            if (it->first != kept &&
+                (oldest == pages_.end() || it->second.lastUse < oldest->second.lastUse))
+                oldest = it;
+        }
+        pages_.erase(oldest);
+    }
+}
+
+// A read fails while the grid paints, where no error may unwind: the grid shows empty rows and
+// the error goes to the user once the paint is over.
+void DatasetGridModel::reportReadFailure() const {
+    readFailed_ = true;
+    auto* self = const_cast<DatasetGridModel*>(this);
+    QMetaObject::invokeMethod(
+        self,
+        [error = std::current_exception()] {
+            platform::runHandler([&] { std::rethrow_exception(error); });
+        },
+        Qt::QueuedConnection);
+}
+
+const DatasetGridModel::Page& DatasetGridModel::page(int number) const {
+    auto found = pages_.find(number);
+    if (found == pages_.end()) {
+        Page page;
+        try {
+            page.rows = readPage(number);
+        } catch (...) {
+            reportReadFailure();
+        }
+        found = pages_.emplace(number, std::move(page)).first;
+        forgetFarPages(number);
+    }
+    found->second.lastUse = ++uses_;
+    return found->second;
+}
+
 const db::Value& DatasetGridModel::cell(int row, int column) const {
     if (row < 0 || row >= rows_ || column < 0 || column >= fields_.size())
         return noValue;
-    return cells_[static_cast<std::size_t>(row) * static_cast<std::size_t>(fields_.size()) +
-                  static_cast<std::size_t>(column)];
+    const Page& rows = page(row / pageRows);
+    const auto index = static_cast<std::size_t>(row % pageRows);
+    if (index >= rows.rows.rowids.size())
+        return noValue;
+    return rows.rows.values[index * static_cast<std::size_t>(fields_.size()) +
+                            static_cast<std::size_t>(column)];
 }
 
 QString DatasetGridModel::text(int row, const QString& field) const {

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "db/value.h"
+#include "db/row_block.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
-#include <optional>
+#include <cstdint>
+#include <map>
 #include <vector>
 
 namespace quillox::db {
@@ -13,16 +14,20 @@ class TDbDataset;
 
 namespace quillox::widgets {
 
-// The rows of a dataset as a grid sees them: the values of the named fields, read in one pass
-// when the grid is loaded. A field the dataset lacks shows empty cells. Dates show in the
-// system's short date format.
+// The rows of a dataset as a grid sees them: the values of the named fields, read in pages of
+// rows as the grid shows them, so that a grid over a million rows costs the rows on screen. The
+// row count is the dataset's count when it is loaded. A field the dataset lacks shows empty
+// cells. Dates show in the system's short date format.
+//
+// The dataset must stay alive while the model shows it; once it is closed or opened again,
+// the model shows empty rows until it is loaded again.
 class DatasetGridModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     DatasetGridModel(QStringList titles, QStringList fields, QObject* parent = nullptr);
 
-    // Reads every row of the dataset from its first; a closed dataset gives no rows.
+    // Shows the dataset's rows from its first; a closed dataset gives no rows. Throws DbError.
     void load(db::TDbDataset& dataset);
     void clear();
 
@@ -38,14 +43,30 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    struct Page {
+        db::RowBlock rows; // the wanted fields only, one value a field
+        std::uint64_t lastUse = 0;
+    };
+
     const db::Value& cell(int row, int column) const;
+    const Page& page(int number) const;
+    db::RowBlock readPage(int number) const;
+    db::RowBlock wantedFields(db::RowBlock block) const;
+    void forgetFarPages(int kept) const;
+    void reportReadFailure() const;
 
     QStringList titles_;
     QStringList fields_;
     std::vector<bool> dateColumns_;
-    std::vector<db::Value> cells_; // row after row, one value a field
+    std::vector<int> positions_; // each field's position in the dataset, -1 when it has none
+    db::TDbDataset* dataset_ = nullptr;
+    std::uint64_t generation_ = 0;
+    std::size_t datasetWidth_ = 0;
     int rows_ = 0;
     int indicatedRow_ = -1;
+    mutable std::map<int, Page> pages_;
+    mutable std::uint64_t uses_ = 0;
+    mutable bool readFailed_ = false;
 };
 
 } // namespace quillox::widgets

@@ -1,12 +1,14 @@
-// Times the browse and search windows on a generated store of 100,000 documents against the
-// engine's query alone, and the program's start-up against a plain Qt program, with the
-// memory the program takes; prints a summary. An argument gives the number of repetitions.
+// Times the browse and search windows on a generated store against the engine's query alone,
+// and the program's start-up against a plain Qt program, with the memory the program takes;
+// prints a summary. Arguments: "--documents N" makes the store of N documents (100,000 unless
+// told); a number gives the repetitions.
 
 #include "app/quillox_application.h"
 #include "bench_home.h"
 #include "browse_memory.h"
 #include "report_errors.h"
 #include "store_generator.h"
+#include "store_size.h"
 #include "windows_session.h"
 #include "windows_summary.h"
 
@@ -47,9 +49,10 @@ int run(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc == 3 && std::strcmp(argv[1], "--browse-memory") == 0)
         return printBrowseMemory(argc, argv, QString::fromLocal8Bit(argv[2]));
+    const int documents = takeDocumentCount(argc, argv);
     const int repetitions = argc == 2 ? std::atoi(argv[1]) : defaultRepetitions;
     if (argc > 2 || repetitions < 1) {
-        std::fprintf(stderr, "usage: %s [repetitions]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--documents N] [repetitions]\n", argv[0]);
         return 2;
     }
 
@@ -62,12 +65,13 @@ int run(int argc, char** argv) {
     useRuntimeFolder(folder.path() + "/runtime");
     QElapsedTimer timer;
     timer.start();
-    const BenchStore store = generateStore(folder.path());
+    const BenchStore store = generateStore(folder.path(), documents);
     WindowsFigures figures;
-    figures.folder = addBigFolder(store.engineFile);
+    figures.folder = addBigFolder(store.engineFile, documents);
     figures.search = chooseSearch(store.engineFile);
-    std::printf("Store generated in %.1f s in %s\nbrowse folder %s, search words %s\n",
-                static_cast<double>(timer.elapsed()) / 1000.0, qPrintable(folder.path()),
+    std::printf("Store of %d documents generated in %.1f s in %s\nbrowse folder %s, search words "
+                "%s\n",
+                documents, static_cast<double>(timer.elapsed()) / 1000.0, qPrintable(folder.path()),
                 qPrintable(figures.folder.name), qPrintable(figures.search.words.join(' ')));
     std::fflush(stdout);
 

@@ -4,6 +4,7 @@
 
 // The generated store that every benchmark works on.
 struct BenchStore {
+    int documents = 0;
     QString home;            // what HOME points at while the benchmarks run
     QString engineFile;      // the data module's main.abs
     QString plainFile;       // the baseline: the same Documents rows in a plain SQLite table

@@ -1,6 +1,6 @@
 // Filing one document: one durable row on the engine (Append, the fields, Post) and one
 // autocommitted INSERT on plain SQLite with the same synchronous and journal settings. Both
-// write to copies of the store, so the read cases keep their 100,000 rows.
+// write to copies of the store, so the read cases keep their rows.
 
 #include "bench_settings.h"
 #include "bench_store.h"

@@ -1,11 +1,13 @@
 // Builds a large store, times the engine against plain SQLite on it, and prints a summary.
-// Flags of Google Benchmark pass through; repetitions of different cases are interleaved
+// "--documents N" sets the store's size (100,000 documents unless told); flags of Google
+// Benchmark pass through; repetitions of different cases are interleaved
 // unless told otherwise, so that a change of load on the machine touches both sides of a pair.
 
 #include "bench_store.h"
 #include "open_memory.h"
 #include "report_errors.h"
 #include "store_generator.h"
+#include "store_size.h"
 #include "summary.h"
 
 #include <QDir>
@@ -22,6 +24,7 @@ const char* const interleaving = "--benchmark_enable_random_interleaving=true";
 int run(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--open-store") == 0)
         return printOpenMemory(QString::fromLocal8Bit(argv[2]));
+    const int documents = takeDocumentCount(argc, argv);
 
     std::vector<char*> args(argv, argv + argc);
     bool interleavingGiven = false;
@@ -42,10 +45,11 @@ int run(int argc, char** argv) {
     }
     QElapsedTimer timer;
     timer.start();
-    setBenchStore(generateStore(folder.path()));
+    setBenchStore(generateStore(folder.path(), documents));
     const BenchStore& store = benchStore();
-    std::printf("Store generated in %.1f s in %s\nsearch words %s and %s, browse folder %s\n\n",
-                static_cast<double>(timer.elapsed()) / 1000.0, qPrintable(folder.path()),
+    std::printf("Store of %d documents generated in %.1f s in %s\nsearch words %s and %s, browse "
+                "folder %s\n\n",
+                documents, static_cast<double>(timer.elapsed()) / 1000.0, qPrintable(folder.path()),
                 qPrintable(store.searchWords[0]), qPrintable(store.searchWords[1]),
                 qPrintable(store.browseFolder));
     std::fflush(stdout);

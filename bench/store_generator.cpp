@@ -11,11 +11,11 @@
 
 namespace {
 
-constexpr int documentCount = 100'000;
 constexpr int folderCount = 10'000;
 constexpr int wordCount = 20'000;
 constexpr int foldersWithDocuments = 1'000;
-// Vocabulary ranks of the two search words: about 350 and 1,700 documents carry them.
+// Vocabulary ranks of the two search words: about 350 and 1,700 of every 100,000 documents
+// carry them.
 constexpr std::size_t rareWordRank = 150;
 constexpr std::size_t commonWordRank = 30;
 
@@ -30,7 +30,7 @@ void createSchema() {
     data.DataModuleDestroy();
 }
 
-void insertRows(const QString& file, StoreRows& rows) {
+void insertRows(const QString& file, StoreRows& rows, int documentCount) {
     PlainDb db(file);
     db.exec("PRAGMA synchronous=OFF; BEGIN");
     PlainStatement terms(db, "INSERT INTO SearchTerms (ID, Term) VALUES (?, ?)");
@@ -85,14 +85,15 @@ void makeBaseline(const QString& engineFile, const QString& plainFile) {
 
 } // namespace
 
-BenchStore generateStore(const QString& folder) {
+BenchStore generateStore(const QString& folder, int documents) {
     BenchStore store;
+    store.documents = documents;
     store.home = folder + "/home";
     useHome(store.home);
     createSchema();
     store.engineFile = quillox::store::getDatabaseFile();
     StoreRows rows(wordCount, folderCount, foldersWithDocuments);
-    insertRows(store.engineFile, rows);
+    insertRows(store.engineFile, rows, documents);
 
     store.plainFile = folder + "/plain.db";
     makeBaseline(store.engineFile, store.plainFile);

@@ -11,7 +11,7 @@ const char* const vowels = "AEIOU";
 const char* const kinds[] = {"Invoice", "Statement", "Letter",  "Receipt", "Contract",
                              "Report",  "Policy",    "Payslip", "Notice",  "Certificate"};
 constexpr int kindCount = sizeof(kinds) / sizeof(kinds[0]);
-constexpr int daysInRange = 5479; // 2010-01-01 to 2024-12-31
+constexpr int daysInRange = 5479; // fifteen years
 constexpr std::size_t descriptionWidth = 144;
 
 std::string lowered(const std::string& word) {
@@ -28,6 +28,14 @@ std::string capitalized(const std::string& word) {
 }
 
 } // namespace
+
+QDate firstDocumentDate() {
+    return {2010, 1, 1};
+}
+
+QDate lastDocumentDate() {
+    return firstDocumentDate().addDays(daysInRange - 1);
+}
 
 StoreRows::StoreRows(int words, int folders, int foldersWithDocuments) {
     std::unordered_set<std::string> seen;
@@ -111,7 +119,7 @@ DocumentRow StoreRows::nextDocument() {
         row.description += ".";
     }
     row.path = "/home/user/Documents/Quillox/" + row.name + ".pdf";
-    row.date = QDate(2010, 1, 1).addDays(below(daysInRange)).toString(Qt::ISODate).toStdString();
+    row.date = firstDocumentDate().addDays(below(daysInRange)).toString(Qt::ISODate).toStdString();
     row.folder = documentFolders_[static_cast<std::size_t>(
         below(static_cast<int>(documentFolders_.size())))];
     return row;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -7,6 +8,10 @@
 // The content of the generated store, the same on every run: a vocabulary of upper-case words
 // used with a skewed frequency (a few words on many documents, most on few), folders in a tree,
 // and documents spread over some of the folders and over fifteen years.
+
+// The first and the last day that documents are dated.
+QDate firstDocumentDate();
+QDate lastDocumentDate();
 
 struct FolderRow {
     std::int64_t id = 0;

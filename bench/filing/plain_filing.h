@@ -6,7 +6,8 @@
 #include <QString>
 
 // Copies the engine file's SearchTerms and Documents into a plain SQLite file, with the
-// indexes a plain program would give them: unique on each ID and on Term.
+// indexes that the engine file has on them, read from its schema, so that both sides keep the
+// same indexes up to date.
 void makePlainFilingStore(const QString& engineFile, const QString& plainFile);
 
 struct FilingRow {

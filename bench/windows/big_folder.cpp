@@ -2,12 +2,13 @@
 
 #include "plain_sqlite.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace {
 
 constexpr int subfolderCount = 300;
-constexpr int documentSpacing = 20;
+constexpr int folderDocuments = 5'000;
 
 // Generated names are syllables of a consonant and a vowel, so these cannot clash with them.
 const QString folderName = "ARCHIVE FOLDER";
@@ -24,7 +25,7 @@ std::int64_t singleNumber(PlainDb& db, const std::string& sql) {
 
 } // namespace
 
-BigFolder addBigFolder(const QString& engineFile) {
+BigFolder addBigFolder(const QString& engineFile, int storeDocuments) {
     PlainDb db(engineFile);
     db.exec("BEGIN");
     std::int64_t id = singleNumber(db, "SELECT MAX(ID) FROM Folders");
@@ -45,7 +46,7 @@ BigFolder addBigFolder(const QString& engineFile) {
 
     PlainStatement move(db, "UPDATE Documents SET Folder = ? WHERE ID % ? = 0");
     move.bind(1, folderName.toStdString());
-    move.bind(2, std::int64_t(documentSpacing));
+    move.bind(2, std::int64_t(std::max(1, storeDocuments / folderDocuments)));
     move.step();
     db.exec("COMMIT");
 

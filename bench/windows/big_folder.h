@@ -12,6 +12,6 @@ struct BigFolder {
 };
 
 // Adds the folder and its subfolders to the store's Folders table, after the generated ones,
-// and moves every twentieth document into it, so that the store keeps its number of documents
-// and the folder's documents lie spread over the whole table.
-BigFolder addBigFolder(const QString& engineFile);
+// and moves evenly spaced documents into it (every twentieth of 100,000), so that the store
+// keeps its number of documents and the folder's documents lie spread over the whole table.
+BigFolder addBigFolder(const QString& engineFile, int storeDocuments);

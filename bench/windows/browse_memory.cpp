@@ -5,11 +5,11 @@
 #include "app/tf_main.h"
 #include "process_memory.h"
 #include "retrieval/tf_browse.h"
+#include "self_run.h"
 #include "windows_session.h"
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <filesystem>
 
 int printBrowseMemory(int& argc, char** argv, const QString& folder) {
     quillox::app::QuilloxApplication application(argc, argv);
@@ -27,15 +27,7 @@ int printBrowseMemory(int& argc, char** argv, const QString& folder) {
 }
 
 BrowseMemory measureBrowseMemory(const QString& folder) {
-    BrowseMemory result;
-    const std::string command = "'" + std::filesystem::read_symlink("/proc/self/exe").string() +
-                                "' --browse-memory '" + folder.toStdString() + "'";
-    FILE* child = popen(command.c_str(), "r");
-    if (!child)
-        return result;
-    result.measured =
-        std::fscanf(child, "%ld %ld %ld %ld", &result.mainWindowPeakKb, &result.topLevelPeakKb,
-                    &result.folderPeakKb, &result.folderKb) == 4;
-    result.measured = pclose(child) == 0 && result.measured;
-    return result;
+    const std::vector<double> kb = numbersFromSelf({"--browse-memory", folder.toStdString()}, 4);
+    return {static_cast<long>(kb[0]), static_cast<long>(kb[1]), static_cast<long>(kb[2]),
+            static_cast<long>(kb[3])};
 }

@@ -5,7 +5,6 @@
 // Resident memory of the program's windows in a fresh process, in KiB. The user reaches a
 // folder through the browse window's top level, so the peak on the folder includes it.
 struct BrowseMemory {
-    bool measured = false;
     long mainWindowPeakKb = 0; // the main window shown
     long topLevelPeakKb = 0;   // then the browse window on the top level
     long folderPeakKb = 0;     // then the browse window on the folder
@@ -18,5 +17,5 @@ struct BrowseMemory {
 int printBrowseMemory(int& argc, char** argv, const QString& folder);
 
 // The figures in a fresh run of this program, so that what the other measurements have used
-// does not hide them.
+// does not hide them. Throws when the run fails.
 BrowseMemory measureBrowseMemory(const QString& folder);

@@ -6,24 +6,36 @@
 #include "engine_read.h"
 #include "retrieval/operations/browse_statements.h"
 #include "retrieval/tf_browse.h"
-#include "store/tdm_data.h"
+#include "shown_and_free.h"
 #include "widgets/dataset_grid.h"
 #include "window_controls.h"
 #include "windows_session.h"
 
 #include <QCoreApplication>
 
+namespace {
+
+// Every showing of the browse window starts at the top level; its back button leads to the
+// main window again.
+double medianTopLevelMs(int repetitions) {
+    std::vector<double> ms;
+    for (int i = 0; i < repetitions; ++i) {
+        if (i > 0)
+            msUntilShownAndFree(*fMain, [] { fBrowse->iBackButtonClick(); });
+        ms.push_back(msUntilShownAndFree(*fBrowse, [] { fMain->iBrowseBotButtonClick(); }));
+    }
+    return median(ms);
+}
+
+} // namespace
+
 BrowseFigures compareBrowse(const WindowsSession& session, const BigFolder& folder,
                             int repetitions) {
     using quillox::retrieval::folderDocumentsStatement;
     BrowseFigures figures;
-    figures.topLevelMs = secondsOf([] {
-                             fMain->iBrowseBotButtonClick();
-                             QCoreApplication::processEvents();
-                         }) *
-                         1e3;
-    figures.topLevelTiles = static_cast<int>(fBrowse->tileList().size());
     figures.repetitions = repetitions;
+    figures.topLevelMs = medianTopLevelMs(repetitions);
+    figures.topLevelTiles = static_cast<int>(fBrowse->tileList().size());
     const PairMedians medians = alternatingMedians(
         repetitions,
         [&] {
@@ -35,7 +47,7 @@ BrowseFigures compareBrowse(const WindowsSession& session, const BigFolder& fold
             QCoreApplication::processEvents();
         },
         [&] {
-            figures.engineRows = openAndRead(dmData->qQuery3, folderDocumentsStatement(folder.name),
+            figures.engineRows = openAndRead(folderDocumentsStatement(folder.name),
                                              {"Document_Name", "Description", "InputDate"});
         });
     // A baseline's preparation may have been the last: the window is shown on the folder again.

@@ -4,9 +4,10 @@
 
 #include <vector>
 
-int openAndRead(quillox::db::TDbQuery& query, const QString& statement, const QStringList& fields) {
-    query.Close();
-    query.SQL().Clear();
+int openAndRead(const QString& statement, const QStringList& fields) {
+    quillox::db::TDbQuery query("qBaseline");
+    // The data module's database, by the name it gives it.
+    query.SetDatabaseName("Main");
     query.SQL().Add(statement);
     query.Open();
     std::vector<quillox::db::TDbField*> read;

@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr int mostTimedSteps = 200;
+
 class PaintCount : public QObject {
 public:
     int count = 0;
@@ -23,7 +25,7 @@ protected:
 
 } // namespace
 
-ScrollFigures scrollThrough(QAbstractScrollArea& grid) {
+ScrollFigures scrollThrough(QAbstractScrollArea& grid, int rows) {
     QScrollBar* bar = grid.verticalScrollBar();
     bar->setValue(bar->minimum());
     QCoreApplication::processEvents();
@@ -31,18 +33,25 @@ ScrollFigures scrollThrough(QAbstractScrollArea& grid) {
     grid.viewport()->installEventFilter(&paints);
 
     ScrollFigures figures;
+    figures.rows = rows;
     // The grid scrolls by rows: a page step is a page of rows.
-    figures.rowsPerStep = bar->pageStep();
+    figures.rowsPerStep = std::max(1, bar->pageStep());
+    const int pages = (rows + figures.rowsPerStep - 1) / figures.rowsPerStep;
+    figures.pagesPerTimedStep = (pages + mostTimedSteps - 1) / mostTimedSteps;
     std::vector<double> stepMs;
-    for (int value = bar->minimum() + bar->pageStep(); bar->value() < bar->maximum();
-         value += bar->pageStep()) {
+    // The bar's end is read again at every step: a grid may grow as it is scrolled.
+    while (bar->value() < bar->maximum()) {
         const int paintsBefore = paints.count;
         stepMs.push_back(secondsOf([&] {
-                             bar->setValue(std::min(value, bar->maximum()));
+                             bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
                              QCoreApplication::processEvents();
                          }) *
                          1e3);
         figures.paintedSteps += paints.count > paintsBefore;
+        if (figures.pagesPerTimedStep > 1) {
+            bar->setValue(bar->value() + (figures.pagesPerTimedStep - 1) * bar->pageStep());
+            QCoreApplication::processEvents();
+        }
     }
     grid.viewport()->removeEventFilter(&paints);
     figures.steps = static_cast<int>(stepMs.size());

@@ -1,12 +1,17 @@
-// Times the browse and search windows on a generated store of 100,000 documents against the
-// engine's query alone, and the program's start-up against a plain Qt program, with the
-// memory the program takes; prints a summary. An argument gives the number of repetitions.
+// Times the browse and search windows on a generated store against the engine's query alone
+// and plain SQLite, the program's start-up against a plain Qt program, the memory the program
+// takes, and one filing's database work against plain SQLite; prints a summary. Arguments:
+// "--documents N" makes the store of N documents (100,000 unless told); a number gives the
+// repetitions.
 
+#include "all_windows_memory.h"
 #include "app/quillox_application.h"
 #include "bench_home.h"
 #include "browse_memory.h"
 #include "report_errors.h"
+#include "search_first_show.h"
 #include "store_generator.h"
+#include "store_size.h"
 #include "windows_session.h"
 #include "windows_summary.h"
 
@@ -30,26 +35,43 @@ void useRuntimeFolder(const QString& folder) {
     qputenv("XDG_RUNTIME_DIR", folder.toUtf8());
 }
 
-void measureInProcess(int& argc, char** argv, WindowsFigures& figures, int repetitions) {
+void measured(const char* what) {
+    std::printf("%s measured\n", what);
+    std::fflush(stdout);
+}
+
+void measureInProcess(int& argc, char** argv, WindowsFigures& figures, const QString& plainFile,
+                      int repetitions) {
     quillox::app::QuilloxApplication application(argc, argv);
     WindowsSession session(application);
     session.throwIfReported();
     figures.browseTimes = compareBrowse(session, figures.folder, repetitions);
-    std::printf("browse measured\n");
-    std::fflush(stdout);
-    figures.searchTimes = compareSearch(session, figures.search, repetitions);
-    std::printf("search measured\n");
-    std::fflush(stdout);
+    measured("browse");
+    figures.searchTimes = compareSearch(session, figures.searches, plainFile, repetitions);
+    measured("search");
+}
+
+// The modes in which this program runs itself for the figures of a fresh process; -1 when
+// the arguments ask for none of them.
+int runMode(int& argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--browse-memory") == 0)
+        return printBrowseMemory(argc, argv, QString::fromLocal8Bit(argv[2]));
+    if (argc == 2 && std::strcmp(argv[1], "--search-first-show") == 0)
+        return printSearchFirstShow(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--all-windows-memory") == 0)
+        return printAllWindowsMemory(argc, argv, QString::fromLocal8Bit(argv[2]));
+    return -1;
 }
 
 int run(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc == 3 && std::strcmp(argv[1], "--browse-memory") == 0)
-        return printBrowseMemory(argc, argv, QString::fromLocal8Bit(argv[2]));
+    if (const int status = runMode(argc, argv); status >= 0)
+        return status;
+    const int documents = takeDocumentCount(argc, argv);
     const int repetitions = argc == 2 ? std::atoi(argv[1]) : defaultRepetitions;
     if (argc > 2 || repetitions < 1) {
-        std::fprintf(stderr, "usage: %s [repetitions]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--documents N] [repetitions]\n", argv[0]);
         return 2;
     }
 
@@ -62,21 +84,29 @@ int run(int argc, char** argv) {
     useRuntimeFolder(folder.path() + "/runtime");
     QElapsedTimer timer;
     timer.start();
-    const BenchStore store = generateStore(folder.path());
+    const BenchStore store = generateStore(folder.path(), documents);
     WindowsFigures figures;
-    figures.folder = addBigFolder(store.engineFile);
-    figures.search = chooseSearch(store.engineFile);
-    std::printf("Store generated in %.1f s in %s\nbrowse folder %s, search words %s\n",
-                static_cast<double>(timer.elapsed()) / 1000.0, qPrintable(folder.path()),
-                qPrintable(figures.folder.name), qPrintable(figures.search.words.join(' ')));
+    figures.documents = documents;
+    figures.folder = addBigFolder(store.engineFile, documents);
+    figures.searches = chooseSearches(store.engineFile);
+    std::printf("Store of %d documents generated in %.1f s in %s\nbrowse folder %s, search words "
+                "%s\n",
+                documents, static_cast<double>(timer.elapsed()) / 1000.0, qPrintable(folder.path()),
+                qPrintable(figures.folder.name),
+                qPrintable(figures.searches.twoWordsTenYears.words.join(' ')));
     std::fflush(stdout);
 
     figures.startup =
         compareStartup(QUILLOX_PROGRAM, PLAIN_WINDOW_PROGRAM, FIRST_PAINT_REPORT, repetitions);
-    std::printf("start-up measured\n");
-    std::fflush(stdout);
+    measured("start-up");
     figures.memory = measureBrowseMemory(figures.folder.name);
-    measureInProcess(argc, argv, figures, repetitions);
+    figures.searchFirstShow = measureSearchFirstShow(repetitions);
+    figures.allWindowsPeakKb = measureAllWindowsPeakKb(figures.folder.name);
+    measured("memory and the search window's first showing");
+    measureInProcess(argc, argv, figures, store.plainFile, repetitions);
+    // Last, since it adds documents and terms to the store.
+    figures.filing = compareDatabaseWork(store, folder.path(), repetitions);
+    measured("filing");
     printWindowsSummary(figures);
     return 0;
 }

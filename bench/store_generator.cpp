@@ -24,6 +24,7 @@ void copyFile(const QString& from, const QString& to) {
         throw std::runtime_error("cannot copy " + from.toStdString() + " to " + to.toStdString());
 }
 
+// Creates the store's tables and indexes, or brings the indexes up to date with its rows.
 void createSchema() {
     quillox::store::TdmData data;
     data.DataModuleCreate();
@@ -94,6 +95,8 @@ BenchStore generateStore(const QString& folder, int documents) {
     store.engineFile = quillox::store::getDatabaseFile();
     StoreRows rows(wordCount, folderCount, foldersWithDocuments);
     insertRows(store.engineFile, rows, documents);
+    // The program indexes the rows that SQLite wrote behind its back when it opens the store.
+    createSchema();
 
     store.plainFile = folder + "/plain.db";
     makeBaseline(store.engineFile, store.plainFile);

@@ -36,6 +36,14 @@ void makePlainFilingStore(const QString& engineFile, const QString& plainFile) {
     // Unqualified, each index is made on the plain table of the same name.
     for (const std::string& index : engineIndexes(db))
         db.exec(index);
+    // The store's substring index of tag words, kept in step as a plain SQLite program keeps
+    // one: by a trigger in the writing transaction.
+    db.exec("CREATE VIRTUAL TABLE TagWords USING fts5(Tag_Words, tokenize = 'trigram "
+            "case_sensitive 1', detail = none);"
+            "INSERT INTO TagWords (rowid, Tag_Words) SELECT rowid, Tag_Words FROM Documents "
+            "WHERE Tag_Words IS NOT NULL;"
+            "CREATE TRIGGER TagWordsInStep AFTER INSERT ON Documents BEGIN INSERT INTO TagWords "
+            "(rowid, Tag_Words) VALUES (new.rowid, new.Tag_Words); END;");
     db.exec("COMMIT; DETACH engine");
 }
 

@@ -66,13 +66,31 @@ Value comparisonValue(const sql::Literal& literal, const ColumnSchema& column) {
     return literal.text;
 }
 
+// Written before the column of a range test, for the two forms of the condition.
+constexpr std::string_view rangeMark = "\x01";
+
+std::string replaceRangeMarks(const std::string& text, std::string_view replacement) {
+    std::string result;
+    for (const char c : text) {
+        if (c == rangeMark.front())
+            result += replacement;
+        else
+            result += c;
+    }
+    return result;
+}
+
 class Compiler {
 public:
     explicit Compiler(const TableSchema& schema) : schema_(schema) {}
 
     CompiledCondition run(const Condition& condition) {
         CompiledCondition result;
-        result.sql = compile(condition);
+        const std::string text = compile(condition);
+        result.sql = replaceRangeMarks(text, "");
+        // A unary plus keeps SQLite from answering the range test from an index, whose order
+        // would have to be sorted back into row id order.
+        result.sqlInRowidOrder = replaceRangeMarks(text, "+");
         result.parameters = std::move(parameters_);
         return result;
     }
@@ -113,7 +131,9 @@ private:
         const int column = resolveColumn(node.column, schema_);
         const ColumnSchema& definition = schema_.columns[static_cast<std::size_t>(column)];
         parameters_.push_back(comparisonValue(node.literal, definition));
-        return "(" + quoted(definition.name) + " " + node.op + " ?)";
+        const bool range = node.op != "=" && node.op != "<>";
+        return "(" + std::string(range ? rangeMark : "") + quoted(definition.name) + " " + node.op +
+               " ?)";
     }
 
     // The column that every operand of an OR compares with "=", or -1. Such an OR means the

@@ -13,6 +13,10 @@ namespace quillox::db {
 // value is ever written into the text.
 struct CompiledCondition {
     std::string sql; // empty: every row
+    // The same test with its range comparisons kept from indexes: for reading pages of many
+    // rows in row id order, where a walk in that order finds them sooner than an index whose
+    // rows must be sorted first. Equality tests and the substring index keep their indexes.
+    std::string sqlInRowidOrder;
     std::vector<Value> parameters;
 };
 

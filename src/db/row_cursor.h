@@ -46,7 +46,9 @@ public:
     const Value& value(std::size_t column) const;
 
     // Reads visible rows as they are now, without moving the current row: for a view that
-    // shows a window of a long result. Counting asks SQLite once, without reading the rows.
+    // shows a window of a long result. Counting asks SQLite once, without reading the rows;
+    // a count of many rows makes the reads after it walk in row id order (see
+    // CompiledCondition::sqlInRowidOrder).
     std::int64_t count();
     // Up to limit rows after a row id, from the first row without one.
     RowBlock rowsAfter(std::optional<std::int64_t> rowid, std::size_t limit);
@@ -61,6 +63,7 @@ public:
 
 private:
     std::size_t rowCount() const { return rowids_.size(); }
+    const std::string& readingCondition() const;
     void prepare();
     void bindScan(std::int64_t rowid, std::size_t limit);
     RowBlock read(SqliteStatement& statement);
@@ -86,6 +89,7 @@ private:
     std::uint64_t readAt_ = 0;    // the connection's change count when the batch was read
     bool batchFromStart_ = false; // the batch holds the first visible rows
     bool eof_ = true;
+    bool manyRows_ = false; // the last count found many rows: read them in row id order
 };
 
 } // namespace quillox::db

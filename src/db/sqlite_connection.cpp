@@ -31,7 +31,9 @@ SqliteConnection::SqliteConnection(const std::string& path) : path_(path) {
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     try {
         // The first read of the header tells a file that is not a database, or is damaged.
-        execute("PRAGMA synchronous=FULL; PRAGMA cell_size_check=ON; "
+        // A cache of 16 MB (SQLite's own is 2 MB) holds the indexes' upper pages and a few
+        // pages of rows of a store of a million documents; it grows only as it is used.
+        execute("PRAGMA synchronous=FULL; PRAGMA cell_size_check=ON; PRAGMA cache_size=-16384; "
                 "SELECT count(*) FROM sqlite_schema;");
     } catch (const DbError&) {
         const int rc2 = sqlite3_extended_errcode(db_);

@@ -4,8 +4,6 @@
 #include "widgets/designed_window.h"
 
 #include <QWidget>
-#include <memory>
-#include <vector>
 
 class QLabel;
 class QMenu;
@@ -19,6 +17,7 @@ namespace quillox::widgets {
 class DatasetGrid;
 class PictureButton;
 class TCaptionedImage;
+class TileFlowPanel;
 } // namespace quillox::widgets
 
 namespace quillox::retrieval {
@@ -50,9 +49,6 @@ public:
 
     QString currentFolder() const { return currentFolder_; }
     bool topLevel() const { return topLevel_; }
-    const std::vector<std::unique_ptr<widgets::TCaptionedImage>>& tileList() const {
-        return tileList_;
-    }
 
 signals:
     // Back to the main window.
@@ -70,7 +66,7 @@ private:
     store::TdmData& data_;
     QWidget* Panel3;
     QLabel* Label2;
-    QWidget* FlowPanel1;
+    widgets::TileFlowPanel* FlowPanel1;
     QSplitter* Splitter1;
     QWidget* Panel2;
     QLabel* Label1;
@@ -87,7 +83,6 @@ private:
     QAction* miMove;
     QAction* Delete1;
 
-    void addTile(const QString& name, int picture, int id);
     // Makes the grid's document the current row of the documents table; false when no row
     // holds it any more.
     bool locateCurrentDocument();
@@ -97,7 +92,6 @@ private:
     // Whether the folder being viewed has a row, and that row's parent.
     bool currentFolderHasRow_ = false;
     QString currentParent_;
-    std::vector<std::unique_ptr<widgets::TCaptionedImage>> tileList_;
 };
 
 } // namespace quillox::retrieval

@@ -49,6 +49,18 @@ QImage mainBrowsePicture() {
     return picture("main_browse.png");
 }
 
+QImage mainDropPictureShown() {
+    return picture("main_drop_shown.png");
+}
+
+QImage mainScanPictureShown() {
+    return picture("main_scan_shown.png");
+}
+
+QImage mainBrowsePictureShown() {
+    return picture("main_browse_shown.png");
+}
+
 QImage aboutPicture() {
     return picture("about.jpg");
 }

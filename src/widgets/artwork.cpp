@@ -9,8 +9,8 @@ QImage picture(const QString& name) {
 
 } // namespace
 
-QIcon applicationIcon() {
-    return QIcon(":/images/app_icon.png");
+QImage applicationIcon() {
+    return picture("app_icon.png");
 }
 
 QImage background() {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QIcon>
 #include <QImage>
 #include <vector>
 
 // The pictures the windows are drawn with, compiled into the program.
 namespace quillox::artwork {
 
-QIcon applicationIcon();
+// The application's icon, 128 x 128 with alpha.
+QImage applicationIcon();
 QImage background();
 QImage watermark();
 QImage okButton();

@@ -66,7 +66,9 @@ TfBrowse::TfBrowse(QWidget* owner, store::TdmData& data)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFont(widgets::designFont("Calibri", 11));
+}
 
+void TfBrowse::makeControls() {
     FlowPanel1 = new widgets::TileFlowPanel;
     FlowPanel1->SetOnTileClick([this](widgets::TCaptionedImage& sender) {
         platform::runHandler([&] { FolderTileClick(sender); });
@@ -154,6 +156,7 @@ TfBrowse::TfBrowse(QWidget* owner, store::TdmData& data)
 TfBrowse::~TfBrowse() = default;
 
 void TfBrowse::showItems(const QString& parentDir) {
+    needControls();
     FlowPanel1->SetTiles({});
     db::TDbTable& folders = data_.tFolders;
     folders.SetFiltered(false);

@@ -60,28 +60,29 @@ signals:
     void moveRequested();
 
 protected:
+    void makeControls() override;
     void FormClose() override { iBackButtonClick(); }
 
 private:
     store::TdmData& data_;
-    QWidget* Panel3;
-    QLabel* Label2;
-    widgets::TileFlowPanel* FlowPanel1;
-    QSplitter* Splitter1;
-    QWidget* Panel2;
-    QLabel* Label1;
-    widgets::DatasetGrid* dbgFiles;
-    QWidget* Panel1;
-    widgets::PictureButton* iSearchButton;
-    widgets::PictureButton* iAddButton;
-    widgets::PictureButton* iDeleteButton;
-    widgets::PictureButton* iUpButton;
-    widgets::PictureButton* iBackButton;
-    QMenu* PopupMenu1;
-    QAction* miOpen;
-    QAction* miExport;
-    QAction* miMove;
-    QAction* Delete1;
+    QWidget* Panel3 = nullptr;
+    QLabel* Label2 = nullptr;
+    widgets::TileFlowPanel* FlowPanel1 = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QLabel* Label1 = nullptr;
+    widgets::DatasetGrid* dbgFiles = nullptr;
+    QWidget* Panel1 = nullptr;
+    widgets::PictureButton* iSearchButton = nullptr;
+    widgets::PictureButton* iAddButton = nullptr;
+    widgets::PictureButton* iDeleteButton = nullptr;
+    widgets::PictureButton* iUpButton = nullptr;
+    widgets::PictureButton* iBackButton = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* miOpen = nullptr;
+    QAction* miExport = nullptr;
+    QAction* miMove = nullptr;
+    QAction* Delete1 = nullptr;
 
     // Makes the grid's document the current row of the documents table; false when no row
     // holds it any more.

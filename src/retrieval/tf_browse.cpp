@@ -197,8 +197,11 @@ void TfBrowse::showItems(const QString& parentDir) {
         currentFolderHasRow_ ? folders.FieldByName(store::parentColumn).AsString() : QString();
 }
 
+// The keyboard starts on the tiles: the grid keeps Tab for its cells, so Tab would not lead
+// out of it to them.
 void TfBrowse::FormShow() {
     showItems(QString(store::topLevelMarker));
+    FlowPanel1->setFocus();
 }
 
 void TfBrowse::FolderTileClick(widgets::TCaptionedImage& sender) {

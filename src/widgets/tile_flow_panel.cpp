@@ -78,6 +78,8 @@ void TileFlowPanel::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     QStyleOptionFocusRect option;
     option.initFrom(this);
+    // Styles that frame only after a Tab would leave the arrow keys' choice unseen.
+    option.state |= QStyle::State_KeyboardFocusChange;
     option.rect = tileRect(current_);
     option.backgroundColor = palette().color(QPalette::Window);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
@@ -218,13 +220,13 @@ QRect TileFlowPanel::tileRect(int tile) const {
 
 void TileFlowPanel::clickTile(int tile) {
     setCurrent(tile);
-    TCaptionedImage& widget = ShowTile(tile);
     if (onTileClick_)
-        onTileClick_(widget);
+        onTileClick_(widgetFor(tile));
 }
 
 void TileFlowPanel::setCurrent(int tile) {
     current_ = tile;
+    ShowTile(tile);
     viewport()->update();
 }
 

@@ -68,6 +68,7 @@ private:
     QRect tileRect(int tile) const;
     // Makes the tile current and runs the click handler with its widget.
     void clickTile(int tile);
+    // Makes the tile the one the keyboard acts on, scrolled into sight.
     void setCurrent(int tile);
     // The tile beside the current one in the row above (-1) or below (+1).
     int tileInNextRow(int direction) const;

@@ -1,5 +1,6 @@
 #include "app/quillox_application.h"
 
+#include "app/after_first_paint.h"
 #include "app/error_box.h"
 #include "app/instances.h"
 #include "app/single_instance.h"
@@ -14,7 +15,8 @@
 
 #include <QFileInfo>
 #include <QFontDatabase>
-#include <QTimer>
+#include <QIcon>
+#include <QPixmap>
 #include <QUrl>
 #include <memory>
 #include <optional>
@@ -40,14 +42,17 @@ QuilloxApplication::QuilloxApplication(int& argc, char** argv)
     : QApplication(argc, argv), reporter_(showErrorBox) {
     setApplicationName("Quillox");
     // The windows are designed in Tahoma; Wine's free Tahoma lies where fontconfig does not
-    // look. Without it the toolkit takes its closest font. The main window shows no text, so
-    // the font is read once the loop runs, not before the main window can show.
-    QTimer::singleShot(0, this, [] {
+    // look. Without it the toolkit takes its closest font. Adding it reads the whole font
+    // database; the main window shows no text, so that waits until the main window is painted.
+    new AfterFirstPaint(this, [] {
         for (const char* file :
              {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
             QFontDatabase::addApplicationFont(file);
     });
-    setWindowIcon(artwork::applicationIcon());
+    // Decoded while the start-up goes on, since the first picture read pays for finding the
+    // image readers, and given to the windows once the first is painted, or to the first box.
+    windowIcon_ = std::async(std::launch::async, artwork::applicationIcon);
+    new AfterFirstPaint(this, [this] { useWindowIcon(); });
     platform::setErrorSink([this](const QString& message) { ReportError(message); });
     // The run ends with the main window alone, whatever other windows are open.
     setQuitOnLastWindowClosed(false);
@@ -68,7 +73,13 @@ bool QuilloxApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void QuilloxApplication::ReportError(const QString& message) {
+    useWindowIcon();
     reporter_(message);
+}
+
+void QuilloxApplication::useWindowIcon() {
+    if (windowIcon_.valid())
+        setWindowIcon(QIcon(QPixmap::fromImage(windowIcon_.get())));
 }
 
 int QuilloxApplication::Run() {

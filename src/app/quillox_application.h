@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QImage>
 #include <functional>
+#include <future>
 
 namespace quillox::app {
 
@@ -34,7 +36,11 @@ public:
     int Run();
 
 private:
+    // Gives the windows the application's icon, once it is decoded.
+    void useWindowIcon();
+
     ErrorReporter reporter_;
+    std::future<QImage> windowIcon_;
 };
 
 } // namespace quillox::app

@@ -29,13 +29,16 @@
 namespace quillox::app {
 namespace {
 
-// The three large pictures are decoded side by side while the other windows are made, since
-// the main window is the one the user waits for.
-widgets::PictureButton* picture(QWidget* parent, QRect geometry, QImage (*read)()) {
+// The three pictures are shown from copies drawn at their size, decoded side by side while the
+// other windows are made, since the main window is the one the user waits for; the large
+// pictures are read only if asked for.
+widgets::PictureButton* picture(QWidget* parent, QRect geometry, QImage (*read)(),
+                                QImage (*readShown)()) {
     auto* result = new widgets::PictureButton(parent);
     result->setGeometry(geometry);
-    std::shared_future<QImage> decoded = std::async(std::launch::async, read).share();
-    result->SetPicture([decoded] { return decoded.get(); });
+    result->SetPicture(read);
+    std::shared_future<QImage> decoded = std::async(std::launch::async, readShown).share();
+    result->SetShownPicture([decoded] { return decoded.get(); });
     return result;
 }
 
@@ -78,14 +81,17 @@ TfMain::TfMain() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    iDropBotButton = picture(this, {4, 5, 154, 200}, artwork::mainDropPicture);
+    iDropBotButton =
+        picture(this, {4, 5, 154, 200}, artwork::mainDropPicture, artwork::mainDropPictureShown);
     iDropBotButton->setObjectName("iDropBotButton");
-    iScanBotButton = picture(this, {164, 5, 154, 200}, artwork::mainScanPicture);
+    iScanBotButton =
+        picture(this, {164, 5, 154, 200}, artwork::mainScanPicture, artwork::mainScanPictureShown);
     iScanBotButton->setObjectName("iScanBotButton");
     iScanBotButton->setCursor(Qt::PointingHandCursor);
     connect(iScanBotButton, &widgets::PictureButton::clicked, this,
             platform::guarded([this] { iScanBotButtonClick(); }));
-    iBrowseBotButton = picture(this, {325, 5, 154, 200}, artwork::mainBrowsePicture);
+    iBrowseBotButton = picture(this, {325, 5, 154, 200}, artwork::mainBrowsePicture,
+                               artwork::mainBrowsePictureShown);
     iBrowseBotButton->setObjectName("iBrowseBotButton");
     iBrowseBotButton->setCursor(Qt::PointingHandCursor);
     connect(iBrowseBotButton, &widgets::PictureButton::clicked, this,

@@ -24,7 +24,9 @@ TfNewDir::TfNewDir(QWidget* owner, store::TdmData& data) : DesignedWindow(owner)
                                widgets::Border::Fixed);
     setFont(widgets::designFont("Calibri", 13));
     setModal(true);
+}
 
+void TfNewDir::makeControls() {
     iWatermark = new widgets::PictureButton(this);
     iWatermark->setGeometry(335, 0, 316, 421);
     iWatermark->SetPicture(artwork::watermark);

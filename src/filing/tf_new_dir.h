@@ -33,6 +33,7 @@ public:
     void bCancelClick();
 
 protected:
+    void makeControls() override;
     // Return confirms as the OK picture does; Escape cancels, as for any dialog.
     bool canConfirm() const override { return true; }
     void confirm() override { bOkClick(); }
@@ -41,15 +42,15 @@ protected:
 
 private:
     store::TdmData& data_;
-    widgets::PictureButton* iCancelButton;
-    widgets::PictureButton* iOkButton;
-    widgets::PictureButton* iWatermark;
-    QLabel* Label1;
-    widgets::FolderTreeView* tvFolders;
-    QLabel* lNewFolderName;
-    QLineEdit* eNewFolderName;
-    QCheckBox* cbSubfolder;
-    widgets::IconGrid* ilvImageSelect;
+    widgets::PictureButton* iCancelButton = nullptr;
+    widgets::PictureButton* iOkButton = nullptr;
+    widgets::PictureButton* iWatermark = nullptr;
+    QLabel* Label1 = nullptr;
+    widgets::FolderTreeView* tvFolders = nullptr;
+    QLabel* lNewFolderName = nullptr;
+    QLineEdit* eNewFolderName = nullptr;
+    QCheckBox* cbSubfolder = nullptr;
+    widgets::IconGrid* ilvImageSelect = nullptr;
 };
 
 } // namespace quillox::filing

@@ -39,7 +39,9 @@ TfNewDoc::TfNewDoc(QWidget* owner) : DesignedWindow(owner, Qt::Window) {
     widgets::applyWindowDesign(*this, "Quillox - Import your documents here!", {344, 462},
                                widgets::Border::Fixed);
     setFont(widgets::designFont("Calibri", 13));
+}
 
+void TfNewDoc::makeControls() {
     iBackground = new widgets::PictureButton(this);
     iBackground->setGeometry(rect());
     iBackground->SetPicture(artwork::background);
@@ -117,6 +119,7 @@ TfNewDoc::TfNewDoc(QWidget* owner) : DesignedWindow(owner, Qt::Window) {
 }
 
 void TfNewDoc::Clear() {
+    needControls();
     ePath->clear();
     ePath->setEnabled(true);
     eDocumentName->clear();
@@ -127,11 +130,13 @@ void TfNewDoc::Clear() {
 }
 
 void TfNewDoc::Check() {
+    needControls();
     iOkButton->setEnabled(!ePath->text().isEmpty() && !eDocumentName->text().isEmpty() &&
                           !TreeView1->selectedItems().isEmpty());
 }
 
 void TfNewDoc::CreateNewDocument() {
+    needControls();
     const QList<QTreeWidgetItem*> selected = TreeView1->selectedItems();
     if (selected.isEmpty())
         return;
@@ -167,6 +172,7 @@ void TfNewDoc::FormActivate() {
 }
 
 void TfNewDoc::reloadFolderTree() {
+    needControls();
     widgets::loadFolderTree(*TreeView1, data_->tFolders);
     Check();
 }
@@ -176,6 +182,7 @@ void TfNewDoc::bNewFolderClick() {
 }
 
 void TfNewDoc::startFiling(const QString& path, bool pathLocked) {
+    needControls();
     Clear();
     ePath->setText(path);
     ePath->setEnabled(!pathLocked);

@@ -55,6 +55,7 @@ signals:
     void newFolderRequested();
 
 protected:
+    void makeControls() override;
     void FormClose() override;
     bool canConfirm() const override;
     void confirm() override;
@@ -64,21 +65,21 @@ protected:
 
 private:
     store::TdmData* data_ = nullptr;
-    widgets::PictureButton* iBackground;
-    QLabel* Label2;
-    QLabel* Label6;
-    QLabel* Label3;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLineEdit* eDocumentName;
-    QLineEdit* eDescription;
-    QDateTimeEdit* dtpDate;
-    QLineEdit* eTagWords;
-    widgets::FolderTreeView* TreeView1;
-    QLineEdit* ePath;
-    QPushButton* bNewFolder;
-    widgets::PictureButton* iOkButton;
-    widgets::PictureButton* iCancelButton;
+    widgets::PictureButton* iBackground = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* eDocumentName = nullptr;
+    QLineEdit* eDescription = nullptr;
+    QDateTimeEdit* dtpDate = nullptr;
+    QLineEdit* eTagWords = nullptr;
+    widgets::FolderTreeView* TreeView1 = nullptr;
+    QLineEdit* ePath = nullptr;
+    QPushButton* bNewFolder = nullptr;
+    widgets::PictureButton* iOkButton = nullptr;
+    widgets::PictureButton* iCancelButton = nullptr;
 };
 
 } // namespace quillox::filing

@@ -14,8 +14,8 @@
 #include "widgets/captioned_image.h"
 #include "widgets/copy_progress_dialog.h"
 #include "widgets/dataset_grid.h"
-#include "widgets/flow_layout.h"
 #include "widgets/picture_button.h"
+#include "widgets/tile_flow_panel.h"
 #include "widgets/window_design.h"
 
 #include <QDir>
@@ -66,10 +66,13 @@ TfBrowse::TfBrowse(QWidget* owner, store::TdmData& data)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setFont(widgets::designFont("Calibri", 11));
+}
 
-    FlowPanel1 = new QWidget;
-    auto* flow = new widgets::FlowLayout(FlowPanel1);
-    flow->setContentsMargins(3, 3, 3, 3);
+void TfBrowse::makeControls() {
+    FlowPanel1 = new widgets::TileFlowPanel;
+    FlowPanel1->SetOnTileClick([this](widgets::TCaptionedImage& sender) {
+        platform::runHandler([&] { FolderTileClick(sender); });
+    });
     Panel3 = headedPanel(this, Label2, "Folders", FlowPanel1);
     Label2->resize(62, 26);
 
@@ -152,31 +155,19 @@ TfBrowse::TfBrowse(QWidget* owner, store::TdmData& data)
 
 TfBrowse::~TfBrowse() = default;
 
-void TfBrowse::addTile(const QString& name, int picture, int id) {
-    auto tile = std::make_unique<widgets::TCaptionedImage>(FlowPanel1);
-    tile->SetFont(font());
-    tile->SetCaption(name);
-    tile->Image()->SetPicture(folderTilePicture(picture));
-    tile->SetTag(id);
-    tile->SetOnClick([this](widgets::TCaptionedImage& sender) {
-        platform::runHandler([&] { FolderTileClick(sender); });
-    });
-    tile->setCursor(Qt::PointingHandCursor);
-    FlowPanel1->layout()->addWidget(tile.get());
-    tile->show();
-    tileList_.push_back(std::move(tile));
-}
-
 void TfBrowse::showItems(const QString& parentDir) {
-    tileList_.clear();
+    needControls();
+    FlowPanel1->SetTiles({});
     db::TDbTable& folders = data_.tFolders;
     folders.SetFiltered(false);
     folders.SetFilter(subfolderFilter(parentDir));
     folders.SetFiltered(true);
+    std::vector<widgets::TileFlowPanel::Tile> tiles;
     for (folders.First(); !folders.Eof(); folders.Next())
-        addTile(folders.FieldByName(store::nameColumn).AsString(),
-                folders.FieldByName(store::pictureColumn).AsInteger(),
-                folders.FieldByName(store::idColumn).AsInteger());
+        tiles.push_back({folders.FieldByName(store::nameColumn).AsString(),
+                         folderTilePicture(folders.FieldByName(store::pictureColumn).AsInteger()),
+                         folders.FieldByName(store::idColumn).AsInteger()});
+    FlowPanel1->SetTiles(std::move(tiles));
 
     db::TDbQuery& documents = data_.qQuery3;
     documents.Close();
@@ -206,8 +197,11 @@ void TfBrowse::showItems(const QString& parentDir) {
         currentFolderHasRow_ ? folders.FieldByName(store::parentColumn).AsString() : QString();
 }
 
+// The keyboard starts on the tiles: the grid keeps Tab for its cells, so Tab would not lead
+// out of it to them.
 void TfBrowse::FormShow() {
     showItems(QString(store::topLevelMarker));
+    FlowPanel1->setFocus();
 }
 
 void TfBrowse::FolderTileClick(widgets::TCaptionedImage& sender) {

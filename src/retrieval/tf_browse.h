@@ -4,8 +4,6 @@
 #include "widgets/designed_window.h"
 
 #include <QWidget>
-#include <memory>
-#include <vector>
 
 class QLabel;
 class QMenu;
@@ -19,6 +17,7 @@ namespace quillox::widgets {
 class DatasetGrid;
 class PictureButton;
 class TCaptionedImage;
+class TileFlowPanel;
 } // namespace quillox::widgets
 
 namespace quillox::retrieval {
@@ -50,9 +49,6 @@ public:
 
     QString currentFolder() const { return currentFolder_; }
     bool topLevel() const { return topLevel_; }
-    const std::vector<std::unique_ptr<widgets::TCaptionedImage>>& tileList() const {
-        return tileList_;
-    }
 
 signals:
     // Back to the main window.
@@ -64,30 +60,30 @@ signals:
     void moveRequested();
 
 protected:
+    void makeControls() override;
     void FormClose() override { iBackButtonClick(); }
 
 private:
     store::TdmData& data_;
-    QWidget* Panel3;
-    QLabel* Label2;
-    QWidget* FlowPanel1;
-    QSplitter* Splitter1;
-    QWidget* Panel2;
-    QLabel* Label1;
-    widgets::DatasetGrid* dbgFiles;
-    QWidget* Panel1;
-    widgets::PictureButton* iSearchButton;
-    widgets::PictureButton* iAddButton;
-    widgets::PictureButton* iDeleteButton;
-    widgets::PictureButton* iUpButton;
-    widgets::PictureButton* iBackButton;
-    QMenu* PopupMenu1;
-    QAction* miOpen;
-    QAction* miExport;
-    QAction* miMove;
-    QAction* Delete1;
+    QWidget* Panel3 = nullptr;
+    QLabel* Label2 = nullptr;
+    widgets::TileFlowPanel* FlowPanel1 = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QLabel* Label1 = nullptr;
+    widgets::DatasetGrid* dbgFiles = nullptr;
+    QWidget* Panel1 = nullptr;
+    widgets::PictureButton* iSearchButton = nullptr;
+    widgets::PictureButton* iAddButton = nullptr;
+    widgets::PictureButton* iDeleteButton = nullptr;
+    widgets::PictureButton* iUpButton = nullptr;
+    widgets::PictureButton* iBackButton = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* miOpen = nullptr;
+    QAction* miExport = nullptr;
+    QAction* miMove = nullptr;
+    QAction* Delete1 = nullptr;
 
-    void addTile(const QString& name, int picture, int id);
     // Makes the grid's document the current row of the documents table; false when no row
     // holds it any more.
     bool locateCurrentDocument();
@@ -97,7 +93,6 @@ private:
     // Whether the folder being viewed has a row, and that row's parent.
     bool currentFolderHasRow_ = false;
     QString currentParent_;
-    std::vector<std::unique_ptr<widgets::TCaptionedImage>> tileList_;
 };
 
 } // namespace quillox::retrieval

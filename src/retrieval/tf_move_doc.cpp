@@ -18,7 +18,9 @@ TfMoveDoc::TfMoveDoc(QWidget* owner, store::TdmData& data)
     : DesignedWindow(owner, Qt::Window), data_(data) {
     widgets::applyWindowDesign(*this, "Move", {371, 410}, widgets::Border::Resizable);
     setFont(widgets::designFont("Tahoma", 11));
+}
 
+void TfMoveDoc::makeControls() {
     Label1 = new QLabel("Destination Folder:", this);
     Label1->setGeometry(5, 5, 120, 13);
 

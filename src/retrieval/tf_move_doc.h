@@ -33,6 +33,7 @@ signals:
     void moveEnded();
 
 protected:
+    void makeControls() override;
     void FormClose() override { bCancelClick(); }
     // Return moves when a destination is selected; Escape cancels.
     bool canConfirm() const override;
@@ -44,10 +45,10 @@ private:
     void updateOkButton();
 
     store::TdmData& data_;
-    QLabel* Label1;
-    widgets::PictureButton* iOkButton;
-    widgets::PictureButton* iCancelButton;
-    widgets::FolderTreeView* TreeView1;
+    QLabel* Label1 = nullptr;
+    widgets::PictureButton* iOkButton = nullptr;
+    widgets::PictureButton* iCancelButton = nullptr;
+    widgets::FolderTreeView* TreeView1 = nullptr;
 };
 
 } // namespace quillox::retrieval

@@ -68,7 +68,9 @@ TfSearch::TfSearch(QWidget* owner, store::TdmData& data)
     widgets::applyWindowDesign(*this, "Quillox - Search your documents here!", {540, 490},
                                widgets::Border::Fixed);
     setFont(widgets::designFont("Calibri", 13));
+}
 
+void TfSearch::makeControls() {
     Panel1 = new QWidget(this);
     Panel1->setFixedHeight(90);
     Panel1->setAutoFillBackground(true);

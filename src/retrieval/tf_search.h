@@ -40,6 +40,7 @@ signals:
     void browseFolderRequested(const QString& folder);
 
 protected:
+    void makeControls() override;
     void FormClose() override { iCloseButtonClick(); }
     // Return in the search controls runs the search, so that the keyboard alone can search; on
     // a result it does not.
@@ -50,18 +51,18 @@ protected:
 
 private:
     store::TdmData& data_;
-    QWidget* Panel1;
-    QLabel* Label3;
-    QComboBox* cbSearchTerm;
-    QLabel* Label1;
-    QDateEdit* dtpFrom;
-    QLabel* Label2;
-    QDateEdit* dtpTo;
-    widgets::PictureButton* iSearchButton;
-    widgets::PictureButton* iCloseButton;
-    QSplitter* Splitter1;
-    widgets::DatasetGrid* dbgFolders;
-    widgets::DatasetGrid* dbgFiles;
+    QWidget* Panel1 = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* cbSearchTerm = nullptr;
+    QLabel* Label1 = nullptr;
+    QDateEdit* dtpFrom = nullptr;
+    QLabel* Label2 = nullptr;
+    QDateEdit* dtpTo = nullptr;
+    widgets::PictureButton* iSearchButton = nullptr;
+    widgets::PictureButton* iCloseButton = nullptr;
+    QSplitter* Splitter1 = nullptr;
+    widgets::DatasetGrid* dbgFolders = nullptr;
+    widgets::DatasetGrid* dbgFiles = nullptr;
     bool gridsLoaded_ = false;
 };
 

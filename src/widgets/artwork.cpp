@@ -9,8 +9,8 @@ QImage picture(const QString& name) {
 
 } // namespace
 
-QIcon applicationIcon() {
-    return QIcon(":/images/app_icon.png");
+QImage applicationIcon() {
+    return picture("app_icon.png");
 }
 
 QImage background() {
@@ -47,6 +47,18 @@ QImage mainScanPicture() {
 
 QImage mainBrowsePicture() {
     return picture("main_browse.png");
+}
+
+QImage mainDropPictureShown() {
+    return picture("main_drop_shown.png");
+}
+
+QImage mainScanPictureShown() {
+    return picture("main_scan_shown.png");
+}
+
+QImage mainBrowsePictureShown() {
+    return picture("main_browse_shown.png");
 }
 
 QImage aboutPicture() {

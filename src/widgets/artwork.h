@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QIcon>
 #include <QImage>
 #include <vector>
 
 // The pictures the windows are drawn with, compiled into the program.
 namespace quillox::artwork {
 
-QIcon applicationIcon();
+// The application's icon, 128 x 128 with alpha.
+QImage applicationIcon();
 QImage background();
 QImage watermark();
 QImage okButton();
@@ -19,6 +19,11 @@ QImage waitImage();
 QImage mainDropPicture();
 QImage mainScanPicture();
 QImage mainBrowsePicture();
+// The same three at the size the main window shows them, 154 x 200, scaled when the artwork is
+// drawn, so that the program neither reads nor scales the large ones to start.
+QImage mainDropPictureShown();
+QImage mainScanPictureShown();
+QImage mainBrowsePictureShown();
 // 886 x 663; the window's help button covers its plain bottom-right corner.
 QImage aboutPicture();
 // The browse window's buttons and the search window's close button, drawn like okButton().

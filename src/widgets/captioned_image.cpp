@@ -7,14 +7,26 @@
 
 namespace quillox::widgets {
 
+namespace {
+
+constexpr int defaultPictureSize = 105;
+constexpr int captionFlags =
+    Qt::TextShowMnemonic | Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop;
+
+// The caption's size when wrapped at the width; a word wider than that is not broken, and an
+// empty caption still takes one line.
+QSize captionSize(const QFontMetrics& metrics, const QString& text, int width) {
+    const QRect bounds = metrics.boundingRect(QRect(0, 0, width, 1 << 20), captionFlags, text);
+    return {std::max(width, bounds.width()), std::max(metrics.height(), bounds.height())};
+}
+
+} // namespace
+
 // The caption: word-wrapped and centred; "&x" shows x underlined, "&&" one ampersand. Drawn
 // directly, since a level can hold hundreds of tiles and a rich-text label costs far more.
 class CaptionLabel : public QWidget {
 public:
     explicit CaptionLabel(QWidget* parent) : QWidget(parent) {}
-
-    static constexpr int flags =
-        Qt::TextShowMnemonic | Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop;
 
     void SetText(const QString& text) {
         text_ = text;
@@ -22,27 +34,17 @@ public:
     }
     const QString& Text() const { return text_; }
 
-    // The caption's size when wrapped at the width; a word wider than that is not broken.
-    QSize SizeFor(int width) const {
-        const QRect bounds = fontMetrics().boundingRect(QRect(0, 0, width, 1 << 20), flags, text_);
-        return {std::max(width, bounds.width()), std::max(fontMetrics().height(), bounds.height())};
-    }
+    QSize SizeFor(int width) const { return captionSize(fontMetrics(), text_, width); }
 
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.drawText(rect(), flags, text_);
+        painter.drawText(rect(), captionFlags, text_);
     }
 
 private:
     QString text_;
 };
-
-namespace {
-
-constexpr int defaultPictureSize = 105;
-
-} // namespace
 
 TCaptionedImage::TCaptionedImage(QWidget* owner) : QWidget(owner) {
     imageI_ = new PictureButton(this);
@@ -87,6 +89,11 @@ void TCaptionedImage::Layout() {
     imageI_->move((caption.width() - pictureWidth) / 2, 0);
     captionL_->setGeometry(0, imageI_->height(), caption.width(), caption.height());
     setFixedSize(caption.width(), imageI_->height() + caption.height());
+}
+
+QSize TCaptionedImage::SizeFor(const QFont& font, const QString& caption) {
+    const QSize captionArea = captionSize(QFontMetrics(font), caption, defaultPictureSize);
+    return {captionArea.width(), defaultPictureSize + captionArea.height()};
 }
 
 void TCaptionedImage::mousePressEvent(QMouseEvent* event) {

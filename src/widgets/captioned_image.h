@@ -32,6 +32,10 @@ public:
     // The caption's text as shown, without the ampersands that mark accelerators.
     QString ShownCaption() const;
 
+    // The size of a tile with the picture at its default size and that caption in that font, as
+    // it lays itself out; a panel places tiles by it before it makes any.
+    static QSize SizeFor(const QFont& font, const QString& caption);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -20,7 +20,26 @@ public:
     // system shows it again (a minimised window restored), nor for a visible window raised.
     virtual void FormShow() {}
 
+    // The controls are made before the first showing.
+    void setVisible(bool visible) override {
+        if (visible)
+            needControls();
+        QtWindow::setVisible(visible);
+    }
+
 protected:
+    // Every window is made at start-up, hidden but the main one; a window makes its controls
+    // here instead of in its constructor, so that the program starts without making the
+    // controls of windows not yet shown. Runs once, at the first showing or at the first call
+    // that needs the controls before it (needControls).
+    virtual void makeControls() {}
+    void needControls() {
+        if (!controlsMade_) {
+            controlsMade_ = true;
+            makeControls();
+        }
+    }
+
     // The title bar's close box, before the window hides.
     virtual void FormClose() {}
     // Return and Enter confirm only while the window allows it.
@@ -55,6 +74,9 @@ protected:
         else
             QtWindow::keyPressEvent(event);
     }
+
+private:
+    bool controlsMade_ = false;
 };
 
 } // namespace quillox::widgets

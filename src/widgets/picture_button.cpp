@@ -33,6 +33,8 @@ void PictureButton::SetPicture(PictureSource source, PictureScaling scaling, boo
     source_ = std::move(source);
     transparent_ = transparent;
     image_ = {};
+    shownSource_ = nullptr;
+    shown_ = {};
     scaling_ = scaling;
     scaled_ = {};
     update();
@@ -47,10 +49,24 @@ const QImage& PictureButton::Picture() const {
     return image_;
 }
 
+void PictureButton::SetShownPicture(PictureSource shown) {
+    shownSource_ = std::move(shown);
+    shown_ = {};
+    update();
+}
+
 void PictureButton::paintEvent(QPaintEvent*) {
+    if (shownSource_) {
+        shown_ = shownSource_();
+        shownSource_ = nullptr;
+    }
+    QPainter painter(this);
+    if (!shown_.isNull() && shown_.size() == size() * devicePixelRatio()) {
+        painter.drawImage(rect(), shown_);
+        return;
+    }
     if (Picture().isNull())
         return;
-    QPainter painter(this);
     QRect target = rect();
     if (scaling_ == PictureScaling::KeepProportions) {
         const QSize size = image_.size().scaled(target.size(), Qt::KeepAspectRatio);

@@ -27,6 +27,10 @@ public:
     void SetPicture(PictureSource source, PictureScaling scaling = PictureScaling::Stretch,
                     bool transparent = false);
     const QImage& Picture() const;
+    // A copy of the picture made beforehand at the widget's size, drawn over the whole widget as
+    // it is whenever it fits the widget's pixels exactly: a large picture is then neither read
+    // nor scaled to be shown.
+    void SetShownPicture(PictureSource shown);
 
 signals:
     void clicked();
@@ -41,6 +45,8 @@ private:
     mutable PictureSource source_;
     mutable bool transparent_ = false;
     mutable QImage image_;
+    PictureSource shownSource_;
+    QImage shown_;
     QPixmap scaled_;
     PictureScaling scaling_ = PictureScaling::Stretch;
     bool pressed_ = false;

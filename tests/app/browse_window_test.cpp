@@ -5,7 +5,9 @@
 #include "platform/handler_guard.h"
 #include "retrieval/tf_browse.h"
 #include "retrieval/tf_move_doc.h"
+#include "store/misc_ops.h"
 #include "store/tdm_data.h"
+#include "store_damage.h"
 #include "temp_home.h"
 #include "url_recorder.h"
 #include "widgets/artwork.h"
@@ -13,6 +15,7 @@
 #include "widgets/dataset_grid.h"
 #include "widgets/folder_tree_view.h"
 #include "widgets/picture_button.h"
+#include "widgets/tile_flow_panel.h"
 #include "window_controls.h"
 #include "window_driving.h"
 
@@ -32,18 +35,11 @@ namespace {
 const QString caption = "Quillox - View your documents here!";
 
 QStringList tileCaptions() {
+    const auto* panel = control<quillox::widgets::TileFlowPanel>(fBrowse, "FlowPanel1");
     QStringList captions;
-    for (const auto& tile : fBrowse->tileList())
-        captions << tile->Caption();
+    for (int index = 0; index < panel->TileCount(); ++index)
+        captions << panel->TileAt(index).caption;
     return captions;
-}
-
-TCaptionedImage* tile(const QString& name) {
-    for (const auto& tile : fBrowse->tileList()) {
-        if (tile->Caption() == name)
-            return tile.get();
-    }
-    return nullptr;
 }
 
 // A tree of three levels with documents in the first two.
@@ -83,14 +79,14 @@ void BrowseWindowTest::showItemsBuildsTheLevelAndItsCaptions() {
     QVERIFY(!dmData->tFolders.Filtered());
 
     // The icon stands on the panel: its see-through parts show nothing, its middle shows.
-    const QImage shown = tile("X FOLDER")->Image()->Picture();
+    const QImage shown = browseTile("X FOLDER")->Image()->Picture();
     const QImage blank = quillox::artwork::blankSheet();
     QCOMPARE(shown.size(), QSize(100, 100));
     QCOMPARE(qAlpha(shown.pixel(0, 99)), 0);
     QCOMPARE(shown.pixel(50, 50), blank.pixel(50, 50));
-    QCOMPARE(tile("A FOLDER")->Image()->Picture().pixel(50, 50),
+    QCOMPARE(browseTile("A FOLDER")->Image()->Picture().pixel(50, 50),
              quillox::artwork::folderIcons()[3].pixel(50, 50));
-    QCOMPARE(tile("A FOLDER")->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(browseTile("A FOLDER")->cursor().shape(), Qt::PointingHandCursor);
 
     fBrowse->showItems("C SUBFOLDER");
     const QString path = "(A FOLDER - B SUBFOLDER - C SUBFOLDER)";
@@ -384,9 +380,32 @@ void BrowseWindowTest::commandsNeverActOnAnUnrelatedFolder() {
     QVERIFY(fBrowse->topLevel());
 
     // A tile whose folder is gone does nothing.
-    TCaptionedImage* stale = tile("X FOLDER");
+    TCaptionedImage* stale = browseTile("X FOLDER");
     dmData->deleteFolder("X FOLDER");
     QTest::mouseClick(stale, Qt::LeftButton, {}, QPoint(50, 50));
     QVERIFY(fBrowse->topLevel());
     QVERIFY(home.errors.isEmpty());
+}
+
+// Only the rows in sight are made into tiles; the last of a thousand is scrolled to and opens.
+void BrowseWindowTest::aFarTileOfALargeLevelIsReachedAndClicked() {
+    TestHome home;
+    AppRun run(home);
+    // In one transaction, as another program would write them: a thousand durable posts take
+    // seconds.
+    quillox::testing::runWithSqlite(
+        quillox::store::getDatabaseFile(),
+        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 999) "
+        "INSERT INTO Folders (ID, Name, Parent, Picture) "
+        "SELECT i + 1, printf('F%04d FOLDER', i), '-', i % 80 FROM n");
+    addFolderRow("INSIDE SUBFOLDER", "F0999 FOLDER");
+    fMain->iBrowseBotButtonClick();
+    QVERIFY(fBrowse->isVisible());
+    QCOMPARE(tileCaptions().size(), 1000);
+    QVERIFY(fBrowse->findChildren<TCaptionedImage*>().size() < 100);
+
+    clickTile("F0999 FOLDER");
+    QCOMPARE(fBrowse->currentFolder(), QString("F0999 FOLDER"));
+    QCOMPARE(tileCaptions(), QStringList({"INSIDE SUBFOLDER"}));
+    QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
 }

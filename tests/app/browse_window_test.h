@@ -18,4 +18,5 @@ private slots:
     void moveDialogMovesTheDocumentOnlyWithADestination();
     void namesWithQuotesBrowse();
     void commandsNeverActOnAnUnrelatedFolder();
+    void aFarTileOfALargeLevelIsReachedAndClicked();
 };

@@ -199,10 +199,10 @@ void FilingDialogsTest::aNewFilingStartsWithoutAFolderEvenWhenNotActivated() {
     TestHome home;
     AppRun run(home);
     makeFolder("home");
-    auto* tree = control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1");
-    auto* ok = control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton");
     quillox::app::handOverFile(home.path() + "/first.pdf");
     QVERIFY(QTest::qWaitForWindowActive(fNewDoc));
+    auto* tree = control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1");
+    auto* ok = control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton");
     tree->setCurrentItem(node(tree, "HOME FOLDER"));
     control<QLineEdit>(fNewDoc, "eDocumentName")->setText("First");
     QVERIFY(ok->isEnabled());

@@ -42,6 +42,8 @@ void MainWindowTest::aDropCountsOnlyStrictlyInsideTheDropPicture() {
     dropFiles(fMain, point, {"/tmp/letter.pdf"});
     QCOMPARE(fNewDoc->isVisible(), taken);
     QCOMPARE(fMain->isVisible(), !taken);
+    // A drop not taken leaves the new document window without a file when it shows.
+    fNewDoc->show();
     QCOMPARE(control<QLineEdit>(fNewDoc, "ePath")->text(),
              taken ? QString("/tmp/letter.pdf") : QString());
     QVERIFY(home.errors.isEmpty());
@@ -50,9 +52,12 @@ void MainWindowTest::aDropCountsOnlyStrictlyInsideTheDropPicture() {
 void MainWindowTest::aDropTakesTheFirstFileWholeAndEmptiesTheForm() {
     TestHome home;
     AppRun run(home);
+    // A filing cancelled leaves what was typed.
+    fNewDoc->show();
     control<QLineEdit>(fNewDoc, "eDocumentName")->setText("left over");
     control<QLineEdit>(fNewDoc, "eDescription")->setText("left over");
     control<QLineEdit>(fNewDoc, "eTagWords")->setText("left over");
+    fNewDoc->bCancelClick();
     const QString longPath = "/tmp/" + QString(150, 'a') + "/" + QString(150, 'b') + ".pdf";
     dropFiles(fMain, {50, 50}, {longPath, "/tmp/second.pdf", "/tmp/third.pdf"});
     QCOMPARE(control<QLineEdit>(fNewDoc, "ePath")->text(), longPath);

@@ -13,6 +13,7 @@
 #include "widgets/folder_tree_view.h"
 #include "widgets/icon_grid.h"
 #include "widgets/picture_button.h"
+#include "widgets/tile_flow_panel.h"
 #include "window_controls.h"
 
 #include <QAbstractButton>
@@ -58,14 +59,19 @@ void doubleClickFirstRow(quillox::widgets::DatasetGrid* grid) {
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, QPoint(20, 8));
 }
 
-void clickTile(const QString& caption) {
-    for (const auto& tile : fBrowse->tileList()) {
-        if (tile->Caption() == caption) {
-            QTest::mouseClick(tile.get(), Qt::LeftButton, {}, QPoint(50, 50));
-            return;
-        }
+quillox::widgets::TCaptionedImage* browseTile(const QString& caption) {
+    auto* panel = control<quillox::widgets::TileFlowPanel>(fBrowse, "FlowPanel1");
+    for (int index = 0; index < panel->TileCount(); ++index) {
+        if (panel->TileAt(index).caption == caption)
+            return &panel->ShowTile(index);
     }
-    QFAIL(qPrintable("no tile " + caption));
+    return nullptr;
+}
+
+void clickTile(const QString& caption) {
+    quillox::widgets::TCaptionedImage* tile = browseTile(caption);
+    QVERIFY2(tile, qPrintable("no tile " + caption));
+    QTest::mouseClick(tile, Qt::LeftButton, {}, QPoint(50, 50));
 }
 
 void makeFolder(const QString& name, const QString& parent, int icon) {

@@ -15,6 +15,7 @@ class QWidget;
 namespace quillox::widgets {
 class DatasetGrid;
 class PictureButton;
+class TCaptionedImage;
 } // namespace quillox::widgets
 namespace quillox::testing {
 class TempHome;
@@ -32,6 +33,9 @@ void dropFiles(QWidget* window, QPoint point, const QStringList& paths);
 // A double-click on the grid's first row.
 void doubleClickFirstRow(quillox::widgets::DatasetGrid* grid);
 
+// The browse window's tile of that caption, scrolled into sight as the user would; null when
+// the level has no such tile.
+quillox::widgets::TCaptionedImage* browseTile(const QString& caption);
 // A click on the browse window's tile of that caption.
 void clickTile(const QString& caption);
 

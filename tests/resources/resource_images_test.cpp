@@ -124,4 +124,30 @@ TEST(ResourceImages, ButtonsKeepTheirKeyColourOutsideTheButton) {
     }
 }
 
+// The main window shows copies of its three pictures drawn at its boxes' size; a copy that no
+// longer matches its picture would show an old drawing.
+TEST(ResourceImages, TheMainPicturesShownAreTheirPicturesScaledToTheirBoxes) {
+    for (const QString name : {"main_drop", "main_scan", "main_browse"}) {
+        SCOPED_TRACE(name.toStdString());
+        const QImage shown = load(":/images/" + name + "_shown.png");
+        ASSERT_EQ(shown.size(), QSize(154, 200));
+        ASSERT_TRUE(shown.hasAlphaChannel());
+        const QImage scaled =
+            load(":/images/" + name + ".png")
+                .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32);
+        const QImage copy = shown.convertToFormat(QImage::Format_ARGB32);
+        int mostApart = 0;
+        for (int y = 0; y < copy.height(); ++y)
+            for (int x = 0; x < copy.width(); ++x) {
+                const QRgb a = copy.pixel(x, y);
+                const QRgb b = scaled.pixel(x, y);
+                mostApart = std::max(
+                    {mostApart, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            }
+        EXPECT_LE(mostApart, 8);
+    }
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "message_box_test.h"
 #include "test_classes.h"
+#include "tile_flow_panel_test.h"
 
 #include <QApplication>
 #include <QTest>
@@ -83,7 +84,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     CaptionedImageTest captionedImage;
     MessageBoxTest messageBox;
-    return runTestClasses(argc, argv, {&captionedImage, &messageBox});
+    TileFlowPanelTest tileFlowPanel;
+    return runTestClasses(argc, argv, {&captionedImage, &messageBox, &tileFlowPanel});
 }
 
 #include "captioned_image_test.moc"

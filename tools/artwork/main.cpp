@@ -19,6 +19,11 @@ using namespace quillox::artwork;
 
 namespace {
 
+// The main window stretches its three pictures into boxes of 154 x 200 pixels.
+QImage shownInMainWindow(const QImage& picture) {
+    return picture.scaled(154, 200, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 void writeAll(const QDir& out) {
     // Icon index = five times the symbol's number plus the colour's number.
     int index = 0;
@@ -42,6 +47,12 @@ void writeAll(const QDir& out) {
     writePng(mainDropPicture(), out.filePath("main_drop.png"), PngCompression::None);
     writePng(mainScanPicture(), out.filePath("main_scan.png"), PngCompression::None);
     writePng(mainBrowsePicture(), out.filePath("main_browse.png"), PngCompression::None);
+    writePng(shownInMainWindow(mainDropPicture()), out.filePath("main_drop_shown.png"),
+             PngCompression::None);
+    writePng(shownInMainWindow(mainScanPicture()), out.filePath("main_scan_shown.png"),
+             PngCompression::None);
+    writePng(shownInMainWindow(mainBrowsePicture()), out.filePath("main_browse_shown.png"),
+             PngCompression::None);
     writeJpeg(aboutPicture(), out.filePath("about.jpg"));
 }
 

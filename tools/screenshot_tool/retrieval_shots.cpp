@@ -7,9 +7,9 @@
 #include "retrieval/tf_move_doc.h"
 #include "retrieval/tf_search.h"
 #include "shot_taker.h"
-#include "widgets/captioned_image.h"
 #include "widgets/dataset_grid.h"
 #include "widgets/folder_tree_view.h"
+#include "widgets/tile_flow_panel.h"
 #include "window_controls.h"
 
 #include <QComboBox>
@@ -25,14 +25,18 @@ void expectShown(bool shown, const QString& what) {
         throw std::runtime_error(("no " + what + " to show").toStdString());
 }
 
+bool showsTiles() {
+    return control<quillox::widgets::TileFlowPanel>(fBrowse, "FlowPanel1")->TileCount() > 0;
+}
+
 void shootBrowse(const ShotTaker& shots) {
     fMain->iBrowseBotButtonClick();
     settle();
-    expectShown(!fBrowse->tileList().empty(), "top-level folders");
+    expectShown(showsTiles(), "top-level folders");
     shots.take(*fBrowse, "browse_top.png");
 
     fBrowse->showItems("TAXES FOLDER");
-    expectShown(!fBrowse->tileList().empty(), "subfolders of TAXES FOLDER");
+    expectShown(showsTiles(), "subfolders of TAXES FOLDER");
     expectShown(control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->rowCount() > 0,
                 "documents in TAXES FOLDER");
     shots.take(*fBrowse, "browse_folder.png");

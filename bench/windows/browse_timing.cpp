@@ -8,6 +8,7 @@
 #include "retrieval/tf_browse.h"
 #include "shown_and_free.h"
 #include "widgets/dataset_grid.h"
+#include "widgets/tile_flow_panel.h"
 #include "window_controls.h"
 #include "windows_session.h"
 
@@ -27,6 +28,10 @@ double medianTopLevelMs(int repetitions) {
     return median(ms);
 }
 
+quillox::widgets::TileFlowPanel& tilePanel() {
+    return *control<quillox::widgets::TileFlowPanel>(fBrowse, "FlowPanel1");
+}
+
 } // namespace
 
 BrowseFigures compareBrowse(const WindowsSession& session, const BigFolder& folder,
@@ -35,7 +40,7 @@ BrowseFigures compareBrowse(const WindowsSession& session, const BigFolder& fold
     BrowseFigures figures;
     figures.repetitions = repetitions;
     figures.topLevelMs = medianTopLevelMs(repetitions);
-    figures.topLevelTiles = static_cast<int>(fBrowse->tileList().size());
+    figures.topLevelTiles = static_cast<int>(tilePanel().TileCount());
     const PairMedians medians = alternatingMedians(
         repetitions,
         [&] {
@@ -57,7 +62,7 @@ BrowseFigures compareBrowse(const WindowsSession& session, const BigFolder& fold
 
     figures.windowMs = medians.actionMs;
     figures.engineMs = medians.baselineMs;
-    figures.tiles = static_cast<int>(fBrowse->tileList().size());
+    figures.tiles = static_cast<int>(tilePanel().TileCount());
     figures.rows = control<quillox::widgets::DatasetGrid>(fBrowse, "dbgFiles")->rowCount();
     return figures;
 }

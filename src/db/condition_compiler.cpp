@@ -66,16 +66,29 @@ Value comparisonValue(const sql::Literal& literal, const ColumnSchema& column) {
     return literal.text;
 }
 
-// Written before the column of a range test, for the two forms of the condition.
-constexpr std::string_view rangeMark = "\x01";
+// Marks in the compiled text: before the column of a range test, and around the look-up of
+// the substring index that drives the condition.
+constexpr char rangeMark = '\x01';
+constexpr char driverStart = '\x02';
+constexpr char driverEnd = '\x03';
 
-std::string replaceRangeMarks(const std::string& text, std::string_view replacement) {
+// The text with range marks replaced, and the driving look-up kept or replaced by "1".
+std::string render(const std::string& text, std::string_view rangeReplacement, bool keepDriver) {
     std::string result;
+    bool inDriver = false;
     for (const char c : text) {
-        if (c == rangeMark.front())
-            result += replacement;
-        else
+        if (c == rangeMark) {
+            if (!inDriver)
+                result += rangeReplacement;
+        } else if (c == driverStart) {
+            inDriver = !keepDriver;
+            if (inDriver)
+                result += '1';
+        } else if (c == driverEnd) {
+            inDriver = false;
+        } else if (!inDriver) {
             result += c;
+        }
     }
     return result;
 }
@@ -86,43 +99,52 @@ public:
 
     CompiledCondition run(const Condition& condition) {
         CompiledCondition result;
-        const std::string text = compile(condition);
-        result.sql = replaceRangeMarks(text, "");
+        const std::string text = compile(condition, true);
+        result.sql = render(text, "", true);
         // A unary plus keeps SQLite from answering the range test from an index, whose order
         // would have to be sorted back into row id order.
-        result.sqlInRowidOrder = replaceRangeMarks(text, "+");
+        result.sqlInRowidOrder = render(text, "+", true);
+        if (driver_) {
+            driver_->sql = render(text, "+", false);
+            driver_->parameters = parameters_;
+            driver_->parameters.erase(driver_->parameters.begin() +
+                                      static_cast<std::ptrdiff_t>(driverParameter_));
+        }
+        result.driver = std::move(driver_);
         result.parameters = std::move(parameters_);
         return result;
     }
 
 private:
-    std::string compile(const Condition& node) {
+    // mustHold: every row of the whole condition satisfies this node.
+    std::string compile(const Condition& node, bool mustHold) {
         switch (node.kind) {
         case ConditionKind::Or:
             if (const int column = sharedEqualityColumn(node); column >= 0)
                 return compileIn(node, column);
             if (const int column = sharedSubstringColumn(node); column >= 0)
-                return compileIndexedLikes(node.operands, column);
+                return compileIndexedLikes(node.operands, column, mustHold);
             [[fallthrough]];
         case ConditionKind::And: {
-            const char* join = node.kind == ConditionKind::Or ? " OR " : " AND ";
+            const bool isOr = node.kind == ConditionKind::Or;
             std::string text = "(";
             for (std::size_t i = 0; i < node.operands.size(); ++i)
-                text += (i ? join : "") + compile(*node.operands[i]);
+                text += (i ? (isOr ? " OR " : " AND ") : "") +
+                        compile(*node.operands[i], mustHold && !isOr);
             return text + ")";
         }
         case ConditionKind::Not: {
             ++negations_;
-            std::string text = "(NOT " + compile(*node.operands.front()) + ")";
+            std::string text = "(NOT " + compile(*node.operands.front(), false) + ")";
             --negations_;
             return text;
         }
         case ConditionKind::Like: {
             const int column = resolveColumn(node.column, schema_);
             if (indexCanAnswer(node, column))
-                return compileIndexedLikes(std::vector<const Condition*>{&node}, column);
+                return compileIndexedLikes(std::vector<const Condition*>{&node}, column, mustHold);
             parameters_.push_back(likeToGlob(node.literal.text));
-            return "(" + quoted(schema_.columns[static_cast<std::size_t>(column)].name) +
+            return "(" + columnRef(schema_.columns[static_cast<std::size_t>(column)].name) +
                    " GLOB ?)";
         }
         case ConditionKind::Compare:
@@ -132,8 +154,8 @@ private:
         const ColumnSchema& definition = schema_.columns[static_cast<std::size_t>(column)];
         parameters_.push_back(comparisonValue(node.literal, definition));
         const bool range = node.op != "=" && node.op != "<>";
-        return "(" + std::string(range ? rangeMark : "") + quoted(definition.name) + " " + node.op +
-               " ?)";
+        return "(" + (range ? std::string(1, rangeMark) : std::string()) +
+               columnRef(definition.name) + " " + node.op + " ?)";
     }
 
     // The column that every operand of an OR compares with "=", or -1. Such an OR means the
@@ -178,24 +200,35 @@ private:
         return shared;
     }
 
-    // The rows that the index finds for any of the patterns, each tested again against its
-    // value, so that the answer is the pass's whatever the index holds.
+    // The rows that hold the trigrams of any of the patterns, each tested against the patterns,
+    // so that the answer is the pass's.
     template <typename Operands>
-    std::string compileIndexedLikes(const Operands& operands, int column) {
+    std::string compileIndexedLikes(const Operands& operands, int column, bool mustHold) {
         const std::string name = schema_.columns[static_cast<std::size_t>(column)].name;
-        const std::string index = quoted(substringIndexNames(schema_.name, name).index);
-        std::string candidates;
-        std::string tests;
+        const std::string index = substringIndexNames(schema_.name, name).index;
         std::vector<std::string> globs;
+        std::string tests;
         for (const auto& operand : operands) {
             globs.push_back(likeToGlob(operand->literal.text));
-            candidates += std::string(candidates.empty() ? "" : " UNION ALL ") +
-                          "SELECT rowid FROM " + index + " WHERE " + quoted(name) + " GLOB ?";
-            tests += std::string(tests.empty() ? "" : " OR ") + quoted(name) + " GLOB ?";
+            tests += std::string(tests.empty() ? "" : " OR ") + columnRef(name) + " GLOB ?";
         }
-        for (int pass = 0; pass < 2; ++pass)
-            parameters_.insert(parameters_.end(), globs.begin(), globs.end());
-        return "(rowid IN (" + candidates + ") AND (" + tests + "))";
+        const std::string query = trigramQuery(globs);
+        const bool drives = mustHold && !driver_;
+        if (drives) {
+            driver_ = CompiledCondition::Driver{index, query, {}, {}};
+            driverParameter_ = parameters_.size();
+        }
+        parameters_.push_back(query);
+        parameters_.insert(parameters_.end(), globs.begin(), globs.end());
+        const std::string lookUp = quoted(schema_.name) + ".rowid IN (SELECT rowid FROM " +
+                                   quoted(index) + " WHERE " + quoted(index) + " MATCH ?)";
+        return "(" + (drives ? driverStart + lookUp + driverEnd : lookUp) + " AND (" + tests + "))";
+    }
+
+    // A column of the table, named with the table, so that a statement may join the table's
+    // substring index.
+    std::string columnRef(const std::string& column) const {
+        return quoted(schema_.name) + "." + quoted(column);
     }
 
     std::string compileIn(const Condition& node, int column) {
@@ -205,12 +238,14 @@ private:
             parameters_.push_back(comparisonValue(operand->literal, definition));
             marks += marks.empty() ? "?" : ", ?";
         }
-        return "(" + quoted(definition.name) + " IN (" + marks + "))";
+        return "(" + columnRef(definition.name) + " IN (" + marks + "))";
     }
 
     const TableSchema& schema_;
     std::vector<Value> parameters_;
     int negations_ = 0;
+    std::optional<CompiledCondition::Driver> driver_;
+    std::size_t driverParameter_ = 0;
 };
 
 } // namespace

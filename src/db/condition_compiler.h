@@ -4,13 +4,14 @@
 #include "db/table_schema.h"
 #include "db/value.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace quillox::db {
 
-// A condition as SQLite text with anonymous "?" parameters and their values in order. No
-// value is ever written into the text.
+// A condition as SQLite text with anonymous "?" parameters and their values in order, its
+// columns named with their table. No value is ever written into the text.
 struct CompiledCondition {
     std::string sql; // empty: every row
     // The same test with its range comparisons kept from indexes: for reading pages of many
@@ -18,6 +19,17 @@ struct CompiledCondition {
     // rows must be sorted first. Equality tests and the substring index keep their indexes.
     std::string sqlInRowidOrder;
     std::vector<Value> parameters;
+
+    // A substring index in which every row of the condition is found: a cursor may read the
+    // rows from the index in row id order and test the rest of the condition on each, which
+    // finds a page of a long result without reading the whole result.
+    struct Driver {
+        std::string index;             // the FTS5 table
+        std::string query;             // the trigram query on it
+        std::string sql;               // the rest of the condition, in row id order form
+        std::vector<Value> parameters; // the rest's parameters
+    };
+    std::optional<Driver> driver;
 };
 
 // Checks a parsed condition against a table and turns it into SQLite text: LIKE becomes a

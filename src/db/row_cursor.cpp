@@ -1,7 +1,11 @@
 #include "db/row_cursor.h"
 
+#include "db/db_error.h"
 #include "db/sqlite_connection.h"
 #include "db/sqlite_statement.h"
+#include "db/statement_deadline.h"
+
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <limits>
@@ -20,11 +24,13 @@ const Value nullValue{};
 RowCursor::RowCursor(SqliteConnection& connection, const TableSchema& schema,
                      std::vector<int> columns)
     : connection_(connection), table_(quoted(schema.name)), columns_(std::move(columns)) {
-    columnList_ = "rowid";
+    columnList_ = table_ + ".rowid";
     for (int column : columns_)
-        columnList_ += ", " + quoted(schema.columns[static_cast<std::size_t>(column)].name);
-    point_ = std::make_unique<SqliteStatement>(connection_, "SELECT " + columnList_ + " FROM " +
-                                                                table_ + " WHERE rowid = ?");
+        columnList_ +=
+            ", " + table_ + "." + quoted(schema.columns[static_cast<std::size_t>(column)].name);
+    point_ =
+        std::make_unique<SqliteStatement>(connection_, "SELECT " + columnList_ + " FROM " + table_ +
+                                                           " WHERE " + table_ + ".rowid = ?");
     prepare();
 }
 
@@ -34,18 +40,58 @@ RowCursor::~RowCursor() = default;
 // than by sorting what an index finds for a range test.
 constexpr std::int64_t manyRows = 1024;
 
-const std::string& RowCursor::readingCondition() const {
-    return manyRows_ ? condition_.sqlInRowidOrder : condition_.sql;
+bool RowCursor::driven() const {
+    return condition_.driver.has_value();
+}
+
+std::string RowCursor::readFrom() const {
+    if (!driven())
+        return " FROM " + table_;
+    const std::string index = quoted(condition_.driver->index);
+    return " FROM " + index + " JOIN " + table_ + " ON " + table_ + ".rowid = " + index + ".rowid";
+}
+
+std::string RowCursor::readRowid() const {
+    return (driven() ? quoted(condition_.driver->index) : table_) + ".rowid";
+}
+
+// The WHERE clause of a read: the driving index's query, a bound on the row id when one is
+// given ("> ?" or "< ?"), and the condition.
+std::string RowCursor::readWhere(const std::string& bound) const {
+    std::vector<std::string> tests;
+    if (driven())
+        tests.push_back(quoted(condition_.driver->index) + " MATCH ?");
+    if (!bound.empty())
+        tests.push_back(readRowid() + " " + bound);
+    const std::string& condition = driven()
+                                       ? condition_.driver->sql
+                                       : (manyRows_ ? condition_.sqlInRowidOrder : condition_.sql);
+    if (!condition.empty())
+        tests.push_back(condition);
+    std::string where;
+    for (const std::string& test : tests)
+        where += (where.empty() ? " WHERE " : " AND ") + test;
+    return where;
+}
+
+int RowCursor::bindRead(SqliteStatement& statement, std::optional<std::int64_t> rowid) const {
+    int number = 1;
+    if (driven())
+        statement.bind(number++, Value(condition_.driver->query));
+    if (rowid)
+        statement.bind(number++, *rowid);
+    for (const Value& parameter : driven() ? condition_.driver->parameters : condition_.parameters)
+        statement.bind(number++, parameter);
+    return number;
 }
 
 void RowCursor::prepare() {
-    const std::string where = readingCondition().empty() ? "" : " AND " + readingCondition();
-    const std::string select = "SELECT " + columnList_ + " FROM " + table_;
-    scan_ = std::make_unique<SqliteStatement>(connection_, select + " WHERE rowid > ?" + where +
-                                                               " ORDER BY rowid LIMIT ?");
-    before_ = std::make_unique<SqliteStatement>(connection_, "SELECT rowid FROM " + table_ +
-                                                                 " WHERE rowid < ?" + where +
-                                                                 " ORDER BY rowid DESC LIMIT 1");
+    const std::string order = " ORDER BY " + readRowid();
+    scan_ = std::make_unique<SqliteStatement>(
+        connection_, "SELECT " + columnList_ + readFrom() + readWhere("> ?") + order + " LIMIT ?");
+    before_ = std::make_unique<SqliteStatement>(connection_, "SELECT " + table_ + ".rowid" +
+                                                                 readFrom() + readWhere("< ?") +
+                                                                 order + " DESC LIMIT 1");
     // The windowed reads are prepared at their first use: most cursors never make them.
     backward_.reset();
     offset_.reset();
@@ -69,11 +115,7 @@ bool RowCursor::stale() const {
 }
 
 void RowCursor::bindScan(std::int64_t rowid, std::size_t limit) {
-    int number = 1;
-    scan_->bind(number++, rowid);
-    for (const Value& parameter : condition_.parameters)
-        scan_->bind(number++, parameter);
-    scan_->bind(number, static_cast<std::int64_t>(limit));
+    scan_->bind(bindRead(*scan_, rowid), static_cast<std::int64_t>(limit));
 }
 
 RowBlock RowCursor::read(SqliteStatement& statement) {
@@ -100,7 +142,7 @@ void RowCursor::fetchAfter(std::int64_t rowid, std::size_t limit) {
     batchFromStart_ = false;
 }
 
-std::int64_t RowCursor::count() {
+std::optional<std::int64_t> RowCursor::count(std::optional<std::chrono::milliseconds> budget) {
     if (!count_) {
         const std::string where = condition_.sql.empty() ? "" : " WHERE " + condition_.sql;
         count_ = std::make_unique<SqliteStatement>(connection_,
@@ -110,12 +152,25 @@ std::int64_t RowCursor::count() {
     int number = 1;
     for (const Value& parameter : condition_.parameters)
         count_->bind(number++, parameter);
-    const std::int64_t rows = count_->step() ? count_->columnInt(0) : 0;
-    if ((rows > manyRows) != manyRows_) {
-        manyRows_ = rows > manyRows;
+    std::int64_t rows = 0;
+    bool givenUp = false;
+    try {
+        std::optional<StatementDeadline> deadline;
+        if (budget)
+            deadline.emplace(connection_, *budget);
+        rows = count_->step() ? count_->columnInt(0) : 0;
+    } catch (const DbError&) {
+        if (!budget || (connection_.lastErrorCode() & 0xff) != SQLITE_INTERRUPT)
+            throw;
+        givenUp = true;
+    }
+    // A count that does not end quickly means many rows.
+    const bool many = givenUp || rows > manyRows;
+    if (many != manyRows_) {
+        manyRows_ = many;
         prepare();
     }
-    return rows;
+    return givenUp ? std::nullopt : std::optional(rows);
 }
 
 RowBlock RowCursor::rowsAfter(std::optional<std::int64_t> rowid, std::size_t limit) {
@@ -125,18 +180,12 @@ RowBlock RowCursor::rowsAfter(std::optional<std::int64_t> rowid, std::size_t lim
 }
 
 RowBlock RowCursor::rowsBefore(std::int64_t rowid, std::size_t limit) {
-    if (!backward_) {
-        const std::string where = readingCondition().empty() ? "" : " AND " + readingCondition();
+    if (!backward_)
         backward_ = std::make_unique<SqliteStatement>(
-            connection_, "SELECT " + columnList_ + " FROM " + table_ + " WHERE rowid < ?" + where +
-                             " ORDER BY rowid DESC LIMIT ?");
-    }
+            connection_, "SELECT " + columnList_ + readFrom() + readWhere("< ?") + " ORDER BY " +
+                             readRowid() + " DESC LIMIT ?");
     ScopedReset reset(*backward_);
-    int number = 1;
-    backward_->bind(number++, rowid);
-    for (const Value& parameter : condition_.parameters)
-        backward_->bind(number++, parameter);
-    backward_->bind(number, static_cast<std::int64_t>(limit));
+    backward_->bind(bindRead(*backward_, rowid), static_cast<std::int64_t>(limit));
     RowBlock block = read(*backward_);
     std::reverse(block.rowids.begin(), block.rowids.end());
     const std::size_t width = columns_.size();
@@ -150,19 +199,14 @@ RowBlock RowCursor::rowsBefore(std::int64_t rowid, std::size_t limit) {
 }
 
 RowBlock RowCursor::rowsFrom(std::int64_t position, std::size_t limit) {
-    if (!offset_) {
-        const std::string where = readingCondition().empty() ? "" : " WHERE " + readingCondition();
-        offset_ = std::make_unique<SqliteStatement>(connection_, "SELECT " + columnList_ +
-                                                                     " FROM " + table_ + where +
-                                                                     " ORDER BY rowid LIMIT ? "
-                                                                     "OFFSET ?");
-    }
+    if (!offset_)
+        offset_ = std::make_unique<SqliteStatement>(
+            connection_, "SELECT " + columnList_ + readFrom() + readWhere("") + " ORDER BY " +
+                             readRowid() + " LIMIT ? OFFSET ?");
     ScopedReset reset(*offset_);
-    int number = 1;
-    for (const Value& parameter : condition_.parameters)
-        offset_->bind(number++, parameter);
-    offset_->bind(number++, static_cast<std::int64_t>(limit));
-    offset_->bind(number, std::max<std::int64_t>(position, 0));
+    const int number = bindRead(*offset_, std::nullopt);
+    offset_->bind(number, static_cast<std::int64_t>(limit));
+    offset_->bind(number + 1, std::max<std::int64_t>(position, 0));
     return read(*offset_);
 }
 
@@ -250,10 +294,7 @@ std::optional<std::int64_t> RowCursor::visibleAfter(std::int64_t rowid) {
 
 std::optional<std::int64_t> RowCursor::visibleBefore(std::int64_t rowid) {
     ScopedReset reset(*before_);
-    int number = 1;
-    before_->bind(number++, rowid);
-    for (const Value& parameter : condition_.parameters)
-        before_->bind(number++, parameter);
+    bindRead(*before_, rowid);
     if (before_->step())
         return before_->columnInt(0);
     return std::nullopt;

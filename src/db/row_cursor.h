@@ -4,6 +4,7 @@
 #include "db/row_block.h"
 #include "db/value.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -47,9 +48,10 @@ public:
 
     // Reads visible rows as they are now, without moving the current row: for a view that
     // shows a window of a long result. Counting asks SQLite once, without reading the rows;
-    // a count of many rows makes the reads after it walk in row id order (see
-    // CompiledCondition::sqlInRowidOrder).
-    std::int64_t count();
+    // with a budget, a count that takes longer is given up and answers nothing. A count of
+    // many rows, or one given up, makes the reads after it walk in row id order (see
+    // CompiledCondition::sqlInRowidOrder). Throws DbError.
+    std::optional<std::int64_t> count(std::optional<std::chrono::milliseconds> budget = {});
     // Up to limit rows after a row id, from the first row without one.
     RowBlock rowsAfter(std::optional<std::int64_t> rowid, std::size_t limit);
     // Up to limit rows before a row id, the nearest last.
@@ -63,7 +65,12 @@ public:
 
 private:
     std::size_t rowCount() const { return rowids_.size(); }
-    const std::string& readingCondition() const;
+    bool driven() const;
+    std::string readFrom() const;
+    std::string readRowid() const;
+    std::string readWhere(const std::string& bound) const;
+    // Binds the read's leading parameters; answers the number of the next one.
+    int bindRead(SqliteStatement& statement, std::optional<std::int64_t> rowid) const;
     void prepare();
     void bindScan(std::int64_t rowid, std::size_t limit);
     RowBlock read(SqliteStatement& statement);

@@ -115,8 +115,12 @@ void catchUpSubstringIndex(SqliteConnection& connection, const std::string& tabl
                        quoted(names.pending) + ";");
 }
 
-bool substringIndexCanAnswer(const std::string& glob) {
-    std::size_t run = 0;
+namespace {
+
+// The runs of characters between a pattern's wildcards and bracketed sets, each as its
+// characters (UTF-8 sequences).
+std::vector<std::vector<std::string>> literalRuns(const std::string& glob) {
+    std::vector<std::vector<std::string>> runs(1);
     bool inBrackets = false;
     for (const char c : glob) {
         if (inBrackets) {
@@ -124,15 +128,49 @@ bool substringIndexCanAnswer(const std::string& glob) {
             continue;
         }
         if (c == '*' || c == '?' || c == '[') {
-            run = 0;
+            runs.emplace_back();
             inBrackets = c == '[';
             continue;
         }
-        // Bytes that continue a UTF-8 character do not count as characters of their own.
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && ++run >= shortestIndexedRun)
+        // Bytes that continue a UTF-8 character belong to the character before them.
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80 && !runs.back().empty())
+            runs.back().back() += c;
+        else
+            runs.back().emplace_back(1, c);
+    }
+    return runs;
+}
+
+std::string quotedTerm(const std::string& text) {
+    std::string term = "\"";
+    for (const char c : text)
+        term += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return term + "\"";
+}
+
+} // namespace
+
+bool substringIndexCanAnswer(const std::string& glob) {
+    for (const auto& run : literalRuns(glob)) {
+        if (run.size() >= shortestIndexedRun)
             return true;
     }
     return false;
+}
+
+std::string trigramQuery(const std::vector<std::string>& globs) {
+    std::string query;
+    for (const std::string& glob : globs) {
+        std::string terms;
+        for (const auto& run : literalRuns(glob)) {
+            for (std::size_t i = 0; i + shortestIndexedRun <= run.size(); ++i) {
+                terms += terms.empty() ? "" : " AND ";
+                terms += quotedTerm(run[i] + run[i + 1] + run[i + 2]);
+            }
+        }
+        query += (query.empty() ? "(" : " OR (") + terms + ")";
+    }
+    return query;
 }
 
 } // namespace quillox::db

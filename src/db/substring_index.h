@@ -48,4 +48,9 @@ void catchUpSubstringIndex(SqliteConnection& connection, const std::string& tabl
 // shortest that a trigram index can look up; shorter patterns need the pass over the table.
 bool substringIndexCanAnswer(const std::string& glob);
 
+// An FTS5 query that finds every row matching any of the patterns, and a few more: each
+// pattern's runs of three or more characters, as trigrams that must all be there. The caller
+// tests each row it finds against the patterns.
+std::string trigramQuery(const std::vector<std::string>& globs);
+
 } // namespace quillox::db

@@ -77,7 +77,12 @@ void TDbDataset::Next() {
 
 std::int64_t TDbDataset::RecordCount() {
     CheckActive();
-    return cursor_->count();
+    return cursor_->count().value_or(0);
+}
+
+std::optional<std::int64_t> TDbDataset::RecordCountWithin(std::chrono::milliseconds budget) {
+    CheckActive();
+    return cursor_->count(budget);
 }
 
 RowBlock TDbDataset::RowsAfter(std::optional<std::int64_t> rowid, std::size_t limit) {

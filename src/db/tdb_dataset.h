@@ -5,6 +5,7 @@
 #include "db/value.h"
 
 #include <QString>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -52,6 +53,8 @@ public:
     // statement, and rows read as they are now without moving the current row. Each Open
     // starts a new generation, by which a view tells rows of an earlier result. Throw DbError.
     std::int64_t RecordCount();
+    // The count when SQLite finds it within the budget; nothing otherwise.
+    std::optional<std::int64_t> RecordCountWithin(std::chrono::milliseconds budget);
     RowBlock RowsAfter(std::optional<std::int64_t> rowid, std::size_t limit);
     RowBlock RowsBefore(std::int64_t rowid, std::size_t limit);
     RowBlock RowsFrom(std::int64_t position, std::size_t limit);

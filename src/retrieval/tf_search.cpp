@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QSplitter>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace quillox::retrieval {
@@ -152,12 +153,13 @@ void TfSearch::makeControls() {
 void TfSearch::FormShow() {
     cbSearchTerm->setEditText({});
     dtpTo->setDate(QDate::currentDate());
-    cbSearchTerm->clear();
     db::TDbTable& terms = data_.tSearchTerms;
     QStringList words;
     for (terms.First(); !terms.Eof(); terms.Next())
         words.append(terms.FieldByName(store::termColumn).AsString());
-    cbSearchTerm->addItems(words);
+    // A list model holds twenty thousand terms in a fraction of the time and memory that the
+    // combo box's own items take; the combo box deletes the list it had.
+    cbSearchTerm->setModel(new QStringListModel(words, cbSearchTerm));
     cbSearchTerm->setEditText({});
     // What the user types first is a tag word, whatever had the focus at the last showing.
     cbSearchTerm->setFocus();

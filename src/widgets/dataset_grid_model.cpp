@@ -38,6 +38,7 @@ void DatasetGridModel::load(db::TDbDataset& dataset) {
     pages_.clear();
     positions_.clear();
     dataset_ = nullptr;
+    growing_ = false;
     rows_ = 0;
     indicatedRow_ = -1;
     readFailed_ = false;
@@ -56,8 +57,12 @@ void DatasetGridModel::load(db::TDbDataset& dataset) {
                     position >= 0 && dataset.Fields(position).DataType() == db::ftDate;
             }
             datasetWidth_ = static_cast<std::size_t>(dataset.FieldCount());
-            rows_ = static_cast<int>(
-                std::min<std::int64_t>(dataset.RecordCount(), std::numeric_limits<int>::max()));
+            const auto count = dataset.RecordCountWithin(countBudget_);
+            rows_ = count ? static_cast<int>(
+                                std::min<std::int64_t>(*count, std::numeric_limits<int>::max()))
+                          : 0;
+            growing_ = !count;
+            atEnd_ = false;
             dataset_ = &dataset;
             generation_ = dataset.Generation();
         }
@@ -67,12 +72,30 @@ void DatasetGridModel::load(db::TDbDataset& dataset) {
         throw;
     }
     endResetModel();
+    fetchMore({});
+}
+
+bool DatasetGridModel::canFetchMore(const QModelIndex& parent) const {
+    return !parent.isValid() && growing_ && !atEnd_ && dataset_ && !readFailed_;
+}
+
+void DatasetGridModel::fetchMore(const QModelIndex& parent) {
+    if (!canFetchMore(parent))
+        return;
+    const auto added = static_cast<int>(page(rows_ / pageRows).rows.rowids.size());
+    atEnd_ = added < pageRows;
+    if (added == 0)
+        return;
+    beginInsertRows({}, rows_, rows_ + added - 1);
+    rows_ += added;
+    endInsertRows();
 }
 
 void DatasetGridModel::clear() {
     beginResetModel();
     pages_.clear();
     dataset_ = nullptr;
+    growing_ = false;
     rows_ = 0;
     indicatedRow_ = -1;
     endResetModel();

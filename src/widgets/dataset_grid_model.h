@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <chrono>
 #include <cstdint>
 #include <map>
 #include <vector>
@@ -16,8 +17,9 @@ namespace quillox::widgets {
 
 // The rows of a dataset as a grid sees them: the values of the named fields, read in pages of
 // rows as the grid shows them, so that a grid over a million rows costs the rows on screen. The
-// row count is the dataset's count when it is loaded. A field the dataset lacks shows empty
-// cells. Dates show in the system's short date format.
+// row count is the dataset's count when it is loaded, when SQLite finds it at once; otherwise
+// the grid grows by a page whenever it is scrolled to its end. A field the dataset lacks shows
+// empty cells. Dates show in the system's short date format.
 //
 // The dataset must stay alive while the model shows it; once it is closed or opened again,
 // the model shows empty rows until it is loaded again.
@@ -26,6 +28,9 @@ class DatasetGridModel : public QAbstractTableModel {
 
 public:
     DatasetGridModel(QStringList titles, QStringList fields, QObject* parent = nullptr);
+
+    // How long counting the rows at a load may take before the grid grows page by page instead.
+    void setCountBudget(std::chrono::milliseconds budget) { countBudget_ = budget; }
 
     // Shows the dataset's rows from its first; a closed dataset gives no rows. Throws DbError.
     void load(db::TDbDataset& dataset);
@@ -38,6 +43,8 @@ public:
     void setIndicatedRow(int row);
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
@@ -67,6 +74,10 @@ private:
     mutable std::map<int, Page> pages_;
     mutable std::uint64_t uses_ = 0;
     mutable bool readFailed_ = false;
+    // A longer count would hold up the grid's first showing.
+    std::chrono::milliseconds countBudget_{10};
+    bool growing_ = false; // the count was not found at once: rows are added page by page
+    bool atEnd_ = false;   // a growing grid has read its last row
 };
 
 } // namespace quillox::widgets

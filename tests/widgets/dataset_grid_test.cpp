@@ -86,6 +86,19 @@ TEST_F(DatasetGridTest, EveryRowShowsItsRowWhicheverWayTheGridIsScrolled) {
     }
 }
 
+TEST_F(DatasetGridTest, AGridWhoseCountTakesTooLongGrowsAsItIsScrolledToItsEnd) {
+    DatasetGridModel model({"Name"}, {"Name"});
+    model.setCountBudget(std::chrono::milliseconds(0));
+    model.load(query_);
+    ASSERT_LT(model.rowCount(), expected_.size());
+    ASSERT_GT(model.rowCount(), 0);
+    while (model.canFetchMore({}))
+        model.fetchMore({});
+    ASSERT_EQ(model.rowCount(), expected_.size());
+    for (int row = model.rowCount() - 1; row >= 0; --row)
+        ASSERT_EQ(model.text(row, "Name"), expected_[row]) << "row " << row;
+}
+
 TEST_F(DatasetGridTest, TheCurrentRowGivesItsFieldsAndAClosedQueryShowsNoRows) {
     DatasetGrid grid({{"Name", "Name", 100}}, {"ID"});
     grid.load(query_);

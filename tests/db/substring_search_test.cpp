@@ -2,6 +2,7 @@
 // the table: the same store without the index is the reference, statement by statement, before
 // and after writes by the engine and by another program.
 
+#include "db/sqlite_connection.h"
 #include "db_fixtures.h"
 #include "store_damage.h"
 
@@ -206,6 +207,25 @@ TEST_F(SubstringSearchTest, FindsRowsThatAnotherProgramWroteBeforeAndAfterTheNex
     EXPECT_EQ(runWithSqlite(storeFile(),
                             "SELECT count(*) FROM \"Documents.Tag_Words.substrings.pending\""),
               "0");
+}
+
+// An older Quillox writes rows as plain statements, with the schema untrusted: the index's
+// triggers must work there, where a trigger that wrote the FTS5 table would be refused.
+TEST_F(SubstringSearchTest, AProgramThatKnowsNothingOfTheIndexStillWritesRows) {
+    {
+        SqliteConnection older(storeFile().toStdString());
+        older.execute("INSERT INTO Documents (ID, Document_Name, Tag_Words, Path, InputDate, "
+                      "Folder) VALUES (9001, 'old', 'OLDERWORD', '/p', '2013-03-03', 'F1');"
+                      "DELETE FROM Documents WHERE ID = 17");
+    }
+    EXPECT_EQ(runWithSqlite(storeFile(),
+                            "SELECT count(*) FROM \"Documents.Tag_Words.substrings.pending\""),
+              "2");
+    const char* older = "SELECT * FROM Documents WHERE Tag_Words LIKE '%OLDERWORD%'";
+    EXPECT_EQ(idsFrom("Main", older), std::vector<int>{9001});
+    dm_.DataModuleDestroy();
+    dm_.DataModuleCreate();
+    EXPECT_EQ(idsFrom("Main", older), std::vector<int>{9001});
 }
 
 TEST_F(SubstringSearchTest, ReindexBuildsTheIndexAgainFromTheTable) {

@@ -144,9 +144,12 @@ void RowCursor::fetchAfter(std::int64_t rowid, std::size_t limit) {
 
 std::optional<std::int64_t> RowCursor::count(std::optional<std::chrono::milliseconds> budget) {
     if (!count_) {
-        const std::string where = condition_.sql.empty() ? "" : " WHERE " + condition_.sql;
-        count_ = std::make_unique<SqliteStatement>(connection_,
-                                                   "SELECT count(*) FROM " + table_ + where);
+        // SQLite counts a whole table in one step that no deadline interrupts; count(rowid)
+        // makes it walk the rows, which a deadline can stop.
+        count_ = std::make_unique<SqliteStatement>(
+            connection_, condition_.sql.empty()
+                             ? "SELECT count(" + table_ + ".rowid) FROM " + table_
+                             : "SELECT count(*) FROM " + table_ + " WHERE " + condition_.sql);
     }
     ScopedReset reset(*count_);
     int number = 1;

@@ -9,6 +9,8 @@
 #include "store/table_names.h"
 
 #include <QSet>
+#include <limits>
+#include <variant>
 
 namespace quillox::store {
 namespace {
@@ -108,6 +110,20 @@ void addSearchTerms(db::TDbTable& searchTerms, const QString& line) {
         ++id;
         known.insert(word);
     }
+}
+
+QStringList allSearchTerms(db::TDbTable& searchTerms) {
+    const auto column = static_cast<std::size_t>(searchTerms.FieldByName(termColumn).FieldIndex());
+    const auto width = static_cast<std::size_t>(searchTerms.FieldCount());
+    const db::RowBlock rows =
+        searchTerms.RowsAfter(std::nullopt, std::numeric_limits<std::int32_t>::max());
+    QStringList terms;
+    terms.reserve(static_cast<qsizetype>(rows.rowids.size()));
+    for (std::size_t row = 0; row < rows.rowids.size(); ++row) {
+        const auto* text = std::get_if<std::string>(&rows.values[row * width + column]);
+        terms.append(text ? QString::fromStdString(*text) : QString());
+    }
+    return terms;
 }
 
 } // namespace quillox::store

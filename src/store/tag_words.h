@@ -22,4 +22,8 @@ QString upperCaseTagText(const QString& text);
 // compared in the form the Term column keeps, so a word longer than the column is added once.
 void addSearchTerms(db::TDbTable& searchTerms, const QString& line);
 
+// Every term of the table, in the order they were added, read in one statement (a store holds
+// tens of thousands). The table's current row stays. Throws DbError.
+QStringList allSearchTerms(db::TDbTable& searchTerms);
+
 } // namespace quillox::store

@@ -7,7 +7,6 @@
 #include <QLocale>
 #include <algorithm>
 #include <exception>
-#include <limits>
 
 namespace quillox::widgets {
 namespace {
@@ -16,6 +15,9 @@ namespace {
 // kept cover a long scroll back and forth without reading again, in a few hundred kilobytes.
 constexpr int pageRows = 64;
 constexpr std::size_t keptPages = 64;
+// The grid's row header keeps a record for every row: a result of a million rows takes it 30 MB
+// and a sixth of a second to lay out. Longer results grow as they are scrolled instead.
+constexpr std::int64_t largestCountedResult = 50'000;
 
 QString textOf(const db::Value& value) {
     if (const auto* text = std::get_if<std::string>(&value))
@@ -58,10 +60,8 @@ void DatasetGridModel::load(db::TDbDataset& dataset) {
             }
             datasetWidth_ = static_cast<std::size_t>(dataset.FieldCount());
             const auto count = dataset.RecordCountWithin(countBudget_);
-            rows_ = count ? static_cast<int>(
-                                std::min<std::int64_t>(*count, std::numeric_limits<int>::max()))
-                          : 0;
-            growing_ = !count;
+            growing_ = !count || *count > largestCountedResult;
+            rows_ = growing_ ? 0 : static_cast<int>(*count);
             atEnd_ = false;
             dataset_ = &dataset;
             generation_ = dataset.Generation();

@@ -17,8 +17,9 @@ namespace quillox::widgets {
 
 // The rows of a dataset as a grid sees them: the values of the named fields, read in pages of
 // rows as the grid shows them, so that a grid over a million rows costs the rows on screen. The
-// row count is the dataset's count when it is loaded, when SQLite finds it at once; otherwise
-// the grid grows by a page whenever it is scrolled to its end. A field the dataset lacks shows
+// row count is the dataset's count when it is loaded, when SQLite finds it at once and it is
+// not too long to lay out; otherwise the grid grows by a page whenever it is scrolled to its
+// end. A field the dataset lacks shows
 // empty cells. Dates show in the system's short date format.
 //
 // The dataset must stay alive while the model shows it; once it is closed or opened again,
@@ -75,7 +76,7 @@ private:
     mutable std::uint64_t uses_ = 0;
     mutable bool readFailed_ = false;
     // A longer count would hold up the grid's first showing.
-    std::chrono::milliseconds countBudget_{10};
+    std::chrono::milliseconds countBudget_{5};
     bool growing_ = false; // the count was not found at once: rows are added page by page
     bool atEnd_ = false;   // a growing grid has read its last row
 };

@@ -10,8 +10,9 @@ struct BenchStore {
     QString plainFile;       // the baseline: the same Documents rows in a plain SQLite table
     QString engineWriteFile; // copies that the insert benchmarks add rows to
     QString plainWriteFile;
-    QString searchWords[2]; // tag words that occur, one rarer and one more common
-    QString browseFolder;   // a folder that holds documents
+    QString plainIndexedWriteFile; // with the store's indexes, kept as plain SQLite keeps them
+    QString searchWords[2];        // tag words that occur, one rarer and one more common
+    QString browseFolder;          // a folder that holds documents
 };
 
 const BenchStore& benchStore();

@@ -2,6 +2,7 @@
 
 #include "bench_home.h"
 #include "plain_sqlite.h"
+#include "plain_store_copy.h"
 #include "store/misc_ops.h"
 #include "store/tdm_data.h"
 #include "store_rows.h"
@@ -104,6 +105,8 @@ BenchStore generateStore(const QString& folder, int documents) {
     store.plainWriteFile = folder + "/plain-write.db";
     copyFile(store.engineFile, store.engineWriteFile);
     copyFile(store.plainFile, store.plainWriteFile);
+    store.plainIndexedWriteFile = folder + "/plain-indexed-write.db";
+    makePlainStoreCopy(store.engineFile, store.plainIndexedWriteFile);
 
     store.searchWords[0] = QString::fromStdString(rows.vocabulary()[rareWordRank]);
     store.searchWords[1] = QString::fromStdString(rows.vocabulary()[commonWordRank]);

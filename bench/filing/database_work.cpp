@@ -2,6 +2,7 @@
 
 #include "plain_filing.h"
 #include "plain_sqlite.h"
+#include "plain_store_copy.h"
 #include "store/misc_ops.h"
 #include "store/tag_words.h"
 #include "store/tdm_data.h"
@@ -79,7 +80,7 @@ DatabaseFigures compareDatabaseWork(const BenchStore& store, const QString& fold
                                     int repetitions) {
     const QStringList known = someKnownWords(store.engineFile);
     const QString plainFile = folder + "/plain-filing.db";
-    makePlainFilingStore(store.engineFile, plainFile);
+    makePlainStoreCopy(store.engineFile, plainFile);
     PlainFiling plain(plainFile);
     quillox::store::TdmData data;
     data.DataModuleCreate();

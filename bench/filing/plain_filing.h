@@ -5,11 +5,6 @@
 #include <QDateTime>
 #include <QString>
 
-// Copies the engine file's SearchTerms and Documents into a plain SQLite file, with the
-// indexes that the engine file has on them, read from its schema, so that both sides keep the
-// same indexes up to date.
-void makePlainFilingStore(const QString& engineFile, const QString& plainFile);
-
 struct FilingRow {
     QString name;
     QString tagLine; // as typed

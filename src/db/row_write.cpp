@@ -15,14 +15,14 @@ RowWriteResult writeRow(SqliteConnection& connection, const TableSchema& schema,
     RowWriteResult result;
     try {
         if (indexed)
-            connection.execute("BEGIN IMMEDIATE");
+            connection.executeKept("BEGIN IMMEDIATE");
         statement.step();
         result = {connection.lastInsertRowid(), connection.lastChangedRows()};
         statement.reset();
         if (indexed) {
             for (const std::string& column : schema.substringIndexed)
                 catchUpSubstringIndex(connection, schema.name, column);
-            connection.execute("COMMIT");
+            connection.executeKept("COMMIT");
         }
     } catch (const DbError&) {
         const int code = connection.lastErrorCode();

@@ -1,5 +1,7 @@
 #include "db/sqlite_connection.h"
 
+#include "db/sqlite_statement.h"
+
 #include "db/db_error.h"
 
 #include <cstring>
@@ -45,7 +47,17 @@ SqliteConnection::SqliteConnection(const std::string& path) : path_(path) {
 }
 
 SqliteConnection::~SqliteConnection() {
+    // SQLite closes a file only once its statements are finalized.
+    kept_.clear();
     sqlite3_close(db_);
+}
+
+void SqliteConnection::executeKept(const std::string& sql) {
+    auto found = kept_.find(sql);
+    if (found == kept_.end())
+        found = kept_.emplace(sql, std::make_unique<SqliteStatement>(*this, sql)).first;
+    ScopedReset reset(*found->second);
+    found->second->step();
 }
 
 void SqliteConnection::execute(const std::string& sql) {

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <unordered_map>
 
 struct sqlite3;
 
 namespace quillox::db {
+
+class SqliteStatement;
 
 // An open SQLite database file, set up for the engine: full synchronous writes, so that each
 // committed change survives a crash; defensive mode and an untrusted schema, since a database
@@ -24,6 +28,9 @@ public:
 
     // Runs statements that return no rows.
     void execute(const std::string& sql);
+    // Runs one statement that returns no rows, prepared at its first use and kept while the
+    // connection lives: for the statements that every write runs.
+    void executeKept(const std::string& sql);
 
     // Ends a transaction that a failed statement left open, dropping its changes.
     void rollbackIfOpen();
@@ -45,6 +52,7 @@ public:
 private:
     sqlite3* db_ = nullptr;
     std::string path_;
+    std::unordered_map<std::string, std::unique_ptr<SqliteStatement>> kept_;
     std::uint64_t changes_ = 0;
 };
 

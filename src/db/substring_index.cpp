@@ -110,9 +110,9 @@ void catchUpSubstringIndex(SqliteConnection& connection, const std::string& tabl
                            const std::string& column) {
     const SubstringIndexNames names = substringIndexNames(table, column);
     const std::string pendingRows = " rowid IN (SELECT id FROM " + quoted(names.pending) + ")";
-    connection.execute("DELETE FROM " + quoted(names.index) + " WHERE" + pendingRows + "; " +
-                       indexRows(names, table, column, " AND" + pendingRows) + " DELETE FROM " +
-                       quoted(names.pending) + ";");
+    connection.executeKept("DELETE FROM " + quoted(names.index) + " WHERE" + pendingRows);
+    connection.executeKept(indexRows(names, table, column, " AND" + pendingRows));
+    connection.executeKept("DELETE FROM " + quoted(names.pending));
 }
 
 namespace {

@@ -66,7 +66,9 @@ void addManagedIndexes(SqliteConnection& connection, const std::vector<ManagedIn
         if (const Work work = workFor(connection, index); work != Work::None)
             plan.emplace_back(index, work);
     }
-    if (plan.empty())
+    // A file that cannot be written is read without what it lacks: the passes over its tables
+    // give the same rows.
+    if (plan.empty() || connection.readOnly())
         return;
     runInTransaction(connection, [&] {
         for (const auto& [index, work] : plan) {

@@ -22,7 +22,8 @@ struct ManagedIndex {
 
 // Adds the indexes that the file lacks, and indexes the rows that programs which do not keep
 // substring indexes wrote, all in one transaction; writes nothing when every index is there
-// and in step. A missing table or column is an error. Throws DbError.
+// and in step, or when the file can only be read. A missing table or column is an error.
+// Throws DbError.
 void addManagedIndexes(SqliteConnection& connection, const std::vector<ManagedIndex>& indexes);
 
 // Rebuilds every index of the file from its table: SQLite's own and the substring indexes, in

@@ -70,6 +70,10 @@ void SqliteConnection::rollbackIfOpen() {
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
+bool SqliteConnection::readOnly() const {
+    return sqlite3_db_readonly(db_, "main") == 1;
+}
+
 int SqliteConnection::lastErrorCode() const {
     return sqlite3_extended_errcode(db_);
 }

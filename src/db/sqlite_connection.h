@@ -40,6 +40,9 @@ public:
     std::uint64_t changeCount() const { return changes_; }
     void noteChange() { ++changes_; }
 
+    // True when the file could be opened for reading only.
+    bool readOnly() const;
+
     // SQLite's extended code for the last failure.
     int lastErrorCode() const;
     std::int64_t lastInsertRowid() const;

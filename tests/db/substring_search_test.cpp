@@ -2,6 +2,7 @@
 // the table: the same store without the index is the reference, statement by statement, before
 // and after writes by the engine and by another program.
 
+#include "child_process.h"
 #include "db/sqlite_connection.h"
 #include "db_fixtures.h"
 #include "store_damage.h"
@@ -226,6 +227,41 @@ TEST_F(SubstringSearchTest, AProgramThatKnowsNothingOfTheIndexStillWritesRows) {
     dm_.DataModuleDestroy();
     dm_.DataModuleCreate();
     EXPECT_EQ(idsFrom("Main", older), std::vector<int>{9001});
+}
+
+// A store of an earlier version, without the index, that the user may only read.
+TEST_F(SubstringSearchTest, AWriteProtectedStoreWithoutTheIndexIsSearchedByThePass) {
+    std::string expected;
+    for (const char* statement : statements) {
+        for (const int id : idsFrom("Pass", statement))
+            expected += std::to_string(id) + " ";
+        expected += "\n";
+    }
+    dm_.DataModuleDestroy();
+    runWithSqlite(storeFile(), dropSubstringIndex);
+    const QByteArray before = runWithSqlite(storeFile(), "PRAGMA schema_version");
+    const auto readable = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(storeFile(), readable));
+    ASSERT_TRUE(QFile::setPermissions(home_.path(), readable | QFileDevice::ExeOwner |
+                                                        QFileDevice::ExeGroup |
+                                                        QFileDevice::ExeOther));
+    const auto report = quillox::testing::reportWithoutRoot([&] {
+        store::TdmData data;
+        data.DataModuleCreate();
+        std::string found;
+        for (const char* statement : statements) {
+            for (const int id : idsFrom("Main", statement))
+                found += std::to_string(id) + " ";
+            found += "\n";
+        }
+        return found;
+    });
+    ASSERT_TRUE(QFile::setPermissions(
+        home_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    if (!report)
+        GTEST_SKIP() << "needs a user whom the file's rights bind";
+    EXPECT_EQ(*report, expected);
+    EXPECT_EQ(runWithSqlite(storeFile(), "PRAGMA schema_version"), before);
 }
 
 TEST_F(SubstringSearchTest, ReindexBuildsTheIndexAgainFromTheTable) {

@@ -1,6 +1,7 @@
 #include "store/file_document.h"
 
 #include "platform/user_error.h"
+#include "store/copy_fingerprint.h"
 #include "store/misc_ops.h"
 #include "store/post_or_cancel.h"
 #include "store/stored_file_name.h"
@@ -77,6 +78,9 @@ bool fileDocument(TdmData& data, const FilingInput& input, const platform::CopyP
     // Only a filed document's words, and only those its row keeps: the column cuts a long line,
     // and a word past the cut would find nothing.
     addSearchTerms(data.tSearchTerms, data.tDocuments.FieldByName(tagWordsColumn).AsString());
+    // So that a check can tell a copy changed since filing, and a deleted document's copy
+    // from a stray file.
+    recordFingerprint(data.dbMain, *path, fingerprintOfCopy(*path, id));
     return true;
 }
 

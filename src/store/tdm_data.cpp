@@ -1,5 +1,6 @@
 #include "store/tdm_data.h"
 
+#include "db/content_fingerprints.h"
 #include "platform/user_error.h"
 #include "store/misc_ops.h"
 #include "store/store_unavailable.h"
@@ -87,6 +88,7 @@ void TdmData::DataModuleCreate(StartKind previousRun, const ConfirmFreshStart& c
         createTableIfMissing(tFolders, foldersTable, foldersColumns);
         createTableIfMissing(tSearchTerms, searchTermsTable, searchTermsColumns);
         dbMain.AddManagedIndexes(storeIndexes());
+        db::addFingerprintTable(dbMain.Connection());
         for (db::TDbTable* table : {&tDocuments, &tFolders, &tSearchTerms})
             table->Open();
         openQuery(qQuery);

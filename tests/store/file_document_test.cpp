@@ -1,4 +1,6 @@
 #include "child_process.h"
+#include "db/content_fingerprints.h"
+#include "db/sqlite_connection.h"
 #include "platform/user_error.h"
 #include "store/file_document.h"
 #include "store/stored_file_name.h"
@@ -7,6 +9,7 @@
 #include "temp_home.h"
 #include "test_files.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -148,6 +151,18 @@ TEST_F(FileDocument, RecordsTheRowOnlyAfterAFaithfulCopy) {
     EXPECT_EQ(entriesOf(home.storeFolder()), QStringList({QFileInfo(row.path).fileName()}));
     EXPECT_EQ(reported, bytes.size());
     EXPECT_EQ(terms(), QStringList({"TAX", "INVOICE", "'WATER BILL'"}));
+
+    const auto fingerprints = quillox::db::readFingerprints(data.dbMain.Connection());
+    ASSERT_EQ(fingerprints.size(), 1u);
+    const auto& [name, fingerprint] = *fingerprints.begin();
+    EXPECT_EQ(QString::fromStdString(name), QFileInfo(row.path).fileName());
+    EXPECT_EQ(fingerprint.documentId, 1);
+    EXPECT_EQ(fingerprint.size, bytes.size());
+    EXPECT_EQ(fingerprint.modifiedNs,
+              QFileInfo(row.path).lastModified().toMSecsSinceEpoch() * 1'000'000 +
+                  fingerprint.modifiedNs % 1'000'000);
+    EXPECT_EQ(QByteArray::fromStdString(fingerprint.sha256),
+              QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
 TEST_F(FileDocument, TakesTheIdAfterTheLargestPresent) {

@@ -49,9 +49,11 @@ QString integrityFindings(const QString& databaseFile) {
     sqlite3* handle = nullptr;
     const int flags = onCopy ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
     QString finding;
-    if (sqlite3_open_v2(checked.toUtf8().constData(), &handle, flags, nullptr) == SQLITE_OK)
+    if (sqlite3_open_v2(checked.toUtf8().constData(), &handle, flags, nullptr) == SQLITE_OK) {
+        // A running program's write holds the file for a moment; that is no damage.
+        sqlite3_busy_timeout(handle, 5000);
         finding = firstFinding(handle);
-    else
+    } else
         finding = QString::fromUtf8(handle ? sqlite3_errmsg(handle) : "out of memory");
     sqlite3_close(handle);
     return finding;

@@ -29,15 +29,6 @@ QString reason(int error) {
     throw UserError(QString("The folder \"%1\" could not be read: %2.").arg(folder, reason(error)));
 }
 
-bool isHiddenName(const QByteArray& name) {
-    if (!name.startsWith(hiddenPrefix))
-        return false;
-    const QByteArray digits = name.mid(hiddenPrefix.size());
-    return !digits.isEmpty() && digits.size() <= hiddenDigitsAtMost &&
-           std::all_of(digits.begin(), digits.end(),
-                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
-}
-
 // The answers of a file system, or of a kernel, that cannot make a file without a name.
 bool unnamedFilesMissing(int error) {
     return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
@@ -82,7 +73,7 @@ std::vector<QByteArray> hiddenNamesIn(int folder, const QString& path) {
     std::vector<QByteArray> names;
     errno = 0;
     while (const dirent* entry = ::readdir(listing.get())) {
-        if (isHiddenName(entry->d_name))
+        if (isUnfinishedCopyName(entry->d_name))
             names.emplace_back(entry->d_name);
         errno = 0;
     }
@@ -147,6 +138,15 @@ int UnfinishedCopy::giveName(const QByteArray& target, ExistingTarget existing) 
     if (error == 0)
         hiddenName_.clear();
     return error;
+}
+
+bool isUnfinishedCopyName(const QByteArray& name) {
+    if (!name.startsWith(hiddenPrefix))
+        return false;
+    const QByteArray digits = name.mid(hiddenPrefix.size());
+    return !digits.isEmpty() && digits.size() <= hiddenDigitsAtMost &&
+           std::all_of(digits.begin(), digits.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
 void removeLeftoverCopies(const QString& folder) {

@@ -40,6 +40,9 @@ private:
     QByteArray hiddenName_; // empty while the file has no name, and once it has the target's
 };
 
+// Whether a file name is an unfinished copy's hidden name.
+bool isUnfinishedCopyName(const QByteArray& name);
+
 // Removes from the folder the files of copies that a kill left, and nothing else: ordinary
 // files with an unfinished copy's hidden name. A missing folder holds none. Only for when no
 // copy into the folder can be running. Throws UserError naming the file or folder and the

@@ -4,34 +4,11 @@
 #include "platform/user_error.h"
 #include "store/misc_ops.h"
 #include "store/store_unavailable.h"
+#include "store/table_columns.h"
 #include "store/table_names.h"
 
 namespace quillox::store {
 namespace {
-
-using db::ftDate;
-using db::ftInteger;
-using db::ftString;
-
-struct ColumnDefinition {
-    QLatin1StringView name;
-    db::TFieldType type;
-    int size;
-    bool required;
-};
-
-// The columns of each table after ID, in their order.
-const std::vector<ColumnDefinition> documentsColumns = {
-    {documentNameColumn, ftString, 100, true}, {tagWordsColumn, ftString, 500, false},
-    {descriptionColumn, ftString, 144, false}, {pathColumn, ftString, 500, true},
-    {inputDateColumn, ftDate, 0, true},        {folderColumn, ftString, 100, true},
-};
-const std::vector<ColumnDefinition> foldersColumns = {
-    {nameColumn, ftString, 100, true},
-    {parentColumn, ftString, 100, true},
-    {pictureColumn, ftInteger, 0, true},
-};
-const std::vector<ColumnDefinition> searchTermsColumns = {{termColumn, ftString, 100, true}};
 
 void createTableIfMissing(db::TDbTable& table, const QString& name,
                           const std::vector<ColumnDefinition>& columns) {
@@ -40,7 +17,7 @@ void createTableIfMissing(db::TDbTable& table, const QString& name,
     if (table.Exists())
         return;
     table.FieldDefs().Clear();
-    table.FieldDefs().Add(idColumn, ftInteger, 0, true);
+    table.FieldDefs().Add(idColumn, db::ftInteger, 0, true);
     for (const ColumnDefinition& column : columns)
         table.FieldDefs().Add(column.name, column.type, column.size, column.required);
     table.IndexDefs().Clear();
@@ -84,9 +61,9 @@ void TdmData::DataModuleCreate(StartKind previousRun, const ConfirmFreshStart& c
         dbMain.SetDatabaseName("Main");
         dbMain.SetDatabaseFileName(getDatabaseFile());
         openStoreFile(dbMain, previousRun, confirm);
-        createTableIfMissing(tDocuments, documentsTable, documentsColumns);
-        createTableIfMissing(tFolders, foldersTable, foldersColumns);
-        createTableIfMissing(tSearchTerms, searchTermsTable, searchTermsColumns);
+        createTableIfMissing(tDocuments, documentsTable, documentsColumns());
+        createTableIfMissing(tFolders, foldersTable, foldersColumns());
+        createTableIfMissing(tSearchTerms, searchTermsTable, searchTermsColumns());
         dbMain.AddManagedIndexes(storeIndexes());
         db::addFingerprintTable(dbMain.Connection());
         for (db::TDbTable* table : {&tDocuments, &tFolders, &tSearchTerms})

@@ -1,0 +1,173 @@
+#include "care/copy_findings.h"
+
+#include "care/check_report.h"
+#include "db/content_fingerprints.h"
+#include "db/sqlite_connection.h"
+#include "db/sqlite_statement.h"
+#include "platform/sha256.h"
+#include "platform/unfinished_copy.h"
+#include "platform/user_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <sys/stat.h>
+#include <unordered_set>
+
+namespace quillox::care {
+namespace {
+
+// The page a scan leaves in the store folder for the new document window to file.
+const std::string latestScanName = "quillox-latest-scan.bmp";
+
+struct Sections {
+    explicit Sections(CheckReport& report)
+        : missing(report.section("Documents whose stored copy is missing",
+                                 "Restore the copies from a backup, or delete the documents in "
+                                 "Quillox if they are gone for good.")),
+          unreadable(report.section("Documents whose stored copy cannot be read",
+                                    "Give yourself permission to read them, or put an ordinary "
+                                    "file back in their place.")),
+          outside(report.section("Documents whose stored copy is outside the store folder",
+                                 "A backup leaves them out. File them again to bring a copy "
+                                 "into the store.")),
+          changed(report.section("Documents whose stored copy changed since filing",
+                                 "If the change was not yours, restore the copy from a backup.")),
+          homeless(report.section("Documents in a folder that does not exist",
+                                  "The browse window cannot show them. Find them in the search "
+                                  "window and move them to a folder.")),
+          strays(report.section("Files without a row",
+                                "No document names them. File them if they are yours, or move "
+                                "them out of the store folder.")),
+          kept(report.section("Kept copies of deleted documents",
+                              "Deleting a document keeps its copy; remove it by hand if you no "
+                              "longer need it.",
+                              false)),
+          unrecorded(report.section("Copies whose fingerprint could not be recorded",
+                                    "The database can only be read.", false)) {}
+
+    ReportSection& missing;
+    ReportSection& unreadable;
+    ReportSection& outside;
+    ReportSection& changed;
+    ReportSection& homeless;
+    ReportSection& strays;
+    ReportSection& kept;
+    ReportSection& unrecorded;
+};
+
+struct DocumentRow {
+    qint64 id = 0;
+    QString path;
+    QString folder;
+};
+
+QString label(const DocumentRow& row, const QString& what) {
+    return QString("document %1: %2").arg(row.id).arg(what);
+}
+
+void recordAll(db::SqliteConnection& connection,
+               const std::vector<std::pair<std::string, db::ContentFingerprint>>& fingerprints) {
+    connection.execute("BEGIN IMMEDIATE");
+    try {
+        for (const auto& [name, fingerprint] : fingerprints)
+            db::recordFingerprint(connection, name, fingerprint);
+        connection.execute("COMMIT");
+    } catch (...) {
+        connection.rollbackIfOpen();
+        throw;
+    }
+}
+
+} // namespace
+
+CopyFindings reportCopies(db::SqliteConnection& connection, const QString& storeFolder,
+                          const std::map<std::string, StoreFile>& files,
+                          const std::vector<FolderRow>& folders, bool foldersKnown,
+                          CheckReport& report) {
+    Sections sections(report);
+    const db::ContentFingerprints fingerprints = db::readFingerprints(connection);
+    QSet<QString> folderNames;
+    for (const FolderRow& folder : folders)
+        folderNames.insert(folder.name);
+    const QString prefix = storeFolder + "/";
+    const std::string encodedPrefix = QFile::encodeName(prefix).toStdString();
+
+    CopyFindings findings;
+    std::unordered_set<std::string> named;
+    std::vector<std::pair<std::string, db::ContentFingerprint>> toRecord;
+    db::SqliteStatement statement(connection, "SELECT ID, Path, Folder FROM Documents");
+    db::ScopedReset reset(statement);
+    while (statement.step()) {
+        const DocumentRow row{statement.columnInt(0),
+                              QString::fromStdString(statement.columnText(1)),
+                              QString::fromStdString(statement.columnText(2))};
+        ++findings.documents;
+        if (foldersKnown && !folderNames.contains(row.folder))
+            sections.homeless.lines << label(row, "in \"" + row.folder + "\"");
+        const QString path = QDir::cleanPath(row.path);
+        if (!path.startsWith(prefix)) {
+            struct stat status {};
+            const bool exists = ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+            sections.outside.lines << label(row, row.path + (exists ? "" : ", which is missing"));
+            continue;
+        }
+        const std::string name = QFile::encodeName(path).toStdString().substr(encodedPrefix.size());
+        named.insert(name);
+        const auto file = files.find(name);
+        if (file == files.end()) {
+            sections.missing.lines << label(row, row.path);
+            continue;
+        }
+        if (!S_ISREG(file->second.mode) || !readableByUs(file->second)) {
+            sections.unreadable.lines
+                << label(row, row.path + (S_ISREG(file->second.mode) ? ": no permission to read it"
+                                                                     : ": not an ordinary file"));
+            continue;
+        }
+        const auto known = fingerprints.find(name);
+        if (known != fingerprints.end() && known->second.size == file->second.size &&
+            known->second.modifiedNs == file->second.modifiedNs)
+            continue;
+        platform::FileDigest digest;
+        try {
+            digest = platform::digestFile(path);
+        } catch (const platform::UserError& error) {
+            sections.unreadable.lines << label(row, error.what());
+            continue;
+        }
+        if (known != fingerprints.end() && known->second.sha256 != digest.sha256) {
+            sections.changed.lines << label(row, row.path);
+            continue;
+        }
+        toRecord.emplace_back(name, db::ContentFingerprint{row.id, digest.size, digest.modifiedNs,
+                                                           std::move(digest.sha256)});
+    }
+
+    for (const auto& [name, file] : files) {
+        if (named.contains(name) || name == latestScanName)
+            continue;
+        const QString path = prefix + QFile::decodeName(QByteArray::fromStdString(name));
+        if (name.find('/') == std::string::npos &&
+            platform::isUnfinishedCopyName(QByteArray::fromStdString(name)))
+            findings.unfinishedCopies << path;
+        else if (fingerprints.contains(name))
+            sections.kept.lines << path;
+        else
+            sections.strays.lines << path;
+    }
+
+    if (toRecord.empty())
+        return findings;
+    if (connection.readOnly()) {
+        for (const auto& [name, fingerprint] : toRecord)
+            sections.unrecorded.lines
+                << prefix + QFile::decodeName(QByteArray::fromStdString(name));
+        return findings;
+    }
+    db::addFingerprintTable(connection);
+    recordAll(connection, toRecord);
+    return findings;
+}
+
+} // namespace quillox::care

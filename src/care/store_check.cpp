@@ -1,0 +1,165 @@
+#include "care/store_check.h"
+
+#include "care/care_command.h"
+#include "care/check_report.h"
+#include "care/copy_findings.h"
+#include "care/folder_faults.h"
+#include "care/schema_findings.h"
+#include "care/store_files.h"
+#include "care/store_lock.h"
+#include "db/integrity_check.h"
+#include "db/sqlite_connection.h"
+#include "db/sqlite_statement.h"
+#include "db/tdb_database.h"
+#include "platform/unfinished_copy.h"
+#include "platform/user_error.h"
+#include "store/misc_ops.h"
+#include "store/table_names.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <future>
+#include <memory>
+#include <optional>
+
+namespace quillox::care {
+namespace {
+
+const QString usage = "usage: quillox-db check FILE [--repair] [--store DIR]";
+
+struct CheckOptions {
+    QString databaseFile;
+    QString storeFolder; // without a final "/"
+    bool repair = false;
+};
+
+CheckOptions parseOptions(const QStringList& arguments) {
+    CheckOptions options;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == "--repair") {
+            options.repair = true;
+        } else if (argument == "--store" && i + 1 < arguments.size()) {
+            options.storeFolder = arguments[++i];
+        } else if (!argument.startsWith("--") && options.databaseFile.isEmpty()) {
+            options.databaseFile = argument;
+        } else {
+            throw platform::UserError("\"" + argument + "\" is not understood. " + usage);
+        }
+    }
+    if (options.databaseFile.isEmpty())
+        throw platform::UserError("No database file is named. " + usage);
+    if (options.storeFolder.isEmpty())
+        options.storeFolder = store::storeFolderPath();
+    options.storeFolder = QDir::cleanPath(QFileInfo(options.storeFolder).absoluteFilePath());
+    if (!QFileInfo(options.databaseFile).isFile())
+        throw platform::UserError("The database file \"" + options.databaseFile +
+                                  "\" does not exist.");
+    return options;
+}
+
+std::vector<FolderRow> readFolders(db::SqliteConnection& connection) {
+    db::SqliteStatement statement(connection, "SELECT Name, Parent FROM Folders");
+    db::ScopedReset reset(statement);
+    std::vector<FolderRow> rows;
+    while (statement.step())
+        rows.push_back({QString::fromStdString(statement.columnText(0)),
+                        QString::fromStdString(statement.columnText(1))});
+    return rows;
+}
+
+void reportFolderFaults(const FolderFaults& faults, CheckReport& report) {
+    auto& missing = report.section(
+        "Folders whose parent does not exist",
+        "They cannot be reached from the top level. Make a folder of the parent's name, or "
+        "drag each folder onto another in the new folder window's tree.");
+    for (const auto& [name, parent] : faults.missingParents)
+        missing.lines << QString("\"%1\" under \"%2\"").arg(name, parent);
+    auto& cycles = report.section(
+        "Folders that are their own ancestors",
+        "They cannot be reached from the top level. Drag one folder of each circle onto a "
+        "folder that can be reached, in the new folder window's tree.");
+    for (const QStringList& cycle : faults.cycles)
+        cycles.lines << "\"" + cycle.join("\" under \"") + "\" under \"" + cycle.front() + "\"";
+    auto& shared = report.section(
+        "Names that more than one folder carries",
+        "Such folders share their documents and subfolders. Rename all but one with quillox-db "
+        "and move their documents back, or keep them as one.");
+    for (const QString& name : faults.sharedNames)
+        shared.lines << "\"" + name + "\"";
+}
+
+void reportDamage(const QString& finding, CheckReport& report) {
+    report.section("The database file is damaged",
+                   "Restore the store from a backup (quillox-db restore). The rest of the store "
+                   "was not checked.")
+            .lines
+        << finding;
+}
+
+// The files of interrupted filings, removed when told to repair; the lock keeps Quillox from
+// filing meanwhile.
+void reportUnfinishedCopies(const QStringList& names, const CheckOptions& options,
+                            CheckReport& report) {
+    if (names.isEmpty())
+        return;
+    if (options.repair) {
+        platform::removeLeftoverCopies(options.storeFolder);
+        report.section("Removed the temporary files of interrupted filings", {}, false).lines =
+            names;
+        return;
+    }
+    report
+        .section("Temporary files of interrupted filings",
+                 "Quit Quillox, then run quillox-db check again with --repair to remove them.")
+        .lines = names;
+}
+
+} // namespace
+
+int runCheck(const QStringList& arguments, std::ostream& out) {
+    const CheckOptions options = parseOptions(arguments);
+    std::optional<StoreLock> lock;
+    if (options.repair)
+        lock.emplace(options.databaseFile);
+
+    // The integrity check reads the whole file; the store folder is listed meanwhile.
+    auto integrity = std::async(std::launch::async, db::integrityFindings, options.databaseFile);
+    const std::map<std::string, StoreFile> files = filesBelow(options.storeFolder);
+    const QString damage = integrity.get();
+
+    CheckReport report;
+    if (!damage.isEmpty()) {
+        reportDamage(damage, report);
+        report.print(out, "the database file");
+        return Findings;
+    }
+    db::TDbDatabase database;
+    database.SetDatabaseFileName(options.databaseFile);
+    database.Open();
+    db::SqliteConnection& connection = database.Connection();
+
+    const SchemaUse use = reportSchema(connection, report);
+    qsizetype documents = 0;
+    std::vector<FolderRow> folders;
+    if (use.folders) {
+        folders = readFolders(connection);
+        reportFolderFaults(findFolderFaults(folders, store::topLevelMarker), report);
+    }
+    QStringList unfinished;
+    if (use.documents) {
+        const CopyFindings copies =
+            reportCopies(connection, options.storeFolder, files, folders, use.folders, report);
+        documents = copies.documents;
+        unfinished = copies.unfinishedCopies;
+    }
+    reportUnfinishedCopies(unfinished, options, report);
+    report.print(out, QString("%1 documents, %2 folders and %3 files in %4")
+                          .arg(documents)
+                          .arg(folders.size())
+                          .arg(files.size())
+                          .arg(options.storeFolder));
+    return report.findingCount() == 0 ? Clean : Findings;
+}
+
+} // namespace quillox::care

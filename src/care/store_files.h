@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <sys/types.h>
+
+namespace quillox::care {
+
+// What a file in the store folder is, as its entry tells without opening it.
+struct StoreFile {
+    mode_t mode = 0;
+    uid_t owner = 0;
+    gid_t group = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0; // nanoseconds since the epoch
+};
+
+// Every entry below the folder that is not a folder, links included and never followed, by its
+// path relative to the folder (as the file system spells it, "/" between folders). A missing
+// folder holds none. Throws UserError naming a folder that cannot be read and the reason.
+std::map<std::string, StoreFile> filesBelow(const QString& folder);
+
+// Whether this process may read the file, as its mode bits tell.
+bool readableByUs(const StoreFile& file);
+
+} // namespace quillox::care

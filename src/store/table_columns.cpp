@@ -1,0 +1,34 @@
+#include "store/table_columns.h"
+
+#include "store/table_names.h"
+
+namespace quillox::store {
+
+using db::ftDate;
+using db::ftInteger;
+using db::ftString;
+
+const std::vector<ColumnDefinition>& documentsColumns() {
+    static const std::vector<ColumnDefinition> columns = {
+        {documentNameColumn, ftString, 100, true}, {tagWordsColumn, ftString, 500, false},
+        {descriptionColumn, ftString, 144, false}, {pathColumn, ftString, 500, true},
+        {inputDateColumn, ftDate, 0, true},        {folderColumn, ftString, 100, true},
+    };
+    return columns;
+}
+
+const std::vector<ColumnDefinition>& foldersColumns() {
+    static const std::vector<ColumnDefinition> columns = {
+        {nameColumn, ftString, 100, true},
+        {parentColumn, ftString, 100, true},
+        {pictureColumn, ftInteger, 0, true},
+    };
+    return columns;
+}
+
+const std::vector<ColumnDefinition>& searchTermsColumns() {
+    static const std::vector<ColumnDefinition> columns = {{termColumn, ftString, 100, true}};
+    return columns;
+}
+
+} // namespace quillox::store

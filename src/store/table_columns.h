@@ -1,0 +1,23 @@
+#pragma once
+
+#include "db/field_defs.h"
+
+#include <QLatin1StringView>
+#include <vector>
+
+namespace quillox::store {
+
+struct ColumnDefinition {
+    QLatin1StringView name;
+    db::TFieldType type;
+    int size;
+    bool required;
+};
+
+// The columns of a table as the program makes them: ID, a required integer and the primary
+// key, and then these in their order.
+const std::vector<ColumnDefinition>& documentsColumns();
+const std::vector<ColumnDefinition>& foldersColumns();
+const std::vector<ColumnDefinition>& searchTermsColumns();
+
+} // namespace quillox::store

@@ -2,8 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <deque>
 #include <ostream>
-#include <vector>
 
 namespace quillox::care {
 
@@ -19,7 +19,7 @@ struct ReportSection {
 // What a check found, in the order its sections were added.
 class CheckReport {
 public:
-    // Adds a section and returns it, to be filled.
+    // Adds a section and returns it, to be filled; it stays valid while the report lives.
     ReportSection& section(const QString& heading, const QString& advice, bool finding = true);
     // How many cases the findings list.
     qsizetype findingCount() const;
@@ -28,7 +28,7 @@ public:
     void print(std::ostream& out, const QString& checked) const;
 
 private:
-    std::vector<ReportSection> sections_;
+    std::deque<ReportSection> sections_; // a deque, so that added sections stay where they are
 };
 
 } // namespace quillox::care

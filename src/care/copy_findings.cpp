@@ -95,6 +95,7 @@ CopyFindings reportCopies(db::SqliteConnection& connection, const QString& store
 
     CopyFindings findings;
     std::unordered_set<std::string> named;
+    QSet<qint64> ids;
     std::vector<std::pair<std::string, db::ContentFingerprint>> toRecord;
     db::SqliteStatement statement(connection, "SELECT ID, Path, Folder FROM Documents");
     db::ScopedReset reset(statement);
@@ -103,6 +104,7 @@ CopyFindings reportCopies(db::SqliteConnection& connection, const QString& store
                               QString::fromStdString(statement.columnText(1)),
                               QString::fromStdString(statement.columnText(2))};
         ++findings.documents;
+        ids.insert(row.id);
         if (foldersKnown && !folderNames.contains(row.folder))
             sections.homeless.lines << label(row, "in \"" + row.folder + "\"");
         const QString path = QDir::cleanPath(row.path);
@@ -151,7 +153,8 @@ CopyFindings reportCopies(db::SqliteConnection& connection, const QString& store
         if (name.find('/') == std::string::npos &&
             platform::isUnfinishedCopyName(QByteArray::fromStdString(name)))
             findings.unfinishedCopies << path;
-        else if (fingerprints.contains(name))
+        else if (const auto known = fingerprints.find(name);
+                 known != fingerprints.end() && !ids.contains(known->second.documentId))
             sections.kept.lines << path;
         else
             sections.strays.lines << path;

@@ -58,6 +58,18 @@ CheckOptions parseOptions(const QStringList& arguments) {
     return options;
 }
 
+// A file that SQLite does not know as its own is no damaged store but another file; an empty
+// one is left for the engine to refuse.
+void requireSqliteFile(const QString& databaseFile) {
+    QFile file(databaseFile);
+    if (!file.open(QIODevice::ReadOnly))
+        throw platform::UserError("The database file \"" + databaseFile +
+                                  "\" cannot be read: " + file.errorString() + ".");
+    const QByteArray start = file.read(16);
+    if (!start.isEmpty() && start != QByteArray("SQLite format 3", 16))
+        throw platform::UserError("\"" + databaseFile + "\" is not a Quillox database.");
+}
+
 std::vector<FolderRow> readFolders(db::SqliteConnection& connection) {
     db::SqliteStatement statement(connection, "SELECT Name, Parent FROM Folders");
     db::ScopedReset reset(statement);
@@ -119,6 +131,7 @@ void reportUnfinishedCopies(const QStringList& names, const CheckOptions& option
 
 int runCheck(const QStringList& arguments, std::ostream& out) {
     const CheckOptions options = parseOptions(arguments);
+    requireSqliteFile(options.databaseFile);
     std::optional<StoreLock> lock;
     if (options.repair)
         lock.emplace(options.databaseFile);

@@ -3,14 +3,14 @@
 #include "care/check_report.h"
 #include "db/content_fingerprints.h"
 #include "db/sqlite_connection.h"
-#include "db/sqlite_statement.h"
 #include "platform/sha256.h"
 #include "platform/unfinished_copy.h"
 #include "platform/user_error.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSet>
+#include <algorithm>
+#include <optional>
 #include <sys/stat.h>
 #include <unordered_set>
 
@@ -56,14 +56,30 @@ struct Sections {
     ReportSection& unrecorded;
 };
 
-struct DocumentRow {
-    qint64 id = 0;
-    QString path;
-    QString folder;
-};
-
 QString label(const DocumentRow& row, const QString& what) {
     return QString("document %1: %2").arg(row.id).arg(what);
+}
+
+QString shownPath(const DocumentRow& row) {
+    return QString::fromStdString(row.path);
+}
+
+// The path's name relative to the store folder (the prefix, ending with "/"), or nothing when it
+// lies outside. Paths as filing writes them are taken as they are; any other is made plain
+// first, so that "..", "." and doubled separators cannot lead out of the folder.
+std::optional<std::string> nameInStore(const std::string& path, const std::string& prefix) {
+    if (path.starts_with(prefix)) {
+        const std::string rest = path.substr(prefix.size());
+        if (!rest.empty() && !rest.starts_with('.') && rest.find("/.") == std::string::npos &&
+            rest.find("//") == std::string::npos && !rest.ends_with('/'))
+            return rest;
+    }
+    const std::string plain =
+        QFile::encodeName(QDir::cleanPath(QFile::decodeName(QByteArray::fromStdString(path))))
+            .toStdString();
+    if (plain.size() > prefix.size() && plain.starts_with(prefix))
+        return plain.substr(prefix.size());
+    return std::nullopt;
 }
 
 void recordAll(db::SqliteConnection& connection,
@@ -82,72 +98,67 @@ void recordAll(db::SqliteConnection& connection,
 } // namespace
 
 CopyFindings reportCopies(db::SqliteConnection& connection, const QString& storeFolder,
-                          const std::map<std::string, StoreFile>& files,
+                          const std::vector<DocumentRow>& documents,
+                          const db::ContentFingerprints& fingerprints, StoreFiles& files,
                           const std::vector<FolderRow>& folders, bool foldersKnown,
                           CheckReport& report) {
     Sections sections(report);
-    const db::ContentFingerprints fingerprints = db::readFingerprints(connection);
-    QSet<QString> folderNames;
+    std::unordered_set<std::string> folderNames;
     for (const FolderRow& folder : folders)
-        folderNames.insert(folder.name);
+        folderNames.insert(folder.name.toStdString());
     const QString prefix = storeFolder + "/";
     const std::string encodedPrefix = QFile::encodeName(prefix).toStdString();
 
     CopyFindings findings;
-    std::unordered_set<std::string> named;
-    QSet<qint64> ids;
+    std::unordered_set<std::int64_t> ids;
     std::vector<std::pair<std::string, db::ContentFingerprint>> toRecord;
-    db::SqliteStatement statement(connection, "SELECT ID, Path, Folder FROM Documents");
-    db::ScopedReset reset(statement);
-    while (statement.step()) {
-        const DocumentRow row{statement.columnInt(0),
-                              QString::fromStdString(statement.columnText(1)),
-                              QString::fromStdString(statement.columnText(2))};
-        ++findings.documents;
+    for (const DocumentRow& row : documents) {
         ids.insert(row.id);
         if (foldersKnown && !folderNames.contains(row.folder))
-            sections.homeless.lines << label(row, "in \"" + row.folder + "\"");
-        const QString path = QDir::cleanPath(row.path);
-        if (!path.startsWith(prefix)) {
+            sections.homeless.lines
+                << label(row, "in \"" + QString::fromStdString(row.folder) + "\"");
+        const std::optional<std::string> name = nameInStore(row.path, encodedPrefix);
+        if (!name) {
             struct stat status {};
-            const bool exists = ::lstat(QFile::encodeName(path).constData(), &status) == 0;
-            sections.outside.lines << label(row, row.path + (exists ? "" : ", which is missing"));
+            const bool exists = ::lstat(row.path.c_str(), &status) == 0;
+            sections.outside.lines
+                << label(row, shownPath(row) + (exists ? "" : ", which is missing"));
             continue;
         }
-        const std::string name = QFile::encodeName(path).toStdString().substr(encodedPrefix.size());
-        named.insert(name);
-        const auto file = files.find(name);
+        const auto file = files.find(*name);
         if (file == files.end()) {
-            sections.missing.lines << label(row, row.path);
+            sections.missing.lines << label(row, shownPath(row));
             continue;
         }
+        file->second.named = true;
         if (!S_ISREG(file->second.mode) || !readableByUs(file->second)) {
-            sections.unreadable.lines
-                << label(row, row.path + (S_ISREG(file->second.mode) ? ": no permission to read it"
-                                                                     : ": not an ordinary file"));
+            sections.unreadable.lines << label(
+                row, shownPath(row) + (S_ISREG(file->second.mode) ? ": no permission to read it"
+                                                                  : ": not an ordinary file"));
             continue;
         }
-        const auto known = fingerprints.find(name);
+        const auto known = fingerprints.find(*name);
         if (known != fingerprints.end() && known->second.size == file->second.size &&
             known->second.modifiedNs == file->second.modifiedNs)
             continue;
         platform::FileDigest digest;
         try {
-            digest = platform::digestFile(path);
+            digest = platform::digestFile(
+                QFile::decodeName(QByteArray::fromStdString(encodedPrefix + *name)));
         } catch (const platform::UserError& error) {
             sections.unreadable.lines << label(row, error.what());
             continue;
         }
         if (known != fingerprints.end() && known->second.sha256 != digest.sha256) {
-            sections.changed.lines << label(row, row.path);
+            sections.changed.lines << label(row, shownPath(row));
             continue;
         }
-        toRecord.emplace_back(name, db::ContentFingerprint{row.id, digest.size, digest.modifiedNs,
-                                                           std::move(digest.sha256)});
+        toRecord.emplace_back(*name, db::ContentFingerprint{row.id, digest.size, digest.modifiedNs,
+                                                            std::move(digest.sha256)});
     }
 
     for (const auto& [name, file] : files) {
-        if (named.contains(name) || name == latestScanName)
+        if (file.named || name == latestScanName)
             continue;
         const QString path = prefix + QFile::decodeName(QByteArray::fromStdString(name));
         if (name.find('/') == std::string::npos &&
@@ -160,6 +171,10 @@ CopyFindings reportCopies(db::SqliteConnection& connection, const QString& store
             sections.strays.lines << path;
     }
 
+    // The folder's listing comes in no particular order.
+    for (ReportSection* section : {&sections.strays, &sections.kept})
+        section->lines.sort();
+    findings.unfinishedCopies.sort();
     if (toRecord.empty())
         return findings;
     if (connection.readOnly()) {

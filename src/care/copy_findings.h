@@ -1,7 +1,9 @@
 #pragma once
 
+#include "care/document_rows.h"
 #include "care/folder_faults.h"
 #include "care/store_files.h"
+#include "db/content_fingerprints.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,18 +20,19 @@ namespace quillox::care {
 class CheckReport;
 
 struct CopyFindings {
-    qsizetype documents = 0;
     // The paths of the hidden files of interrupted filings in the store folder.
     QStringList unfinishedCopies;
 };
 
-// Compares the Documents rows with the files of the store folder: copies missing, unreadable,
+// Compares the Documents rows with the files of the store folder (marking the files that rows
+// name): copies missing, unreadable,
 // outside the folder or changed since filing, documents in a folder that is not among the
 // folders (when they are known), files that no row names, and the kept copies of deleted
 // documents apart. A copy without a fingerprint, or whose size or time changed while its bytes
 // did not, gets its fingerprint recorded, unless the file can only be read. Throws DbError.
 CopyFindings reportCopies(db::SqliteConnection& connection, const QString& storeFolder,
-                          const std::map<std::string, StoreFile>& files,
+                          const std::vector<DocumentRow>& documents,
+                          const db::ContentFingerprints& fingerprints, StoreFiles& files,
                           const std::vector<FolderRow>& folders, bool foldersKnown,
                           CheckReport& report);
 

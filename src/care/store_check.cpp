@@ -3,6 +3,7 @@
 #include "care/care_command.h"
 #include "care/check_report.h"
 #include "care/copy_findings.h"
+#include "care/document_rows.h"
 #include "care/folder_faults.h"
 #include "care/schema_findings.h"
 #include "care/store_files.h"
@@ -127,6 +128,35 @@ void reportUnfinishedCopies(const QStringList& names, const CheckOptions& option
         .lines = names;
 }
 
+// What a check reads of the database: all of it is read while the store folder is listed.
+struct DatabaseSide {
+    QString damage; // SQLite's integrity check's first finding; nothing else is read then
+    db::TDbDatabase database;
+    SchemaUse use;
+    std::vector<FolderRow> folders;
+    std::vector<DocumentRow> documents;
+    db::ContentFingerprints fingerprints;
+};
+
+// Checks the file, then reads it, reporting its tables and folders.
+void readDatabase(const QString& file, DatabaseSide& side, CheckReport& report) {
+    side.damage = db::integrityFindings(file);
+    if (!side.damage.isEmpty())
+        return;
+    side.database.SetDatabaseFileName(file);
+    side.database.Open();
+    db::SqliteConnection& connection = side.database.Connection();
+    side.use = reportSchema(connection, report);
+    if (side.use.folders) {
+        side.folders = readFolders(connection);
+        reportFolderFaults(findFolderFaults(side.folders, store::topLevelMarker), report);
+    }
+    if (side.use.documents) {
+        side.documents = readDocumentRows(connection);
+        side.fingerprints = db::readFingerprints(connection);
+    }
+}
+
 } // namespace
 
 int runCheck(const QStringList& arguments, std::ostream& out) {
@@ -136,40 +166,35 @@ int runCheck(const QStringList& arguments, std::ostream& out) {
     if (options.repair)
         lock.emplace(options.databaseFile);
 
-    // The integrity check reads the whole file; the store folder is listed meanwhile.
-    auto integrity = std::async(std::launch::async, db::integrityFindings, options.databaseFile);
-    const std::map<std::string, StoreFile> files = filesBelow(options.storeFolder);
-    const QString damage = integrity.get();
-
+    // The database is checked and read on one processor while the store folder is listed on
+    // the other; the report is written to by the reading alone until it is done.
     CheckReport report;
-    if (!damage.isEmpty()) {
-        reportDamage(damage, report);
+    DatabaseSide side;
+    auto reading = std::async(std::launch::async, readDatabase, std::cref(options.databaseFile),
+                              std::ref(side), std::ref(report));
+    StoreFiles files;
+    try {
+        files = filesBelow(options.storeFolder);
+    } catch (...) {
+        reading.wait();
+        throw;
+    }
+    reading.get();
+    if (!side.damage.isEmpty()) {
+        reportDamage(side.damage, report);
         report.print(out, "the database file");
         return Findings;
     }
-    db::TDbDatabase database;
-    database.SetDatabaseFileName(options.databaseFile);
-    database.Open();
-    db::SqliteConnection& connection = database.Connection();
-
-    const SchemaUse use = reportSchema(connection, report);
-    qsizetype documents = 0;
-    std::vector<FolderRow> folders;
-    if (use.folders) {
-        folders = readFolders(connection);
-        reportFolderFaults(findFolderFaults(folders, store::topLevelMarker), report);
-    }
     QStringList unfinished;
-    if (use.documents) {
-        const CopyFindings copies =
-            reportCopies(connection, options.storeFolder, files, folders, use.folders, report);
-        documents = copies.documents;
-        unfinished = copies.unfinishedCopies;
+    if (side.use.documents) {
+        unfinished = reportCopies(side.database.Connection(), options.storeFolder, side.documents,
+                                  side.fingerprints, files, side.folders, side.use.folders, report)
+                         .unfinishedCopies;
     }
     reportUnfinishedCopies(unfinished, options, report);
     report.print(out, QString("%1 documents, %2 folders and %3 files in %4")
-                          .arg(documents)
-                          .arg(folders.size())
+                          .arg(side.documents.size())
+                          .arg(side.folders.size())
                           .arg(files.size())
                           .arg(options.storeFolder));
     return report.findingCount() == 0 ? Clean : Findings;

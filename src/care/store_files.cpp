@@ -22,7 +22,7 @@ namespace {
 // Lists the open folder into files, under the prefix, and descends into its folders. Takes the
 // descriptor over.
 void listFolder(int descriptor, const QString& shownPath, const std::string& prefix,
-                std::map<std::string, StoreFile>& files) {
+                StoreFiles& files) {
     DIR* directory = ::fdopendir(descriptor);
     if (directory == nullptr) {
         const int error = errno;
@@ -68,8 +68,8 @@ void listFolder(int descriptor, const QString& shownPath, const std::string& pre
 
 } // namespace
 
-std::map<std::string, StoreFile> filesBelow(const QString& folder) {
-    std::map<std::string, StoreFile> files;
+StoreFiles filesBelow(const QString& folder) {
+    StoreFiles files;
     const int descriptor =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (descriptor < 0 && errno == ENOENT)
@@ -81,12 +81,13 @@ std::map<std::string, StoreFile> filesBelow(const QString& folder) {
 }
 
 bool readableByUs(const StoreFile& file) {
-    const uid_t user = ::geteuid();
+    static const uid_t user = ::geteuid();
+    static const gid_t group = ::getegid();
     if (user == 0)
         return true;
     if (file.owner == user)
         return file.mode & S_IRUSR;
-    if (file.group == ::getegid())
+    if (file.group == group)
         return file.mode & S_IRGRP;
     return file.mode & S_IROTH;
 }

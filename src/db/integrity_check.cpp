@@ -52,6 +52,9 @@ QString integrityFindings(const QString& databaseFile) {
     if (sqlite3_open_v2(checked.toUtf8().constData(), &handle, flags, nullptr) == SQLITE_OK) {
         // A running program's write holds the file for a moment; that is no damage.
         sqlite3_busy_timeout(handle, 5000);
+        // Mapped, the pages are read without a system call each, which halves the check of a
+        // large store; the check's read lock keeps any writer from shrinking the file meanwhile.
+        sqlite3_exec(handle, "PRAGMA mmap_size=1073741824", nullptr, nullptr, nullptr);
         finding = firstFinding(handle);
     } else
         finding = QString::fromUtf8(handle ? sqlite3_errmsg(handle) : "out of memory");

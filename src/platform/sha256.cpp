@@ -57,12 +57,11 @@ std::int64_t modifiedNs(const struct stat& status) {
 
 } // namespace
 
-FileDigest digestFile(const QString& path) {
+FileDigest digestFile(const QString& path, std::stop_token stop) {
     const auto failure = [&](const char* reason) {
         return UserError(QString("The file \"%1\" could not be read: %2.").arg(path, reason));
     };
-    Descriptor file(::open(QFile::encodeName(path).constData(),
-                           O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!file.valid())
         throw failure(std::strerror(errno));
     std::vector<char> buffer(1 << 20);
@@ -82,6 +81,8 @@ FileDigest digestFile(const QString& path) {
                 throw failure(std::strerror(errno));
             if (got == 0)
                 break;
+            if (stop.stop_requested())
+                return {};
             hash.add(buffer.data(), static_cast<std::size_t>(got));
             offset += got;
             total += got;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <stop_token>
 #include <string>
 
 namespace quillox::platform {
@@ -32,9 +33,9 @@ struct FileDigest {
     std::string sha256;          // 64 lowercase hexadecimal digits
 };
 
-// Reads an ordinary file whole, not following a final link. A file that changes while it is
-// read is read again. Throws UserError naming the file and the system's reason when it cannot
-// be read, and when it is not an ordinary file.
-FileDigest digestFile(const QString& path);
+// Reads an ordinary file whole, following links. A file that changes while it is read is read
+// again. Throws UserError naming the file and the system's reason when it cannot be read, and
+// when it is not an ordinary file. Returns an empty digest once a stop is requested.
+FileDigest digestFile(const QString& path, std::stop_token stop = {});
 
 } // namespace quillox::platform

@@ -65,6 +65,7 @@ bool fileDocument(TdmData& data, const FilingInput& input, const platform::CopyP
     platform::checkCopySource(input.sourcePath);
     const int id = nextId(data.tDocuments);
     const QDateTime moment = QDateTime::currentDateTime();
+    SourceFingerprint fingerprint(input.sourcePath);
     const std::optional<QString> path = copyIntoStore(input, moment, progress);
     if (!path)
         return false;
@@ -80,7 +81,7 @@ bool fileDocument(TdmData& data, const FilingInput& input, const platform::CopyP
     addSearchTerms(data.tSearchTerms, data.tDocuments.FieldByName(tagWordsColumn).AsString());
     // So that a check can tell a copy changed since filing, and a deleted document's copy
     // from a stray file.
-    recordFingerprint(data.dbMain, *path, fingerprintOfCopy(*path, id));
+    recordFingerprint(data.dbMain, *path, fingerprint.forCopy(*path, id));
     return true;
 }
 

@@ -37,4 +37,7 @@ struct FileDigest {
 // be read, and when it is not an ordinary file.
 FileDigest digestFile(const QString& path);
 
+// Reads the open file whole from its start, as digestFile does; the path names it in messages.
+FileDigest digestOpenFile(int file, const QString& path);
+
 } // namespace quillox::platform

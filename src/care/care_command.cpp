@@ -1,5 +1,6 @@
 #include "care/care_command.h"
 
+#include "care/store_backup.h"
 #include "care/store_check.h"
 
 #include <exception>
@@ -7,12 +8,14 @@
 namespace quillox::care {
 
 bool isCareCommand(const QStringList& arguments) {
-    return !arguments.isEmpty() && (arguments[0] == "check");
+    return !arguments.isEmpty() && (arguments[0] == "check" || arguments[0] == "backup");
 }
 
 int runCareCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     const QStringList rest = arguments.mid(1);
     try {
+        if (arguments[0] == "backup")
+            return runBackup(rest, out);
         return runCheck(rest, out);
     } catch (const std::exception& error) {
         out.flush();

@@ -2,13 +2,15 @@
 
 #include "care/store_backup.h"
 #include "care/store_check.h"
+#include "care/store_restore.h"
 
 #include <exception>
 
 namespace quillox::care {
 
 bool isCareCommand(const QStringList& arguments) {
-    return !arguments.isEmpty() && (arguments[0] == "check" || arguments[0] == "backup");
+    return !arguments.isEmpty() &&
+           (arguments[0] == "check" || arguments[0] == "backup" || arguments[0] == "restore");
 }
 
 int runCareCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
@@ -16,6 +18,8 @@ int runCareCommand(const QStringList& arguments, std::ostream& out, std::ostream
     try {
         if (arguments[0] == "backup")
             return runBackup(rest, out);
+        if (arguments[0] == "restore")
+            return runRestore(rest, out);
         return runCheck(rest, out);
     } catch (const std::exception& error) {
         out.flush();

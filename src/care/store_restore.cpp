@@ -53,7 +53,8 @@ void refuseWhatIsInTheWay(const QString& databaseFile, bool replace) {
             throw platform::UserError(
                 QString("A change to the store was cut short: \"%1\" lies beside its database. "
                         "Start Quillox and quit it, so that the change is taken back, then "
-                        "restore again.")
+                        "restore again. When Quillox cannot open the store, move the database "
+                        "and this file aside together first.")
                     .arg(databaseFile + suffix));
         }
     }

@@ -118,14 +118,20 @@ TEST_F(Restore, refusesAndChangesNothing) {
              writeManifest(backup, manifest);
          },
          "is damaged"},
+        // Last: the journal stays for the cases after it.
+        {"a journal beside the database", true,
+         [&](const QString&, const QString&) {
+             writeFile(target->databaseFolder() + "main.abs-journal", QByteArray(512, 'j'));
+         },
+         "lies beside its database"},
     };
-    const QStringList before = listingOf(target->path());
     for (const Refusal& refusal : refusals) {
         SCOPED_TRACE(refusal.name);
         QTemporaryDir place;
         const QString damaged = place.path() + "/backups/damaged";
         copyBackup(backup(), damaged);
         refusal.damage(damaged, place.path());
+        const QStringList before = listingOf(target->path());
         QStringList arguments = {"restore", damaged};
         if (refusal.replace)
             arguments << "--replace";

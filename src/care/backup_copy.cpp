@@ -103,7 +103,8 @@ TakenCopy takeCopy(const CopyFolders& folders, const CopyToTake& copy) {
         ::unlinkat(folders.documents, copy.name.constData(), 0);
         return taken;
     }
-    // The disk starts on it now, while the next copies are made.
+    // The disk starts on it now, while the next copies are made. This only asks; a failure to
+    // write shows in the flush that ends the backup.
     ::sync_file_range(target.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
     const std::optional<db::ContentFingerprint>& known = copy.fingerprint;
     if (known && known->size == taken.size && known->modifiedNs == modifiedNs(before))

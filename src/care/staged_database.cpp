@@ -79,15 +79,19 @@ QString keepAside(const QString& databaseFile) {
 } // namespace
 
 StagedDatabase::StagedDatabase(int source, const QString& sourcePath, const QString& folder) {
+    // A constructor that throws has no destructor run: the file goes here.
     const auto fail = [&](int error) {
+        if (!path_.isEmpty())
+            QFile::remove(path_);
         throw platform::UserError(QString("The database \"%1\" could not be copied into \"%2\": "
                                           "%3.")
                                       .arg(sourcePath, folder, reason(error)));
     };
     platform::Descriptor file = makeHiddenFile(folder, path_);
     if (!file.valid()) {
+        const int error = errno;
         path_.clear();
-        fail(errno);
+        fail(error);
     }
     const platform::ContentsCopy copied = platform::copyContents(source, file.get());
     if (copied.readError != 0 || copied.writeError != 0)

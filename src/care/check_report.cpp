@@ -1,5 +1,7 @@
 #include "care/check_report.h"
 
+#include "care/listing.h"
+
 namespace quillox::care {
 
 ReportSection& CheckReport::section(const QString& heading, const QString& advice, bool finding) {
@@ -17,16 +19,8 @@ qsizetype CheckReport::findingCount() const {
 }
 
 void CheckReport::print(std::ostream& out, const QString& checked) const {
-    for (const ReportSection& section : sections_) {
-        if (section.lines.isEmpty())
-            continue;
-        out << section.heading.toStdString() << " (" << section.lines.size() << "):\n";
-        for (const QString& line : section.lines)
-            out << "  " << line.toStdString() << '\n';
-        if (!section.advice.isEmpty())
-            out << "  " << section.advice.toStdString() << '\n';
-        out << '\n';
-    }
+    for (const ReportSection& section : sections_)
+        printListing(out, section.heading, section.lines, section.advice);
     const qsizetype findings = findingCount();
     out << "Checked " << checked.toStdString() << ": "
         << (findings == 0 ? QString("no findings.")

@@ -41,6 +41,14 @@ void recordFingerprint(SqliteConnection& connection, const std::string& fileName
     connection.noteChange();
 }
 
+void replaceFingerprints(SqliteConnection& connection, const ContentFingerprints& fingerprints) {
+    addFingerprintTable(connection);
+    connection.execute("DELETE FROM " + quoted(fingerprintTable));
+    connection.noteChange();
+    for (const auto& [name, fingerprint] : fingerprints)
+        recordFingerprint(connection, name, fingerprint);
+}
+
 ContentFingerprints readFingerprints(SqliteConnection& connection) {
     ContentFingerprints fingerprints;
     if (!tableExists(connection, fingerprintTable))

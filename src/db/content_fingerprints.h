@@ -33,6 +33,10 @@ void addFingerprintTable(SqliteConnection& connection);
 void recordFingerprint(SqliteConnection& connection, const std::string& fileName,
                        const ContentFingerprint& fingerprint);
 
+// Makes these the recorded fingerprints, and no others; adds the table when the file lacks it.
+// Call inside a transaction, so that no reader sees the table in between. Throws DbError.
+void replaceFingerprints(SqliteConnection& connection, const ContentFingerprints& fingerprints);
+
 // Every recorded fingerprint; none when the file has no fingerprint table. A row that is not
 // well formed (another tool's write) is left out, as if never recorded. Throws DbError.
 ContentFingerprints readFingerprints(SqliteConnection& connection);

@@ -42,17 +42,26 @@ struct Source {
     struct stat status {};
 };
 
-// O_NONBLOCK keeps the open of a named pipe from waiting for a writer. The type is checked on
-// the opened file, so that it cannot change between the check and the reads.
+// The type is checked on the opened file, so that it cannot change between the check and the
+// reads.
+struct stat sourceStatus(int file, const QString& path) {
+    struct stat status {};
+    if (::fstat(file, &status) != 0)
+        throw UserError(QString("The file \"%1\" could not be read: %2.").arg(path, reason(errno)));
+    if (S_ISDIR(status.st_mode))
+        throw UserError(QString("\"%1\" is a folder, not a file.").arg(path));
+    if (!S_ISREG(status.st_mode))
+        throw UserError(QString("\"%1\" is not an ordinary file.").arg(path));
+    return status;
+}
+
+// O_NONBLOCK keeps the open of a named pipe from waiting for a writer.
 Source openSource(const QString& path) {
     Source source{Descriptor(
         ::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK))};
-    if (!source.file.valid() || ::fstat(source.file.get(), &source.status) != 0)
+    if (!source.file.valid())
         throw UserError(QString("The file \"%1\" could not be read: %2.").arg(path, reason(errno)));
-    if (S_ISDIR(source.status.st_mode))
-        throw UserError(QString("\"%1\" is a folder, not a file.").arg(path));
-    if (!S_ISREG(source.status.st_mode))
-        throw UserError(QString("\"%1\" is not an ordinary file.").arg(path));
+    source.status = sourceStatus(source.file.get(), path);
     return source;
 }
 
@@ -116,11 +125,10 @@ std::optional<qint64> copyBytes(const CopyJob& job, int from, int to, qint64 siz
 
 // Whether the source was written to while it was copied, or the copy did not read it as it was
 // when opened: a file still being written, or cut short, would be copied in part.
-bool changedWhileCopied(const Source& source, qint64 copied) {
+bool changedWhileCopied(int file, const struct stat& before, qint64 copied) {
     struct stat now {};
-    if (::fstat(source.file.get(), &now) != 0)
+    if (::fstat(file, &now) != 0)
         return true;
-    const struct stat& before = source.status;
     return copied != before.st_size || now.st_size != before.st_size ||
            now.st_mtim.tv_sec != before.st_mtim.tv_sec ||
            now.st_mtim.tv_nsec != before.st_mtim.tv_nsec;
@@ -134,7 +142,13 @@ void checkCopySource(const QString& source) {
 
 CopyOutcome copyFileSafely(const QString& source, const QString& target,
                            const CopyProgress& progress, ExistingTarget existing) {
-    Source from = openSource(source);
+    const Source from = openSource(source);
+    return copyOpenFileSafely(from.file.get(), source, target, progress, existing);
+}
+
+CopyOutcome copyOpenFileSafely(int sourceFile, const QString& source, const QString& target,
+                               const CopyProgress& progress, ExistingTarget existing) {
+    const struct stat status = sourceStatus(sourceFile, source);
     const QFileInfo targetInfo(target);
     const QByteArray targetName = nativePath(targetInfo.fileName());
     const Descriptor folder(::open(nativePath(targetInfo.absolutePath()).constData(),
@@ -144,11 +158,11 @@ CopyOutcome copyFileSafely(const QString& source, const QString& target,
     UnfinishedCopy copy(folder.get());
     if (!copy.file().valid())
         failCopy(source, target, copy.error());
-    const std::optional<qint64> copied = copyBytes({source, target, progress}, from.file.get(),
-                                                   copy.file().get(), from.status.st_size);
+    const std::optional<qint64> copied =
+        copyBytes({source, target, progress}, sourceFile, copy.file().get(), status.st_size);
     if (!copied)
         return CopyOutcome::Cancelled;
-    if (changedWhileCopied(from, *copied)) {
+    if (changedWhileCopied(sourceFile, status, *copied)) {
         throw UserError(QString("The file \"%1\" changed while it was being copied, so no copy "
                                 "was kept. Try again once it no longer changes.")
                             .arg(source));

@@ -32,4 +32,10 @@ CopyOutcome copyFileSafely(const QString& source, const QString& target,
                            const CopyProgress& progress,
                            ExistingTarget existing = ExistingTarget::Keep);
 
+// Copies as copyFileSafely does from a file that the caller opened for reading and has not
+// read from; the source's path names it in messages.
+CopyOutcome copyOpenFileSafely(int sourceFile, const QString& source, const QString& target,
+                               const CopyProgress& progress,
+                               ExistingTarget existing = ExistingTarget::Keep);
+
 } // namespace quillox::platform

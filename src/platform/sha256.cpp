@@ -58,23 +58,29 @@ std::int64_t modifiedNs(const struct stat& status) {
 } // namespace
 
 FileDigest digestFile(const QString& path, std::stop_token stop) {
+    Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!file.valid()) {
+        throw UserError(
+            QString("The file \"%1\" could not be read: %2.").arg(path, std::strerror(errno)));
+    }
+    return digestOpenFile(file.get(), path, stop);
+}
+
+FileDigest digestOpenFile(int file, const QString& path, std::stop_token stop) {
     const auto failure = [&](const char* reason) {
         return UserError(QString("The file \"%1\" could not be read: %2.").arg(path, reason));
     };
-    Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!file.valid())
-        throw failure(std::strerror(errno));
     std::vector<char> buffer(1 << 20);
     for (int attempt = 0; attempt < 3; ++attempt) {
         struct stat before {};
-        if (::fstat(file.get(), &before) != 0)
+        if (::fstat(file, &before) != 0)
             throw failure(std::strerror(errno));
         if (!S_ISREG(before.st_mode))
             throw failure("it is not an ordinary file");
         Sha256 hash;
         std::int64_t total = 0;
         for (off_t offset = 0;;) {
-            const ssize_t got = ::pread(file.get(), buffer.data(), buffer.size(), offset);
+            const ssize_t got = ::pread(file, buffer.data(), buffer.size(), offset);
             if (got < 0 && errno == EINTR)
                 continue;
             if (got < 0)
@@ -88,7 +94,7 @@ FileDigest digestFile(const QString& path, std::stop_token stop) {
             total += got;
         }
         struct stat after {};
-        if (::fstat(file.get(), &after) != 0)
+        if (::fstat(file, &after) != 0)
             throw failure(std::strerror(errno));
         if (after.st_size == total && modifiedNs(after) == modifiedNs(before))
             return {total, modifiedNs(after), hash.hexDigest()};

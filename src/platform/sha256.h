@@ -38,4 +38,7 @@ struct FileDigest {
 // when it is not an ordinary file. Returns an empty digest once a stop is requested.
 FileDigest digestFile(const QString& path, std::stop_token stop = {});
 
+// Reads the open file whole from its start, as digestFile does; the path names it in messages.
+FileDigest digestOpenFile(int file, const QString& path, std::stop_token stop = {});
+
 } // namespace quillox::platform

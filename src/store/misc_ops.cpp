@@ -13,9 +13,13 @@ namespace quillox::store {
 QString getDatabaseFolder() {
     // A failure to make the folder shows when the database file is created in it, with the
     // engine's message and number, which start-up reports.
-    const QString folder = platform::applicationDataFolder() + "/Quillox";
+    const QString folder = databaseFolderPath();
     QDir().mkpath(folder);
-    return folder + "/";
+    return folder;
+}
+
+QString databaseFolderPath() {
+    return platform::applicationDataFolder() + "/Quillox/";
 }
 
 QString getStoreFolder() {

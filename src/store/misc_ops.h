@@ -12,6 +12,9 @@ namespace quillox::store {
 // "/" so that a file name can be appended.
 QString getDatabaseFolder();
 
+// The database folder as getDatabaseFolder names it, left as it is, made or not.
+QString databaseFolderPath();
+
 // The document store folder, "Quillox" in the documents folder, made when missing; ends
 // with "/". Throws UserError naming the folder and the system's reason when it cannot be made.
 QString getStoreFolder();

@@ -1,3 +1,4 @@
+#include "care_run.h"
 #include "platform/user_error.h"
 #include "store/add_folder.h"
 #include "store/delete_document.h"
@@ -23,20 +24,10 @@ namespace {
 using quillox::testing::runWithSqlite;
 using quillox::testing::writeFile;
 
-struct CheckRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using CheckRun = quillox::testing::CareRun;
 
 CheckRun runCheck(const QStringList& arguments) {
-    QProcess process;
-    process.start(QUILLOX_DB_PATH, QStringList{"check"} + arguments);
-    EXPECT_TRUE(process.waitForStarted(30000)) << "cannot start " << QUILLOX_DB_PATH;
-    EXPECT_TRUE(process.waitForFinished(120000)) << "quillox-db did not finish";
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "quillox-db crashed";
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return quillox::testing::runQuilloxDb(QStringList{"check"} + arguments);
 }
 
 // A store as filing leaves it: two folders, three documents filed, one of them deleted since.

@@ -1,0 +1,171 @@
+#include "care/backup_manifest.h"
+
+#include "care/manifest_escape.h"
+#include "platform/open_below.h"
+#include "platform/unfinished_copy.h"
+#include "platform/user_error.h"
+
+#include <QList>
+#include <algorithm>
+#include <set>
+
+namespace quillox::care {
+namespace {
+
+const QByteArray header = "Quillox backup manifest, version 1";
+const QByteArray headerStart = "Quillox backup manifest, version ";
+constexpr qsizetype sizeDigitsAtMost = 18;
+
+QByteArray record(const QList<QByteArray>& fields) {
+    QByteArray line = fields.join('\t');
+    line += '\n';
+    return line;
+}
+
+bool wellFormedSha256(const QByteArray& text) {
+    return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
+}
+
+bool wellFormedCount(const QByteArray& text) {
+    return !text.isEmpty() && text.size() <= sizeDigitsAtMost &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A path in the backup folder: the database copy, or a stored copy below documents/ whose
+// parts a filing could have made.
+bool allowedPath(const QByteArray& path) {
+    if (path == backupDatabaseName)
+        return true;
+    const QByteArray prefix = QByteArray(backupDocumentsFolder) + "/";
+    if (!path.startsWith(prefix) || !platform::isPathBelow(path.mid(prefix.size())))
+        return false;
+    const QList<QByteArray> parts = path.mid(prefix.size()).split('/');
+    return std::none_of(parts.begin(), parts.end(), platform::isUnfinishedCopyName);
+}
+
+class Reader {
+public:
+    explicit Reader(const QByteArray& text) : lines_(text.split('\n')) {
+        // The text ends with a line end, which leaves one empty piece after it.
+        if (lines_.back().isEmpty())
+            lines_.removeLast();
+        else
+            endsWithLineEnd_ = false;
+    }
+
+    BackupManifest read() {
+        readHeader();
+        BackupManifest manifest;
+        manifest.storeFolder = absolutePath(single("store"));
+        manifest.databaseFile = absolutePath(single("database"));
+        manifest.taken = QDateTime::fromString(QString::fromLatin1(single("taken")), Qt::ISODate);
+        if (!manifest.taken.isValid())
+            fail("the time is not written as ISO 8601 says");
+        std::set<QByteArray> paths;
+        while (next() && fields_[0] == "file") {
+            if (fields_.size() != 4)
+                fail("a file record has four fields");
+            ManifestFile file{unescaped(fields_[1]), 0, fields_[3].toStdString()};
+            if (!allowedPath(file.path))
+                fail("the path leaves the backup's folders, or is not one a backup makes");
+            if (manifest.files.empty() != (file.path == backupDatabaseName))
+                fail(QByteArray("the first file, and only that one, is ") + backupDatabaseName);
+            if (!paths.insert(file.path).second)
+                fail("the file is named twice");
+            if (!wellFormedCount(fields_[2]))
+                fail("the size is not a number");
+            file.size = fields_[2].toLongLong();
+            if (!wellFormedSha256(fields_[3]))
+                fail("the SHA-256 is not 64 lowercase hexadecimal digits");
+            manifest.files.push_back(std::move(file));
+        }
+        if (manifest.files.empty())
+            fail(QByteArray("the database copy ") + backupDatabaseName + " is not named");
+        if (fields_.isEmpty() || fields_[0] != "end" || fields_.size() != 2)
+            fail("an end record was expected");
+        if (!wellFormedCount(fields_[1]) ||
+            fields_[1].toULongLong() != static_cast<qulonglong>(manifest.files.size()))
+            fail("the end record's count is not the number of files");
+        if (next())
+            fail("nothing may follow the end record");
+        if (!endsWithLineEnd_)
+            fail("the last line has no line end");
+        return manifest;
+    }
+
+private:
+    [[noreturn]] void fail(const QByteArray& what) const {
+        throw platform::UserError(QString("The backup's manifest is not well formed: line %1: %2.")
+                                      .arg(std::max<qsizetype>(1, line_))
+                                      .arg(QString::fromUtf8(what)));
+    }
+
+    // Splits the next line into fields_; false after the last line.
+    bool next() {
+        if (line_ >= lines_.size()) {
+            fields_.clear();
+            ++line_;
+            return false;
+        }
+        fields_ = lines_[line_++].split('\t');
+        return true;
+    }
+
+    void readHeader() {
+        if (!next() || !fields_[0].startsWith(headerStart))
+            fail("it does not start as a Quillox backup manifest does");
+        if (lines_[0] != header)
+            fail("it is of version " + lines_[0].mid(headerStart.size()) +
+                 ", which this quillox-db cannot read");
+    }
+
+    QByteArray single(const QByteArray& name) {
+        if (!next() || fields_[0] != name)
+            fail("a " + name + " record was expected");
+        if (fields_.size() != 2)
+            fail("a " + name + " record has two fields");
+        return fields_[1];
+    }
+
+    QByteArray unescaped(const QByteArray& text) const {
+        const std::optional<QByteArray> bytes = unescapeManifestText(text);
+        if (!bytes)
+            fail("a path is not escaped as a manifest escapes it");
+        return *bytes;
+    }
+
+    QByteArray absolutePath(const QByteArray& text) const {
+        QByteArray path = unescaped(text);
+        if (!path.startsWith('/') || path.contains('\0'))
+            fail("the path is not absolute");
+        return path;
+    }
+
+    QList<QByteArray> lines_;
+    bool endsWithLineEnd_ = true;
+    qsizetype line_ = 0;
+    QList<QByteArray> fields_;
+};
+
+} // namespace
+
+QByteArray manifestText(const BackupManifest& manifest) {
+    QByteArray text = header + "\n";
+    text += record({"store", escapeManifestText(manifest.storeFolder)});
+    text += record({"database", escapeManifestText(manifest.databaseFile)});
+    text += record({"taken", manifest.taken.toUTC().toString(Qt::ISODate).toLatin1()});
+    for (const ManifestFile& file : manifest.files) {
+        text += record({"file", escapeManifestText(file.path), QByteArray::number(file.size),
+                        QByteArray::fromStdString(file.sha256)});
+    }
+    text += record({"end", QByteArray::number(static_cast<qulonglong>(manifest.files.size()))});
+    return text;
+}
+
+BackupManifest parseManifest(const QByteArray& text) {
+    return Reader(text).read();
+}
+
+} // namespace quillox::care

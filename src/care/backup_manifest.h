@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quillox::care {
+
+// The names in a backup folder: the database copy, the folder of the stored copies, and the
+// manifest, which is written last, so that a folder without it is an unfinished backup.
+inline constexpr const char* backupDatabaseName = "main.abs";
+inline constexpr const char* backupDocumentsFolder = "documents";
+inline constexpr const char* manifestName = "manifest";
+// The manifest while it is written, renamed to manifestName once on the disk.
+inline constexpr const char* unfinishedManifestName = "manifest.unfinished";
+
+// One file of a backup: its path in the backup folder, as the file system spells it, its size
+// and the SHA-256 of its bytes (64 lowercase hexadecimal digits).
+struct ManifestFile {
+    QByteArray path;
+    std::int64_t size = 0;
+    std::string sha256;
+};
+
+// What a backup folder holds and where it came from. The manifest is UTF-8 text, one record a
+// line ending in "\n", the fields of a record separated by one tab:
+//
+//   Quillox backup manifest, version 1
+//   store     TAB  the store folder the copies came from, absolute
+//   database  TAB  the database file that was copied, absolute
+//   taken     TAB  when, in UTC: 2025-01-31T10:11:12Z
+//   file      TAB  main.abs TAB size TAB sha256                the database copy
+//   file      TAB  documents/NAME TAB size TAB sha256          each stored copy, NAME being
+//                                                              its path in the store folder
+//   end       TAB  the number of file records
+//
+// Paths are escaped as escapeManifestText says. A stored copy's path stays below documents/
+// ("."-, ".."- and empty parts are refused) and never names the hidden file of an unfinished
+// copy.
+struct BackupManifest {
+    QByteArray storeFolder; // without a final "/"
+    QByteArray databaseFile;
+    QDateTime taken;
+    std::vector<ManifestFile> files; // the database copy first
+};
+
+// The manifest's text.
+QByteArray manifestText(const BackupManifest& manifest);
+
+// Reads a manifest's text, refusing anything that manifestText does not write: another
+// header or version, a record out of place, missing or given twice, a path that leaves its
+// folder, a file named twice, a size or digest that is not well formed, a file count that does
+// not match, anything after the end. Throws UserError naming the line and what is wrong.
+BackupManifest parseManifest(const QByteArray& text);
+
+} // namespace quillox::care

@@ -1,0 +1,176 @@
+#include "care_run.h"
+#include "filed_documents.h"
+#include "platform/sha256.h"
+#include "store_damage.h"
+#include "temp_home.h"
+#include "test_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace quillox::testing {
+namespace {
+
+// Copies a folder of files, one level of folders deep, as a backup is.
+void copyBackup(const QString& from, const QString& to) {
+    QDir().mkpath(to + "/documents");
+    for (const QString& name : QDir(from).entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(from + "/" + name, to + "/" + name));
+    for (const QString& name : QDir(from + "/documents").entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(from + "/documents/" + name, to + "/documents/" + name));
+}
+
+// Points the manifest's first stored copy at the path, and puts a file of the copy's bytes
+// there, so that only the path itself can be refused.
+void nameCopyAs(const QString& backup, const QString& path) {
+    care::BackupManifest manifest = manifestOf(backup);
+    writeFile(path.startsWith('/') ? path : backup + "/" + path,
+              contentsOf(backup + "/" + QString::fromUtf8(manifest.files[1].path)));
+    manifest.files[1].path = path.toUtf8();
+    writeManifest(backup, manifest);
+}
+
+// A backup of a store of documents 1 and 2, taken in a home of its own; then the home that
+// restores, with a store of document 10.
+class Restore : public ::testing::Test {
+protected:
+    Restore() {
+        {
+            TempHome source;
+            makeStore(source, 1, 2);
+            const CareRun run =
+                runQuilloxDb({"backup", source.databaseFolder() + "main.abs", backup()});
+            EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+        }
+        target.emplace();
+        makeStore(*target, 10, 10);
+    }
+
+    QString backup() const { return work.path() + "/backup"; }
+    // The backup's stored copy of document N, by its name in the manifest.
+    QString copyName(int number) const {
+        for (const care::ManifestFile& file : manifestOf(backup()).files) {
+            if (contentsOf(backup() + "/" + QString::fromUtf8(file.path)) == documentBytes(number))
+                return QString::fromUtf8(file.path).mid(QString("documents/").size());
+        }
+        return {};
+    }
+
+    QTemporaryDir work;
+    std::optional<TempHome> target;
+};
+
+struct Refusal {
+    const char* name;
+    bool replace;
+    std::function<void(const QString& backup, const QString& outside)> damage;
+    const char* message;
+};
+
+TEST_F(Restore, refusesAndChangesNothing) {
+    const auto firstCopy = [](const QString& backup) {
+        return backup + "/" + QString::fromUtf8(manifestOf(backup).files[1].path);
+    };
+    const std::vector<Refusal> refusals = {
+        {"an existing store without --replace", false, [](const QString&, const QString&) {},
+         "A store is there already"},
+        {"a changed copy", true,
+         [&](const QString& backup, const QString&) {
+             QByteArray bytes = contentsOf(firstCopy(backup));
+             bytes[1000] = static_cast<char>(bytes[1000] ^ 1);
+             QFile::remove(firstCopy(backup));
+             writeFile(firstCopy(backup), bytes);
+         },
+         "differs from what the manifest says"},
+        {"a missing copy", true,
+         [&](const QString& backup, const QString&) { QFile::remove(firstCopy(backup)); },
+         "is missing"},
+        {"a copy that is a link", true,
+         [&](const QString& backup, const QString& outside) {
+             writeFile(outside + "/linked", contentsOf(firstCopy(backup)));
+             QFile::remove(firstCopy(backup));
+             QFile::link(outside + "/linked", firstCopy(backup));
+         },
+         "symbolic link"},
+        {"a path out of the backup", true,
+         [](const QString& backup, const QString&) { nameCopyAs(backup, "documents/../../x"); },
+         "not well formed"},
+        {"a path out of the documents", true,
+         [](const QString& backup, const QString&) { nameCopyAs(backup, "../x"); },
+         "not well formed"},
+        {"an absolute path", true,
+         [](const QString& backup, const QString& outside) { nameCopyAs(backup, outside + "/x"); },
+         "not well formed"},
+        {"a damaged database", true,
+         [](const QString& backup, const QString&) {
+             const QString database = backup + "/main.abs";
+             loseTheIndexChangeOf(database, "INSERT INTO Documents (ID, Document_Name, Path, "
+                                            "InputDate, Folder) VALUES (99, 'lost', "
+                                            "'/lost.pdf', '2014-01-01', 'FILED')");
+             care::BackupManifest manifest = manifestOf(backup);
+             const platform::FileDigest digest = platform::digestFile(database);
+             manifest.files[0].size = digest.size;
+             manifest.files[0].sha256 = digest.sha256;
+             writeManifest(backup, manifest);
+         },
+         "is damaged"},
+        // Last: the journal stays for the cases after it.
+        {"a journal beside the database", true,
+         [&](const QString&, const QString&) {
+             writeFile(target->databaseFolder() + "main.abs-journal", QByteArray(512, 'j'));
+         },
+         "lies beside its database"},
+    };
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.name);
+        QTemporaryDir place;
+        const QString damaged = place.path() + "/backups/damaged";
+        copyBackup(backup(), damaged);
+        refusal.damage(damaged, place.path());
+        const QStringList before = listingOf(target->path());
+        QStringList arguments = {"restore", damaged};
+        if (refusal.replace)
+            arguments << "--replace";
+        const CareRun run = runQuilloxDb(arguments);
+        EXPECT_EQ(run.exitCode, 2) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(refusal.message)) << run.err.toStdString();
+        EXPECT_EQ(listingOf(target->path()), before);
+    }
+}
+
+// The replaced database stays beside the new one; the store folder's files stay as they were,
+// one of the same bytes is taken for the backup's copy, and a copy whose name another file of
+// its size has takes a new one, which its document then names.
+TEST_F(Restore, replacesKeepingWhatWasThere) {
+    const QString database = target->databaseFolder() + "main.abs";
+    const QByteArray replaced = contentsOf(database);
+    const QString clashing = target->storeFolder() + copyName(1);
+    const QString same = target->storeFolder() + copyName(2);
+    QByteArray otherBytes = documentBytes(1);
+    otherBytes[0] = 'D';
+    writeFile(clashing, otherBytes);
+    writeFile(same, documentBytes(2));
+    const QStringList storeBefore = listingOf(target->storeFolder());
+
+    const CareRun run = runQuilloxDb({"restore", backup(), "--replace"});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+
+    const QStringList kept = QDir(target->databaseFolder()).entryList({"main.abs.replaced-*"});
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(contentsOf(target->databaseFolder() + kept[0]), replaced);
+    for (const QString& line : storeBefore)
+        EXPECT_TRUE(listingOf(target->storeFolder()).contains(line)) << line.toStdString();
+    const QString restoredName = QString(copyName(1)).replace(".pdf", " (restored).pdf");
+    EXPECT_EQ(contentsOf(target->storeFolder() + restoredName), documentBytes(1));
+    const CareRun paths =
+        runQuilloxDb({database, "-c", "SELECT Document_Name, Path FROM Documents"});
+    EXPECT_EQ(paths.out, QString("Document_Name\tPath\nDocument 1\t%1\nDocument 2\t%2\n")
+                             .arg(target->storeFolder() + restoredName, same));
+}
+
+} // namespace
+} // namespace quillox::testing

@@ -5,6 +5,7 @@
 #include "care/backup_manifest.h"
 #include "care/backup_selection.h"
 #include "care/care_command.h"
+#include "care/command_paths.h"
 #include "care/listing.h"
 #include "care/parallel_each.h"
 #include "care/store_files.h"
@@ -55,12 +56,8 @@ BackupOptions parseOptions(const QStringList& arguments) {
         throw platform::UserError("Name the database file and the backup folder. " + usage);
     options.databaseFile = QFileInfo(positional[0]).absoluteFilePath();
     options.destination = positional[1];
-    if (options.storeFolder.isEmpty())
-        options.storeFolder = store::storeFolderPath();
-    options.storeFolder = QDir::cleanPath(QFileInfo(options.storeFolder).absoluteFilePath());
-    if (!QFileInfo(options.databaseFile).isFile())
-        throw platform::UserError("The database file \"" + options.databaseFile +
-                                  "\" does not exist.");
+    options.storeFolder = storeFolderFor(options.storeFolder);
+    requireDatabaseFile(options.databaseFile);
     return options;
 }
 

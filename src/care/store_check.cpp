@@ -2,6 +2,7 @@
 
 #include "care/care_command.h"
 #include "care/check_report.h"
+#include "care/command_paths.h"
 #include "care/copy_findings.h"
 #include "care/document_rows.h"
 #include "care/folder_faults.h"
@@ -50,12 +51,8 @@ CheckOptions parseOptions(const QStringList& arguments) {
     }
     if (options.databaseFile.isEmpty())
         throw platform::UserError("No database file is named. " + usage);
-    if (options.storeFolder.isEmpty())
-        options.storeFolder = store::storeFolderPath();
-    options.storeFolder = QDir::cleanPath(QFileInfo(options.storeFolder).absoluteFilePath());
-    if (!QFileInfo(options.databaseFile).isFile())
-        throw platform::UserError("The database file \"" + options.databaseFile +
-                                  "\" does not exist.");
+    options.storeFolder = storeFolderFor(options.storeFolder);
+    requireDatabaseFile(options.databaseFile);
     return options;
 }
 

@@ -1,6 +1,7 @@
 #include "db/online_backup.h"
 
 #include "db/db_error.h"
+#include "db/new_file.h"
 
 #include <QFile>
 #include <cerrno>
@@ -40,18 +41,6 @@ void open(Handle& handle, const std::string& path, int flags, const std::string&
     sqlite3_extended_result_codes(handle.db, 1);
 }
 
-// A file of the target's name that exists already is never taken over.
-void createEmpty(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        const int error = errno;
-        throwEngineError("Cannot create file: '" + path + "' Error code: " + std::to_string(error) +
-                             ". ErrorMessage: " + std::strerror(error),
-                         NativeError::CannotCreateFile);
-    }
-    ::close(fd);
-}
-
 void copyPages(sqlite3* from, sqlite3* to, const std::string& source) {
     sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
     if (backup == nullptr)
@@ -86,7 +75,7 @@ void copyPages(sqlite3* from, sqlite3* to, const std::string& source) {
 void backUpDatabase(const QString& source, const QString& target) {
     const std::string sourcePath = QFile::encodeName(source).toStdString();
     const std::string targetPath = QFile::encodeName(target).toStdString();
-    createEmpty(targetPath);
+    createNewFile(targetPath);
     try {
         Handle from;
         open(from, sourcePath, SQLITE_OPEN_READONLY, "the database");

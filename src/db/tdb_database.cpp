@@ -1,6 +1,7 @@
 #include "db/tdb_database.h"
 
 #include "db/db_error.h"
+#include "db/new_file.h"
 #include "db/sqlite_connection.h"
 #include "db/sqlite_statement.h"
 #include "db/tdb_dataset.h"
@@ -99,15 +100,7 @@ void TDbDatabase::openFile(bool claimEmpty) {
 void TDbDatabase::CreateDatabase() {
     Close();
     const std::string path = fileName_.toStdString();
-    // O_EXCL: a file that exists, whatever it holds, is never overwritten.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        const int error = errno;
-        throwEngineError("Cannot create file: '" + path + "' Error code: " + std::to_string(error) +
-                             ". ErrorMessage: " + std::strerror(error),
-                         NativeError::CannotCreateFile);
-    }
-    ::close(fd);
+    createNewFile(path);
     ClaimEmptyFile();
 }
 

@@ -7,15 +7,44 @@
 #include <exception>
 
 namespace quillox::care {
+namespace {
+
+constexpr const char* help =
+    "usage: quillox-db FILE [-c COMMAND]...\n"
+    "       quillox-db check FILE [--repair] [--store DIR]\n"
+    "       quillox-db backup FILE DEST [--store DIR]\n"
+    "       quillox-db restore BACKUP [--replace]\n"
+    "\n"
+    "FILE is a Quillox database, usually ~/.local/share/Quillox/main.abs.\n"
+    "  FILE [-c COMMAND]...  run statements and dot-commands (.tables, .schema TABLE,\n"
+    "                        .append TABLE Column=value..., .reindex), else read them from\n"
+    "                        standard input, one a line\n"
+    "  check                 check the database, the stored copies and the folders; exit\n"
+    "                        status 0 clean, 1 findings, 2 could not check\n"
+    "  backup                copy the database and its stored copies into the folder DEST,\n"
+    "                        with a manifest; Quillox may run meanwhile\n"
+    "  restore               put a backup in place of this user's store\n"
+    "\n"
+    "See man quillox-db.\n";
+
+} // namespace
 
 bool isCareCommand(const QStringList& arguments) {
-    return !arguments.isEmpty() &&
-           (arguments[0] == "check" || arguments[0] == "backup" || arguments[0] == "restore");
+    static const QStringList commands = {"check", "backup", "restore", "--help", "--version"};
+    return !arguments.isEmpty() && commands.contains(arguments[0]);
 }
 
 int runCareCommand(const QStringList& arguments, std::ostream& out, std::ostream& err) {
     const QStringList rest = arguments.mid(1);
     try {
+        if (arguments[0] == "--help") {
+            out << help;
+            return Clean;
+        }
+        if (arguments[0] == "--version") {
+            out << "quillox-db " QUILLOX_VERSION "\n";
+            return Clean;
+        }
         if (arguments[0] == "backup")
             return runBackup(rest, out);
         if (arguments[0] == "restore")

@@ -12,8 +12,8 @@ enum ExitStatus {
     CouldNotRun = 2, // refused or failed; the error output says why
 };
 
-// Whether the arguments name a care command (check, backup, restore) rather than a database
-// file for the statement shell.
+// Whether the arguments name a care command (check, backup, restore, --help, --version) rather
+// than a database file for the statement shell.
 bool isCareCommand(const QStringList& arguments);
 
 // Runs the care command that the arguments name, writing its report to out and an error that

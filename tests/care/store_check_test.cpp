@@ -228,4 +228,15 @@ TEST_F(StoreCheck, AnotherStoreFolderIsCheckedWhenNamed) {
     EXPECT_TRUE(run.out.contains("Files without a row (2)")) << run.out.toStdString();
 }
 
+TEST(QuilloxDbHelp, NamesEveryCommandAndTheVersion) {
+    const auto help = quillox::testing::runQuilloxDb({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* usage : {"quillox-db FILE [-c COMMAND]", "quillox-db check FILE",
+                              "quillox-db backup FILE DEST", "quillox-db restore BACKUP"})
+        EXPECT_TRUE(help.out.contains(usage)) << usage;
+    const auto version = quillox::testing::runQuilloxDb({"--version"});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith("quillox-db ")) << version.out.toStdString();
+}
+
 } // namespace

@@ -6,7 +6,8 @@ namespace quillox::db::shell {
 namespace {
 
 [[noreturn]] void failUsage(const QString& problem) {
-    throwShellError(problem + " (usage: quillox-db FILE [-c COMMAND]...)");
+    throwShellError(problem +
+                    " (usage: quillox-db FILE [-c COMMAND]...; quillox-db --help for more)");
 }
 
 } // namespace

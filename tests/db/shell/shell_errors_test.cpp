@@ -226,7 +226,9 @@ TEST(DbshellFileErrorTest, WrongArgumentsShowTheUsage) {
     for (const QStringList& arguments : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const ShellRun result = runQuilloxDb(arguments);
-        expectFailure(result, ".*\\(usage: quillox-db FILE \\[-c COMMAND\\]\\.\\.\\.\\)");
+        expectFailure(
+            result,
+            ".*\\(usage: quillox-db FILE \\[-c COMMAND\\]\\.\\.\\.; quillox-db --help for more\\)");
     }
 }
 

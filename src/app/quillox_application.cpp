@@ -1,6 +1,7 @@
 #include "app/quillox_application.h"
 
 #include "app/after_first_paint.h"
+#include "app/command_line.h"
 #include "app/error_box.h"
 #include "app/instances.h"
 #include "app/single_instance.h"
@@ -18,6 +19,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QUrl>
+#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -25,15 +27,12 @@ namespace quillox::app {
 namespace {
 
 // The first file named on the command line, as an absolute path; a file URL counts too.
-QString fileToFile(const QStringList& arguments) {
-    for (const QString& argument : arguments.mid(1)) {
-        if (argument.startsWith('-'))
-            continue;
-        const QUrl url(argument);
-        const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
-        return QFileInfo(path).absoluteFilePath();
-    }
-    return {};
+QString fileToFile(const QStringList& files) {
+    if (files.isEmpty())
+        return {};
+    const QUrl url(files.front());
+    const QString path = url.isLocalFile() ? url.toLocalFile() : files.front();
+    return QFileInfo(path).absoluteFilePath();
 }
 
 } // namespace
@@ -83,6 +82,13 @@ void QuilloxApplication::useWindowIcon() {
 }
 
 int QuilloxApplication::Run() {
+    const CommandLine line = readCommandLine(arguments());
+    if (line.request == CommandLine::Request::UnknownOption) {
+        std::fprintf(stderr, "quillox: unknown option %s\n\n%s",
+                     line.unknownOption.toLocal8Bit().constData(),
+                     usageText().toLocal8Bit().constData());
+        return 2;
+    }
     // A signal ends the run at any point, a box of the start-up showing or not: quitting leaves
     // every loop, a box's too, and no loop runs after it.
     bool terminating = false;
@@ -93,7 +99,7 @@ int QuilloxApplication::Run() {
             fMain->close();
         QCoreApplication::exit(0);
     });
-    const QString file = fileToFile(arguments());
+    const QString file = fileToFile(line.files);
     // A second copy must never open the same database: it hands over to the running copy.
     std::unique_ptr<SingleInstance> guard;
     std::optional<SingleInstance::Holder> holder;

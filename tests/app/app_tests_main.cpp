@@ -1,5 +1,6 @@
 #include "app/quillox_application.h"
 #include "browse_window_test.h"
+#include "command_line_test.h"
 #include "end_to_end_test.h"
 #include "filing_dialogs_test.h"
 #include "main_window_test.h"
@@ -12,6 +13,7 @@
 int main(int argc, char** argv) {
     quillox::app::QuilloxApplication application(argc, argv);
     StartupTest startup;
+    CommandLineTest commandLine;
     FilingDialogsTest filingDialogs;
     MainWindowTest mainWindow;
     BrowseWindowTest browseWindow;
@@ -20,6 +22,6 @@ int main(int argc, char** argv) {
     ScanWorkflowTest scanWorkflow;
     WindowManagerTest windowManager;
     return runTestClasses(argc, argv,
-                          {&startup, &filingDialogs, &mainWindow, &browseWindow, &searchWindow,
-                           &endToEnd, &scanWorkflow, &windowManager});
+                          {&startup, &commandLine, &filingDialogs, &mainWindow, &browseWindow,
+                           &searchWindow, &endToEnd, &scanWorkflow, &windowManager});
 }

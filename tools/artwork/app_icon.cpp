@@ -59,9 +59,16 @@ void paintAppIcon(QPainter& painter) {
 }
 
 QImage appIcon() {
-    QImage icon = transparentCanvas(appIconSize, appIconSize);
+    return appIcon(appIconSize);
+}
+
+QImage appIcon(int size) {
+    if (size < appIconSize)
+        return appIcon().scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage icon = transparentCanvas(size, size);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(qreal(size) / appIconSize, qreal(size) / appIconSize);
     paintAppIcon(painter);
     return icon;
 }

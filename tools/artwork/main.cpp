@@ -33,6 +33,8 @@ void writeAll(const QDir& out) {
                      out.filePath(QString("folder_%1.png").arg(index++, 2, 10, QChar('0'))));
     writePng(blankSheet(), out.filePath("blank_sheet.png"));
     writePng(appIcon(), out.filePath("app_icon.png"));
+    for (const int size : themeIconSizes)
+        writePng(appIcon(size), out.filePath(QString("app_icon_%1.png").arg(size)));
     writeBmp(okButton(), out.filePath("ok_button.bmp"), 24);
     writeBmp(cancelButton(), out.filePath("cancel_button.bmp"), 24);
     writeBmp(searchButton(), out.filePath("search_button.bmp"), 24);

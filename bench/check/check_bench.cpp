@@ -4,10 +4,10 @@
 // every copy, is timed once apart; the timed checks find the fingerprints recorded and read no
 // copy. Arguments: "--documents N" (100,000 unless told) and the number of repetitions (9).
 
-#include "../row_readers.h"
 #include "engine_session.h"
 #include "plain_sqlite.h"
 #include "report_errors.h"
+#include "row_readers.h"
 #include "run_command.h"
 #include "store/misc_ops.h"
 #include "store_generator.h"

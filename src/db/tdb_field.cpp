@@ -64,6 +64,9 @@ QDateTime TDbField::AsDateTime() const {
 }
 
 void TDbField::SetAsString(const QString& value) {
+    // SQLite would keep the character inside the text, where readers that stop at it see less.
+    if (value.contains(QChar(u'\0')))
+        throw DbError("Field '" + name_.toStdString() + "' cannot hold a NUL character");
     std::string text = value.toStdString();
     if (text.empty()) {
         Clear();
@@ -86,6 +89,16 @@ void TDbField::SetAsString(const QString& value) {
         break;
     }
     dataset_.SetFieldValue(index_, cutToWidth(std::move(text), static_cast<std::size_t>(size_)));
+}
+
+std::optional<std::size_t> TDbField::CutLength(const QString& value) const {
+    if (type_ != ftString)
+        return std::nullopt;
+    const std::string text = value.toStdString();
+    const std::size_t kept = widthKept(text, static_cast<std::size_t>(size_));
+    if (kept == text.size())
+        return std::nullopt;
+    return kept;
 }
 
 void TDbField::SetAsInteger(qint32 value) {

@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 #include <QString>
+#include <cstddef>
+#include <optional>
 
 namespace quillox::db {
 
@@ -30,7 +32,11 @@ public:
     QDateTime AsDateTime() const;
 
     // Text is cut to the column's width at a character boundary; the empty text is no value.
+    // Text holding a NUL character is refused: no column holds one.
     void SetAsString(const QString& value);
+    // The bytes of the value's UTF-8 form that SetAsString keeps when the column's width cuts
+    // the value; nothing when the column keeps it whole.
+    std::optional<std::size_t> CutLength(const QString& value) const;
     void SetAsInteger(qint32 value);
     // Keeps the date and drops the time of day.
     void SetAsDateTime(const QDateTime& value);

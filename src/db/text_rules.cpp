@@ -5,14 +5,18 @@
 
 namespace quillox::db {
 
-std::string cutToWidth(std::string text, std::size_t width) {
+std::size_t widthKept(std::string_view text, std::size_t width) {
     if (text.size() <= width)
-        return text;
+        return text.size();
     std::size_t end = width;
     // Step back over continuation bytes so that the cut falls before a character's lead byte.
     while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
         --end;
-    text.resize(end);
+    return end;
+}
+
+std::string cutToWidth(std::string text, std::size_t width) {
+    text.resize(widthKept(text, width));
     return text;
 }
 

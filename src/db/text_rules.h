@@ -7,6 +7,10 @@
 
 namespace quillox::db {
 
+// The length in bytes of the longest prefix of a UTF-8 text that fits in width bytes without
+// cutting a character: the whole text's length when it fits.
+std::size_t widthKept(std::string_view text, std::size_t width);
+
 // The longest prefix of a UTF-8 text that fits in width bytes without cutting a character.
 std::string cutToWidth(std::string text, std::size_t width);
 

@@ -4,6 +4,7 @@
 #include "db_fixtures.h"
 
 #include <QDateTime>
+#include <optional>
 
 namespace quillox::db::testing {
 namespace {
@@ -66,6 +67,10 @@ TEST_F(EditingTest, TextIsCutToTheColumnWidthInBytesAtACharacterBoundary) {
     int id = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.written.toStdString());
+        // The field tells beforehand whether it cuts the value, and how much it keeps.
+        const bool cut = c.written != c.stored;
+        EXPECT_EQ(items_.FieldByName("Name").CutLength(c.written),
+                  cut ? std::optional<std::size_t>(c.stored.toUtf8().size()) : std::nullopt);
         addItem(items_, {++id, c.written});
         EXPECT_EQ(items_.FieldByName("Name").AsString(), c.stored);
     }
@@ -75,6 +80,24 @@ TEST_F(EditingTest, TextIsCutToTheColumnWidthInBytesAtACharacterBoundary) {
     for (const Case& c : cases)
         stored.append(c.stored);
     EXPECT_EQ(columnOf(items_, "Name"), stored);
+}
+
+// Whatever the value comes from, no column stores a NUL character inside a text.
+TEST_F(EditingTest, TextHoldingANulCharacterIsRefused) {
+    const QString withNul = QString("N") + QChar(u'\0') + "UL";
+    items_.Append();
+    items_.FieldByName("ID").SetAsInteger(1);
+    items_.FieldByName("Name").SetAsString("kept");
+    for (const char* column : {"Name", "Note", "ID", "Day"}) {
+        SCOPED_TRACE(column);
+        EXPECT_EQ(errorOf([&] { items_.FieldByName(column).SetAsString(withNul); }),
+                  "Field '" + std::string(column) + "' cannot hold a NUL character");
+    }
+    items_.Post();
+    EXPECT_THAT(columnOf(items_, "Name"), ElementsAre("kept"));
+    EXPECT_EQ(items_.FieldByName("ID").AsInteger(), 1);
+    EXPECT_TRUE(items_.FieldByName("Note").IsNull());
+    EXPECT_TRUE(items_.FieldByName("Day").IsNull());
 }
 
 TEST_F(EditingTest, PostWithoutARequiredValueFailsAndWritesNothing) {

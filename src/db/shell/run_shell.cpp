@@ -11,11 +11,16 @@ namespace quillox::db::shell {
 int runShell(const QStringList& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
     try {
         const CommandLine commandLine = parseCommandLine(arguments);
-        ShellSession session(commandLine.databaseFile, out);
+        ShellSession session(commandLine.databaseFile, out, err);
         if (commandLine.readsStandardInput()) {
             std::string line;
-            while (std::getline(in, line))
+            for (int number = 1; std::getline(in, line); ++number) {
+                // A NUL would end the text early for some readers and not for others.
+                if (line.find('\0') != std::string::npos)
+                    throwShellError("Line " + QString::number(number) +
+                                    " of the input holds a NUL character");
                 session.run(QString::fromStdString(line));
+            }
         } else {
             for (const QString& command : commandLine.commands)
                 session.run(command);

@@ -29,6 +29,15 @@ void openTable(TDbTable& table, TDbDatabase& database, const QString& name) {
     table.Open();
 }
 
+// The user typed more than the row keeps: a later search for the whole value finds nothing.
+QString cutWarning(const TDbTable& table, const TDbField& field, const QString& value,
+                   std::size_t kept) {
+    return QString("quillox-db: warning: %1: Field '%2' keeps %3 of the %4 bytes of its value")
+        .arg(table.TableName(), field.FieldName())
+        .arg(kept)
+        .arg(value.toUtf8().size());
+}
+
 } // namespace
 
 void printQuery(TDbDatabase& database, const QString& statement, std::ostream& out) {
@@ -64,18 +73,25 @@ void printSchema(TDbDatabase& database, const QString& table, std::ostream& out)
     }
 }
 
-void appendRow(TDbDatabase& database, const AppendArguments& row) {
+void appendRow(TDbDatabase& database, const AppendArguments& row, std::ostream& err) {
     TDbTable table;
     openTable(table, database, row.table);
     table.Append();
+    QStringList warnings;
     try {
-        for (const ColumnValue& assignment : row.values)
-            table.FieldByName(assignment.column).SetAsString(assignment.value);
+        for (const ColumnValue& assignment : row.values) {
+            TDbField& field = table.FieldByName(assignment.column);
+            if (const auto kept = field.CutLength(assignment.value))
+                warnings.append(cutWarning(table, field, assignment.value, *kept));
+            field.SetAsString(assignment.value);
+        }
         table.Post();
     } catch (...) {
         table.Cancel();
         throw;
     }
+    for (const QString& warning : warnings)
+        err << warning.toStdString() << '\n';
 }
 
 } // namespace quillox::db::shell

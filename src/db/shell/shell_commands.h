@@ -21,7 +21,8 @@ void printTables(TDbDatabase& database, std::ostream& out);
 void printSchema(TDbDatabase& database, const QString& table, std::ostream& out);
 
 // Appends and posts one row through a table component, so that its rules apply; a row that
-// cannot be posted is dropped.
-void appendRow(TDbDatabase& database, const AppendArguments& row);
+// cannot be posted is dropped. Once the row is posted, writes a warning to err for each value
+// that its column's width cut.
+void appendRow(TDbDatabase& database, const AppendArguments& row, std::ostream& err);
 
 } // namespace quillox::db::shell

@@ -16,7 +16,8 @@ bool isSingleWord(const QString& text) {
 
 } // namespace
 
-ShellSession::ShellSession(const QString& databaseFile, std::ostream& out) : out_(out) {
+ShellSession::ShellSession(const QString& databaseFile, std::ostream& out, std::ostream& err)
+    : out_(out), err_(err) {
     database_.SetDatabaseName("Shell");
     database_.SetDatabaseFileName(databaseFile);
     database_.Open();
@@ -52,7 +53,7 @@ void ShellSession::runDotCommand(const QString& command) {
             throwShellError("Usage: .reindex");
         database_.RebuildIndexes();
     } else if (name == ".append") {
-        appendRow(database_, parseAppendArguments(rest));
+        appendRow(database_, parseAppendArguments(rest), err_);
     } else {
         throwShellError("Unknown command '" + excerpt(name) + "'");
     }

@@ -11,8 +11,9 @@ namespace quillox::db::shell {
 // .schema TABLE, .append TABLE Column=value ...).
 class ShellSession {
 public:
-    // Opens the existing file; a missing one is an error, never created.
-    ShellSession(const QString& databaseFile, std::ostream& out);
+    // Opens the existing file; a missing one is an error, never created. Results go to out,
+    // warnings to err.
+    ShellSession(const QString& databaseFile, std::ostream& out, std::ostream& err);
 
     // Runs one command; a blank one does nothing. Throws with the message for the user.
     void run(const QString& command);
@@ -22,6 +23,7 @@ private:
 
     TDbDatabase database_{"quillox-db"};
     std::ostream& out_;
+    std::ostream& err_;
 };
 
 } // namespace quillox::db::shell

@@ -58,5 +58,42 @@ TEST_F(DbshellTest, AppendReadsQuotedValuesAndOutputEscapesThem) {
     EXPECT_EQ(appended.out, expected);
 }
 
+struct CutValue {
+    QString command;
+    QString warning; // the whole of standard error; empty when nothing is cut
+};
+
+// The row keeps what its columns hold, and the user hears about every value cut.
+TEST_F(DbshellTest, AppendWarnsOfEveryValueItsColumnCuts) {
+    const QString accents(51, u'é'); // 102 bytes
+    const QString document = ".append Documents ID=%1 Path=/p InputDate=2014-03-08 Folder=F ";
+    const std::vector<CutValue> cases = {
+        {".append Folders ID=1 Parent=- Picture=-1 Name=" + QString(100, 'x'), ""},
+        {".append Folders ID=2 Parent=- Picture=-1 Name=" + QString(120, 'x'),
+         "quillox-db: warning: Folders: Field 'Name' keeps 100 of the 120 bytes of its value\n"},
+        {".append folders ID=3 Picture=-1 name=" + accents + " Parent=x" + accents,
+         "quillox-db: warning: folders: Field 'Name' keeps 100 of the 102 bytes of its value\n"
+         "quillox-db: warning: folders: Field 'Parent' keeps 99 of the 103 bytes of its value\n"},
+        {document.arg(1) + "Document_Name=N Description=" + QString(10'000, 'd') + " Tag_Words=\"" +
+             QString(499, 't') + " é\"",
+         "quillox-db: warning: Documents: Field 'Description' keeps 144 of the 10000 bytes of its "
+         "value\n"
+         "quillox-db: warning: Documents: Field 'Tag_Words' keeps 500 of the 502 bytes of its "
+         "value\n"},
+    };
+    for (const CutValue& c : cases) {
+        SCOPED_TRACE(c.warning.toStdString());
+        const ShellRun appended = run({c.command});
+        EXPECT_EQ(appended.exitCode, 0);
+        EXPECT_EQ(appended.err, QString(c.warning).replace("\\n", "\n"));
+        EXPECT_EQ(appended.out, "");
+    }
+
+    // A row that is not stored cuts nothing: its error alone is told.
+    const ShellRun refused = run({".append Folders ID=4 Parent=- Name=" + QString(120, 'x')});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "Field 'Picture' must have a value\n");
+}
+
 } // namespace
 } // namespace quillox::db::shell

@@ -120,6 +120,27 @@ TEST_F(DbshellErrorTest, ProcessingStopsAtTheFirstError) {
     expectOnlyTheSeedFolder();
 }
 
+// A line read with a NUL character in it is refused whole, wherever the character stands; the
+// lines before it have run.
+TEST_F(DbshellErrorTest, InputLineWithANulCharacterIsRefused) {
+    const QByteArray nul(1, '\0');
+    const std::vector<QByteArray> lines = {
+        ".append Folders ID=2 Parent=- Picture=-1 Name=N" + nul + "UL",
+        ".append Folders ID=2 Parent=- Picture=-1 Name=\"N" + nul + "UL\"",
+        ".append Folders ID=2 Parent=- Picture=-1 Name=NUL" + nul,
+        "SELECT Name FROM Folders WHERE Name = 'N" + nul + "UL'",
+        nul,
+    };
+    for (const QByteArray& line : lines) {
+        SCOPED_TRACE(QByteArray(line).replace('\0', "\\0").toStdString());
+        const ShellRun result =
+            runQuilloxDb({storeFile}, "SELECT ID FROM Folders\n" + line + "\n.tables\n");
+        expectFailure(result, "Line 2 of the input holds a NUL character");
+        EXPECT_EQ(result.out, "ID\n1\n");
+    }
+    expectOnlyTheSeedFolder();
+}
+
 // A megabyte of input in a name, a value, a token or a command is quoted in part only. The
 // commands come on standard input, since an argument that long is refused by the system.
 TEST_F(DbshellErrorTest, HugeInputIsQuotedCutShort) {

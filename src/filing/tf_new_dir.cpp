@@ -11,6 +11,7 @@
 #include "widgets/folder_tree_view.h"
 #include "widgets/icon_grid.h"
 #include "widgets/picture_button.h"
+#include "widgets/stored_width_limit.h"
 #include "widgets/window_design.h"
 
 #include <QCheckBox>
@@ -38,6 +39,8 @@ void TfNewDir::makeControls() {
     lNewFolderName->setGeometry(10, 4, 121, 15);
     eNewFolderName = new QLineEdit(this);
     eNewFolderName->setGeometry(10, 20, 121, 23);
+    // The name the folder gets keeps the whole of what was typed.
+    widgets::limitToStoredWidth(*eNewFolderName, store::typedFolderNameWidth());
     lNewFolderName->setBuddy(eNewFolderName);
 
     cbSubfolder = new QCheckBox("Create as subfolder of:", this);

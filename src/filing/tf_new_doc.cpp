@@ -2,6 +2,8 @@
 
 #include "platform/handler_guard.h"
 #include "store/file_document.h"
+#include "store/table_columns.h"
+#include "store/table_names.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
 #include "widgets/copy_progress_dialog.h"
@@ -9,6 +11,7 @@
 #include "widgets/folder_tree_loading.h"
 #include "widgets/folder_tree_view.h"
 #include "widgets/picture_button.h"
+#include "widgets/stored_width_limit.h"
 #include "widgets/window_design.h"
 
 #include <QDateTimeEdit>
@@ -62,6 +65,14 @@ void TfNewDoc::makeControls() {
     dtpDate->setCalendarPopup(true);
     dtpDate->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     eTagWords = edit(this, {100, 350, 231, 23});
+    // Each field takes no more than its column keeps, so that the row holds what the user sees
+    // and a search for it finds it; upper-casing the tag words keeps their bytes' count.
+    const std::vector<store::ColumnDefinition>& columns = store::documentsColumns();
+    widgets::limitToStoredWidth(*eDocumentName,
+                                store::columnWidth(columns, store::documentNameColumn));
+    widgets::limitToStoredWidth(*eDescription,
+                                store::columnWidth(columns, store::descriptionColumn));
+    widgets::limitToStoredWidth(*eTagWords, store::columnWidth(columns, store::tagWordsColumn));
     Label2->setBuddy(eDocumentName);
     Label6->setBuddy(eDescription);
     Label4->setBuddy(dtpDate);

@@ -13,6 +13,10 @@ namespace quillox::store {
 // the column's width.
 QString newFolderName(const QString& typed, bool topLevel);
 
+// The most bytes of UTF-8 of a typed name that a new folder's Name keeps whole, at the top
+// level and under a parent alike.
+int typedFolderNameWidth();
+
 // Whether a row of the table already has this Name. Folders and documents name their folder
 // by name alone, so a second folder of a name would share the first one's documents.
 bool folderNameTaken(db::TDbTable& folders, const QString& name);

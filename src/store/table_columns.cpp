@@ -2,6 +2,9 @@
 
 #include "store/table_names.h"
 
+#include <algorithm>
+#include <stdexcept>
+
 namespace quillox::store {
 
 using db::ftDate;
@@ -29,6 +32,14 @@ const std::vector<ColumnDefinition>& foldersColumns() {
 const std::vector<ColumnDefinition>& searchTermsColumns() {
     static const std::vector<ColumnDefinition> columns = {{termColumn, ftString, 100, true}};
     return columns;
+}
+
+int columnWidth(const std::vector<ColumnDefinition>& columns, QLatin1StringView name) {
+    const auto column = std::find_if(columns.begin(), columns.end(),
+                                     [&](const ColumnDefinition& c) { return c.name == name; });
+    if (column == columns.end())
+        throw std::logic_error("No column " + std::string(name.data(), name.size()));
+    return column->size;
 }
 
 } // namespace quillox::store

@@ -20,4 +20,7 @@ const std::vector<ColumnDefinition>& documentsColumns();
 const std::vector<ColumnDefinition>& foldersColumns();
 const std::vector<ColumnDefinition>& searchTermsColumns();
 
+// The width of the named column among these: the bytes of UTF-8 that a text column keeps.
+int columnWidth(const std::vector<ColumnDefinition>& columns, QLatin1StringView name);
+
 } // namespace quillox::store

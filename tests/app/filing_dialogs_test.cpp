@@ -15,7 +15,9 @@
 #include "window_controls.h"
 #include "window_driving.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateTimeEdit>
 #include <QFile>
 #include <QLineEdit>
@@ -53,7 +55,10 @@ void FilingDialogsTest::aNewFolderIsNamedByItsPlaceInTheTree_data() {
     QTest::newRow("top level") << "taxes" << false << "TAXES FOLDER";
     QTest::newRow("under a folder") << "taxes" << true << "TAXES SUBFOLDER";
     QTest::newRow("accents kept") << " café o'neil " << false << " CAFé O'NEIL  FOLDER";
-    QTest::newRow("cut to the column") << QString(95, 'x') << true << QString(95, 'X') + " SUBF";
+    // The field takes what the name keeps whole, whichever the level.
+    QTest::newRow("long, under a folder")
+        << QString(95, 'x') << true << QString(90, 'X') + " SUBFOLDER";
+    QTest::newRow("long, top level") << QString(95, 'x') << false << QString(90, 'X') + " FOLDER";
 }
 
 void FilingDialogsTest::aNewFolderIsNamedByItsPlaceInTheTree() {
@@ -315,4 +320,56 @@ void FilingDialogsTest::filingEndToEnd() {
     for (vocabulary.First(); !vocabulary.Eof(); vocabulary.Next())
         terms << vocabulary.FieldByName("Term").AsString();
     QCOMPARE(terms, QStringList({"TAX", "WATER", "'MARCH BILL'"}));
+}
+
+// A 10,000-character paste into each field leaves what its column keeps, cut between two
+// characters; the row then holds exactly what the fields show, and the last tag word shown is
+// in the vocabulary.
+void FilingDialogsTest::longTextIsCutInTheFieldsNotInTheRow() {
+    TestHome home;
+    AppRun run(home);
+    makeFolder("home");
+    QFile source(home.path() + "/long.pdf");
+    QVERIFY(source.open(QIODevice::WriteOnly));
+    source.write("%PDF-1.4\n");
+    source.close();
+    fNewDoc->Clear();
+    control<QLineEdit>(fNewDoc, "ePath")->setText(source.fileName());
+    fNewDoc->show();
+    fNewDoc->FormActivate();
+
+    // Five bytes a "Zoë ": each field's width falls inside an ë.
+    const QString pasted = "ab" + QString("Zoë ").repeated(2500);
+    struct Field {
+        const char* name;
+        QString shown;
+    };
+    const Field fields[] = {
+        {"eDocumentName", "ab" + QString("Zoë ").repeated(19) + "Zo"},
+        {"eDescription", "ab" + QString("Zoë ").repeated(28) + "Zo"},
+        {"eTagWords", "ab" + QString("Zoë ").repeated(99) + "Zo"},
+    };
+    for (const Field& field : fields) {
+        auto* edit = control<QLineEdit>(fNewDoc, field.name);
+        QApplication::clipboard()->setText(pasted);
+        edit->paste();
+        QCOMPARE(edit->text(), field.shown);
+    }
+    auto* tree = control<quillox::widgets::FolderTreeView>(fNewDoc, "TreeView1");
+    tree->setCurrentItem(node(tree, "HOME FOLDER"));
+    click(control<quillox::widgets::PictureButton>(fNewDoc, "iOkButton"));
+    QVERIFY2(home.errors.isEmpty(), qPrintable(home.errors.join('\n')));
+
+    quillox::db::TDbTable& documents = dmData->tDocuments;
+    documents.First();
+    QVERIFY(!documents.Eof());
+    QCOMPARE(documents.FieldByName("Document_Name").AsString(), fields[0].shown);
+    QCOMPARE(documents.FieldByName("Description").AsString(), fields[1].shown);
+    QCOMPARE(documents.FieldByName("Tag_Words").AsString(),
+             "AB" + QString("ZOë ").repeated(99) + "ZO");
+    QStringList terms;
+    quillox::db::TDbTable& vocabulary = dmData->tSearchTerms;
+    for (vocabulary.First(); !vocabulary.Eof(); vocabulary.Next())
+        terms << vocabulary.FieldByName("Term").AsString();
+    QCOMPARE(terms, QStringList({"ABZOë", "ZOë", "ZO"}));
 }

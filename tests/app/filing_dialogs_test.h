@@ -16,4 +16,5 @@ private slots:
     void returnPressesTheFocusedButton();
     void cancelAndCloseBoxHandBackWithoutFiling();
     void filingEndToEnd();
+    void longTextIsCutInTheFieldsNotInTheRow();
 };

@@ -118,13 +118,15 @@ protected:
         ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
         const CrashStates states(before, root.toStdString(),
                                  run.log + QByteArray::fromStdString("mark\t" + exitMark + "\n"));
+        // The replay must arrive where the run did, or the recorder missed a change.
+        ASSERT_TRUE(states.after() == quillox::testing::treeOf(root));
         std::map<std::string, Problems> checked;
         std::vector<std::pair<std::string, Problems>> failures;
         int generated = 0;
         states.forEach(mixesPerCut, [&](const CrashState& state) {
             ++generated;
-            const std::string key = quillox::testing::treeDigest(state.tree) + " " +
-                                    std::to_string(state.marks.size());
+            const std::string key =
+                quillox::testing::treeDigest(state.tree) + " " + std::to_string(state.marks.size());
             auto found = checked.find(key);
             if (found == checked.end())
                 found = checked.emplace(key, problemsOf(state, more)).first;
@@ -136,6 +138,14 @@ protected:
         std::printf("%s: %d flushes, %d crash states built, %zu distinct states checked, %zu "
                     "failing\n",
                     scenario, states.flushes(), generated, checked.size(), failures.size());
+        // Why, by kind of problem: each problem's text up to its first colon.
+        std::map<std::string, int> reasons;
+        for (const auto& [where, problems] : failures) {
+            for (const std::string& problem : problems)
+                ++reasons[problem.substr(0, problem.find(':'))];
+        }
+        for (const auto& [reason, count] : reasons)
+            std::printf("  %d times: %s\n", count, reason.c_str());
         for (std::size_t i = 0; i < failures.size() && i < failuresShown; ++i) {
             std::printf("  %s:\n", failures[i].first.c_str());
             for (const std::string& problem : failures[i].second)
@@ -148,8 +158,9 @@ protected:
     }
 
     // What is wrong with the store that the program's start makes of the state.
-    Problems problemsOf(const CrashState& state,
-                        const std::function<Problems(const CrashState&, const StartedStore&)>& more) {
+    Problems
+    problemsOf(const CrashState& state,
+               const std::function<Problems(const CrashState&, const StartedStore&)>& more) {
         quillox::testing::putTree(state.tree, root);
         QFile::setPermissions(root + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                      QFileDevice::ExeOwner);
@@ -248,7 +259,8 @@ protected:
         environment.insert("XDG_CONFIG_HOME", fresh.path() + "/config");
         QProcess process;
         process.setProcessEnvironment(environment);
-        process.start(QUILLOX_DB_PATH, {"restore", root + "/" + QString::fromStdString(backupFolder)});
+        process.start(QUILLOX_DB_PATH,
+                      {"restore", root + "/" + QString::fromStdString(backupFolder)});
         Problems problems;
         if (!process.waitForFinished(120000) || process.exitCode() != 0)
             problems.push_back("the whole backup does not restore: " +
@@ -298,9 +310,8 @@ protected:
         const TempHome other;
         fileNow({"other-1.bin", "other-2.bin"});
         QProcess process;
-        process.start(QUILLOX_DB_PATH,
-                      {"backup", other.databaseFolder() + "main.abs",
-                       root + "/" + QString::fromStdString(backupFolder)});
+        process.start(QUILLOX_DB_PATH, {"backup", other.databaseFolder() + "main.abs",
+                                        root + "/" + QString::fromStdString(backupFolder)});
         ASSERT_TRUE(process.waitForFinished(120000));
         ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     }
@@ -317,6 +328,11 @@ protected:
                      if (!started.refusal.isEmpty())
                          return problems;
                      const std::set<QString> names = namesOf(started.rows);
+                     const FileTree stored = subtree(state.tree, storeFolder);
+                     if (!state.tree.count(databaseFile) && !stored.empty())
+                         problems.push_back("a new empty store was started beside restored "
+                                            "copies: no database, " +
+                                            std::to_string(stored.size()) + " copies");
                      if (reported(state, exitMark) ? names != restoredNames
                                                    : names != earlier && names != restoredNames)
                          problems.push_back("the store holds " + describe(names).toStdString() +
@@ -327,8 +343,8 @@ protected:
 };
 
 TEST_F(RestoreCrash, IntoNewHome) {
-    checkRestore("restore into a new home", {"restore", root + "/" + QString::fromStdString(backupFolder)},
-                 {});
+    checkRestore("restore into a new home",
+                 {"restore", root + "/" + QString::fromStdString(backupFolder)}, {});
 }
 
 TEST_F(RestoreCrash, ReplacingStore) {

@@ -21,13 +21,13 @@ struct Node {
 // One change, with the nodes it touches resolved as the run made it.
 struct Change {
     enum Kind { Write, Truncate, Link, Unlink, Rename, Flush, FlushAll, Mark } kind = Mark;
-    int node = -1;       // Write, Truncate, Flush: the file or folder; Link: the node named
-    int folder = -1;     // Link, Unlink, Rename: the folder of the name
-    std::string name;    // its name there; Mark: the line the process wrote
-    int toFolder = -1;   // Rename: the folder of the new name
-    std::string toName;  // and the new name
+    int node = -1;        // Write, Truncate, Flush: the file or folder; Link: the node named
+    int folder = -1;      // Link, Unlink, Rename: the folder of the name
+    std::string name;     // its name there; Mark: the line the process wrote
+    int toFolder = -1;    // Rename: the folder of the new name
+    std::string toName;   // and the new name
     long long offset = 0; // Write: where; Truncate: the new length
-    std::string bytes;   // Write
+    std::string bytes;    // Write
 };
 
 Change changeOf(Change::Kind kind, int node, long long offset = 0, std::string bytes = {}) {
@@ -210,6 +210,8 @@ struct CrashStates::Replay {
         const std::string& kind = f[0];
         if (kind == "open")
             open(std::stoi(f[1]), f[2], std::stoi(f[3]));
+        else if (kind == "dup")
+            descriptors[std::stoi(f[2])] = nodeOf(f[1]);
         else if (kind == "close")
             descriptors.erase(std::stoi(f[1]));
         else if (kind == "write")
@@ -275,6 +277,12 @@ CrashStates::CrashStates(FileTree before, const std::string& root, const QByteAr
 
 CrashStates::~CrashStates() = default;
 
+FileTree CrashStates::after() const {
+    FileTree tree;
+    addToTree(replay_->now, 0, {}, tree);
+    return tree;
+}
+
 int CrashStates::flushes() const {
     return replay_->flushes;
 }
@@ -311,7 +319,8 @@ void CrashStates::forEach(int mixesPerCut,
         return tree;
     };
     // The changes chosen, each sequence cut after as many as the function allows.
-    const auto choose = [&](std::size_t cut, const std::function<std::size_t(int, std::size_t)>& keep) {
+    const auto choose = [&](std::size_t cut,
+                            const std::function<std::size_t(int, std::size_t)>& keep) {
         std::vector<bool> chosen(count, false);
         std::map<int, std::size_t> taken;
         std::set<int> stopped;
@@ -344,15 +353,15 @@ void CrashStates::forEach(int mixesPerCut,
         add(std::vector<bool>(count, false), "only what was flushed");
         add(choose(cut, [](int, std::size_t all) { return all; }), "every change");
         add(choose(cut, [](int sequence, std::size_t all) { return sequence % 2 == 1 ? all : 0; }),
-             "the name changes without the unflushed bytes");
+            "the name changes without the unflushed bytes");
         add(choose(cut, [](int sequence, std::size_t all) { return sequence % 2 == 0 ? all : 0; }),
-             "the unflushed bytes without the name changes");
+            "the unflushed bytes without the name changes");
         for (int mix = 0; mix < mixesPerCut; ++mix) {
             add(choose(cut,
-                        [&](int, std::size_t all) {
-                            return std::uniform_int_distribution<std::size_t>(0, all)(random);
-                        }),
-                 "random mix " + std::to_string(mix + 1));
+                       [&](int, std::size_t all) {
+                           return std::uniform_int_distribution<std::size_t>(0, all)(random);
+                       }),
+                "random mix " + std::to_string(mix + 1));
         }
     };
 

@@ -39,6 +39,9 @@ public:
 
     // Calls the function with each state in turn, mixesPerCut random ones at each cut.
     void forEach(int mixesPerCut, const std::function<void(const CrashState&)>& check) const;
+    // The tree as the run left it, every change made: what the root holds after the run when
+    // the recorder missed nothing.
+    FileTree after() const;
     // The flushes the run made, each a cut.
     int flushes() const;
 

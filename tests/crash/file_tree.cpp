@@ -12,7 +12,8 @@ namespace quillox::testing {
 
 FileTree treeOf(const QString& root) {
     FileTree tree;
-    QDirIterator entries(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+    QDirIterator entries(root,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                          QDirIterator::Subdirectories);
     while (entries.hasNext()) {
         const QFileInfo entry(entries.next());
@@ -46,7 +47,8 @@ void putTree(const FileTree& tree, const QString& root) {
 std::string treeDigest(const FileTree& tree) {
     platform::Sha256 digest;
     for (const auto& [path, contents] : tree) {
-        const std::string record = path + (contents ? "\1" + std::to_string(contents->size()) : "\2");
+        const std::string record =
+            path + (contents ? "\1" + std::to_string(contents->size()) : "\2");
         digest.add(record.data(), record.size() + 1);
         if (contents)
             digest.add(contents->data(), contents->size());

@@ -6,7 +6,7 @@
 // process had reported done before each point.
 //
 // A record is one line of tab-separated fields, a write's bytes following its line:
-//   open FD PATH FLAGS | close FD | write FD OFFSET COUNT | truncate FD LENGTH
+//   open FD PATH FLAGS | dup FD NEWFD | close FD | write FD OFFSET COUNT | truncate FD LENGTH
 //   link FROM TO | linkfd FD TO | rename FROM TO | unlink PATH | mkdir PATH | rmdir PATH
 //   fsync FD | syncall | mark TEXT
 
@@ -109,7 +109,8 @@ std::string absolute(Recorder& state, int folder, const char* path) {
         return cleaned(path);
     if (folder == AT_FDCWD) {
         char here[4096];
-        return ::getcwd(here, sizeof here) == nullptr ? std::string() : cleaned(here + ("/" + std::string(path)));
+        return ::getcwd(here, sizeof here) == nullptr ? std::string()
+                                                      : cleaned(here + ("/" + std::string(path)));
     }
     const auto found = state.files.find(folder);
     return found == state.files.end() ? std::string() : cleaned(found->second.path + "/" + path);
@@ -147,6 +148,19 @@ void opened(int fd, int folder, const char* path, int flags) {
     }
     state.files[fd] = {full, status.st_dev, status.st_ino};
     append(state, "open\t" + std::to_string(fd) + "\t" + full + "\t" + std::to_string(flags));
+}
+
+void duplicated(int fd, int copy) {
+    Recorder& state = recorder();
+    if (state.log < 0 || copy < 0)
+        return;
+    const std::lock_guard hold(state.lock);
+    state.files.erase(copy);
+    const Tracked* original = tracked(state, fd);
+    if (original == nullptr)
+        return;
+    state.files[copy] = *original;
+    append(state, "dup\t" + std::to_string(fd) + "\t" + std::to_string(copy));
 }
 
 // The bytes written at the offset, once the write succeeded.
@@ -223,7 +237,7 @@ long long position(int fd) {
 
 mode_t modeArgument(int flags, va_list arguments) {
     return (flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(arguments, mode_t)
-                                                                     : 0;
+                                                                      : 0;
 }
 
 } // namespace
@@ -276,6 +290,52 @@ int openat64(int folder, const char* path, int flags, ...) {
 
 int creat(const char* path, mode_t mode) {
     return open(path, O_WRONLY | O_CREAT | O_TRUNC, mode);
+}
+
+int dup(int fd) {
+    REAL(dup);
+    const int copy = real_dup(fd);
+    duplicated(fd, copy);
+    return copy;
+}
+
+int dup2(int fd, int copy) {
+    REAL(dup2);
+    const int result = real_dup2(fd, copy);
+    duplicated(fd, result);
+    return result;
+}
+
+int dup3(int fd, int copy, int flags) {
+    REAL(dup3);
+    const int result = real_dup3(fd, copy, flags);
+    duplicated(fd, result);
+    return result;
+}
+
+// Only duplication matters here; the argument, an integer or a pointer, is passed on as it is.
+int fcntl(int fd, int command, ...) {
+    REAL(fcntl);
+    va_list arguments;
+    va_start(arguments, command);
+    void* const argument = va_arg(arguments, void*);
+    va_end(arguments);
+    const int result = real_fcntl(fd, command, argument);
+    if (command == F_DUPFD || command == F_DUPFD_CLOEXEC)
+        duplicated(fd, result);
+    return result;
+}
+
+int fcntl64(int fd, int command, ...) {
+    REAL(fcntl64);
+    va_list arguments;
+    va_start(arguments, command);
+    void* const argument = va_arg(arguments, void*);
+    va_end(arguments);
+    const int result = real_fcntl64(fd, command, argument);
+    if (command == F_DUPFD || command == F_DUPFD_CLOEXEC)
+        duplicated(fd, result);
+    return result;
 }
 
 int close(int fd) {

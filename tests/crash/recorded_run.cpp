@@ -9,8 +9,7 @@
 
 namespace quillox::testing {
 
-RecordedRun runRecorded(const QString& program, const QStringList& arguments,
-                        const QString& root) {
+RecordedRun runRecorded(const QString& program, const QStringList& arguments, const QString& root) {
     const QTemporaryDir logFolder;
     const QString log = logFolder.filePath("record");
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -20,8 +19,8 @@ RecordedRun runRecorded(const QString& program, const QStringList& arguments,
     // Under AddressSanitizer the recorder comes before the sanitizer's own library, which the
     // sanitizer otherwise refuses.
     const QString sanitizer = environment.value("ASAN_OPTIONS");
-    environment.insert("ASAN_OPTIONS", (sanitizer.isEmpty() ? "" : sanitizer + ":") +
-                                           "verify_asan_link_order=0");
+    environment.insert("ASAN_OPTIONS",
+                       (sanitizer.isEmpty() ? "" : sanitizer + ":") + "verify_asan_link_order=0");
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);

@@ -284,6 +284,13 @@ TEST_F(CrashStateTest, Filing) {
              [](const CrashState&, const StartedStore&) { return Problems(); });
 }
 
+// The first filing makes the store: its folders and the database.
+TEST_F(CrashStateTest, FilingIntoNewHome) {
+    makeSources({{"doc-1.bin", 3000}, {"doc-2.bin", 70000}});
+    checkRun("filing into a new home", CRASH_FILER_PATH, {source("doc-1.bin"), source("doc-2.bin")},
+             [](const CrashState&, const StartedStore&) { return Problems(); });
+}
+
 TEST_F(CrashStateTest, Backup) {
     makeSources({{"doc-1.bin", 3000}, {"doc-2.bin", 70000}, {"doc-3.bin", 0}});
     fileNow({"doc-1.bin", "doc-2.bin", "doc-3.bin"});

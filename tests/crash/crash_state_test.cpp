@@ -214,7 +214,6 @@ protected:
                 !started.rows.count(QString::fromStdString(mark.substr(6))))
                 problems.push_back("reported filed, but gone: " + mark.substr(6));
         }
-        (void)state;
         return problems;
     }
 

@@ -14,7 +14,8 @@ public:
     MadeFolders(const MadeFolders&) = delete;
     MadeFolders& operator=(const MadeFolders&) = delete;
 
-    // Makes the folder and any missing folder above it. Throws UserError naming the role ("the
+    // Makes the folder and any missing folder above it, each flushed to the disk with its name
+    // in the folder above. Throws UserError naming the role ("the
     // store folder"), the folder that could not be made and the system's reason.
     void make(const QString& path, const QString& role);
     // Keeps the folders made.

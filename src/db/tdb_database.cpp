@@ -99,8 +99,11 @@ void TDbDatabase::openFile(bool claimEmpty) {
 
 void TDbDatabase::CreateDatabase() {
     Close();
-    const std::string path = fileName_.toStdString();
-    createNewFile(path);
+    // Marked before it gets its name, so that no crash leaves an empty file under the name.
+    createNewFile(fileName_.toStdString(), [](const std::string& staging) {
+        SqliteConnection connection(staging);
+        checkOwnership(connection, true);
+    });
     ClaimEmptyFile();
 }
 

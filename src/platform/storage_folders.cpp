@@ -7,7 +7,9 @@
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillox::platform {
 namespace {
@@ -17,6 +19,20 @@ QString location(QStandardPaths::StandardLocation which, const QString& what) {
     if (path.isEmpty())
         throw UserError("The system names no " + what + " folder.");
     return QDir::cleanPath(path);
+}
+
+QByteArray parentOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash <= 0 ? QByteArray("/") : path.left(slash);
+}
+
+int syncFolder(const QByteArray& folder) {
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error;
 }
 
 } // namespace
@@ -29,28 +45,38 @@ QString documentsFolder() {
     return location(QStandardPaths::DocumentsLocation, "documents");
 }
 
-void makeFolder(const QString& path, const QString& role) {
+int makeFolders(const QString& path) {
     const QString folder = QDir::cleanPath(QDir(path).absolutePath());
     const QByteArray native = QFile::encodeName(folder);
-    const auto fail = [&](int error) {
-        throw UserError(QString("The %1 folder \"%2\" could not be created: %3.")
-                            .arg(role, folder, QString::fromLocal8Bit(std::strerror(error))));
-    };
-    // Each missing folder from the top down, so that the reason given is the one of the first
-    // folder that could not be made, not that a folder above it is missing.
+    // Each missing folder from the top down, so that the error is the one of the first folder
+    // that could not be made, not that a folder above it is missing.
     struct stat status {};
     for (qsizetype end = native.indexOf('/', 1);; end = native.indexOf('/', end + 1)) {
         const QByteArray part = end < 0 ? native : native.left(end);
-        if (::stat(part.constData(), &status) != 0 && ::mkdir(part.constData(), 0777) != 0 &&
-            errno != EEXIST)
-            fail(errno);
+        if (::stat(part.constData(), &status) != 0) {
+            if (::mkdir(part.constData(), 0777) == 0) {
+                // Until the folder above is flushed, a power cut may take the new folder, and
+                // with it whatever is filed into it.
+                if (const int error = syncFolder(parentOf(part)); error != 0)
+                    return error;
+            } else if (errno != EEXIST) {
+                return errno;
+            }
+        }
         if (end < 0)
             break;
     }
     if (::stat(native.constData(), &status) != 0)
-        fail(errno);
-    if (!S_ISDIR(status.st_mode))
-        fail(ENOTDIR);
+        return errno;
+    return S_ISDIR(status.st_mode) ? 0 : ENOTDIR;
+}
+
+void makeFolder(const QString& path, const QString& role) {
+    if (const int error = makeFolders(path); error != 0) {
+        throw UserError(QString("The %1 folder \"%2\" could not be created: %3.")
+                            .arg(role, QDir::cleanPath(QDir(path).absolutePath()),
+                                 QString::fromLocal8Bit(std::strerror(error))));
+    }
 }
 
 } // namespace quillox::platform

@@ -4,7 +4,6 @@
 #include "platform/storage_folders.h"
 #include "platform/user_error.h"
 
-#include <QDir>
 #include <algorithm>
 #include <limits>
 
@@ -14,7 +13,7 @@ QString getDatabaseFolder() {
     // A failure to make the folder shows when the database file is created in it, with the
     // engine's message and number, which start-up reports.
     const QString folder = databaseFolderPath();
-    QDir().mkpath(folder);
+    platform::makeFolders(folder);
     return folder;
 }
 

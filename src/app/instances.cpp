@@ -10,6 +10,7 @@
 #include "retrieval/tf_move_doc.h"
 #include "retrieval/tf_search.h"
 #include "scan/tf_scan.h"
+#include "store/leftover_copies.h"
 #include "store/tdm_data.h"
 #include "widgets/message_box.h"
 
@@ -51,6 +52,8 @@ void CreateInstances(store::StartKind previousRun) {
     platform::runHandler([previousRun] {
         dmData->DataModuleCreate(
             previousRun, [](const QString& question) { return widgets::askYesNo(question); });
+        // The program holds the store's lock from before this point, so no filing is under way.
+        store::removeCopiesOfInterruptedFilings(*dmData);
     });
     // The new document window is made before the data module, and touches it only once shown.
     fNewDoc->SetData(*dmData);

@@ -1,7 +1,9 @@
 #include "db/online_backup.h"
 
 #include "db/db_error.h"
+#include "db/filing_intents.h"
 #include "db/new_file.h"
+#include "db/table_schema.h"
 
 #include <QFile>
 #include <cerrno>
@@ -86,6 +88,11 @@ void backUpDatabase(const QString& source, const QString& target) {
         if (sqlite3_exec(to.db, "PRAGMA synchronous=OFF", nullptr, nullptr, nullptr) != SQLITE_OK)
             fail("Cannot set up the copy '" + targetPath + "'", to.db);
         copyPages(from.db, to.db, sourcePath);
+        // The copies that filings under way are about to name are not backed up; their names,
+        // put back by a restore, would have the next start remove a stored copy of that name.
+        const std::string dropIntents = "DROP TABLE IF EXISTS " + quoted(filingIntentTable);
+        if (sqlite3_exec(to.db, dropIntents.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            fail("Cannot set up the copy '" + targetPath + "'", to.db);
     } catch (...) {
         ::unlink(targetPath.c_str());
         ::unlink((targetPath + "-journal").c_str());

@@ -9,8 +9,9 @@ namespace quillox::db {
 // The copy is made in one step under a read lock, which a running program's write waits for;
 // while that program holds its write lock, the copy is tried again, for up to a minute. The
 // source is only read: a change that a crash cut short (a journal left beside it) is refused,
-// since playing it back means writing. The target must not exist; it is not flushed to the
-// disk, which is the caller's to do. Throws DbError; the target is then removed.
+// since playing it back means writing. The copy leaves out the names that filings under way
+// recorded for their copies (see filing_intents.h). The target must not exist; it is not flushed to
+// the disk, which is the caller's to do. Throws DbError; the target is then removed.
 void backUpDatabase(const QString& source, const QString& target);
 
 } // namespace quillox::db

@@ -10,6 +10,16 @@
 namespace quillox::db {
 namespace {
 
+// Long enough for another program's statement or transaction to end, such as a quillox-db
+// SELECT or backup; short enough that a user waiting for a filing is told soon.
+constexpr int busyTimeoutMs = 5000;
+
+std::string busyMessage(const std::string& path) {
+    return "The database \"" + path +
+           "\" is busy: another program is using it (for example quillox-db). Try again when it "
+           "has finished";
+}
+
 std::string openFailure(const std::string& path, int code, const std::string& text) {
     return "Cannot open file:'" + path + "' Error code: " + std::to_string(code) +
            ". ErrorMessage: " + text;
@@ -28,7 +38,7 @@ SqliteConnection::SqliteConnection(const std::string& path) : path_(path) {
                          NativeError::CannotOpenFile);
     }
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, 2000);
+    sqlite3_busy_timeout(db_, busyTimeoutMs);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
     sqlite3_db_config(db_, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     try {
@@ -87,8 +97,12 @@ int SqliteConnection::lastChangedRows() const {
 }
 
 void SqliteConnection::fail() const {
-    const int number = sqliteNativeBase + sqlite3_extended_errcode(db_);
-    throw DbError(withNativeError(sqlite3_errmsg(db_), number), number);
+    const int code = sqlite3_extended_errcode(db_);
+    const int number = sqliteNativeBase + code;
+    // SQLite's own "database is locked" names neither the file nor the cause.
+    const std::string message =
+        (code & 0xff) == SQLITE_BUSY ? busyMessage(path_) : std::string(sqlite3_errmsg(db_));
+    throw DbError(withNativeError(message, number), number);
 }
 
 } // namespace quillox::db

@@ -4,11 +4,17 @@
 #include "db/sqlite_statement.h"
 #include "db/table_schema.h"
 
+#include <set>
+
 namespace quillox::db {
 namespace {
 
 constexpr std::string_view indexSuffix = ".substrings";
 constexpr std::size_t shortestIndexedRun = 3;
+// FTS5 takes time that grows faster than the number of terms of a query; a few dozen trigrams
+// narrow the rows as well as all of a long pattern's would, and the rows found are tested
+// against the whole pattern anyway.
+constexpr std::size_t trigramsLookedUpAtMost = 64;
 
 bool exists(SqliteConnection& connection, const std::string& type, const std::string& name) {
     SqliteStatement statement(connection,
@@ -161,13 +167,16 @@ bool substringIndexCanAnswer(const std::string& glob) {
 std::string trigramQuery(const std::vector<std::string>& globs) {
     std::string query;
     for (const std::string& glob : globs) {
-        std::string terms;
+        std::set<std::string> trigrams;
         for (const auto& run : literalRuns(glob)) {
-            for (std::size_t i = 0; i + shortestIndexedRun <= run.size(); ++i) {
-                terms += terms.empty() ? "" : " AND ";
-                terms += quotedTerm(run[i] + run[i + 1] + run[i + 2]);
-            }
+            for (std::size_t i = 0;
+                 i + shortestIndexedRun <= run.size() && trigrams.size() < trigramsLookedUpAtMost;
+                 ++i)
+                trigrams.insert(run[i] + run[i + 1] + run[i + 2]);
         }
+        std::string terms;
+        for (const std::string& trigram : trigrams)
+            terms += (terms.empty() ? "" : " AND ") + quotedTerm(trigram);
         query += (query.empty() ? "(" : " OR (") + terms + ")";
     }
     return query;

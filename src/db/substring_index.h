@@ -49,8 +49,8 @@ void catchUpSubstringIndex(SqliteConnection& connection, const std::string& tabl
 bool substringIndexCanAnswer(const std::string& glob);
 
 // An FTS5 query that finds every row matching any of the patterns, and a few more: each
-// pattern's runs of three or more characters, as trigrams that must all be there. The caller
-// tests each row it finds against the patterns.
+// pattern's runs of three or more characters, as trigrams that must all be there (of a long
+// pattern, the first few dozen). The caller tests each row it finds against the patterns.
 std::string trigramQuery(const std::vector<std::string>& globs);
 
 } // namespace quillox::db

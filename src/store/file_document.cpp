@@ -2,6 +2,7 @@
 
 #include "platform/user_error.h"
 #include "store/copy_fingerprint.h"
+#include "store/filing_intent.h"
 #include "store/misc_ops.h"
 #include "store/post_or_cancel.h"
 #include "store/stored_file_name.h"
@@ -24,7 +25,8 @@ bool nameTaken(const QString& path) {
 
 // The stored copy's path, or nothing when the user cancelled. The first free name is tried
 // first; should another filing take it meanwhile, the rename refuses and the next one follows.
-std::optional<QString> copyIntoStore(const FilingInput& input, const QDateTime& moment,
+std::optional<QString> copyIntoStore(TdmData& data, const FilingInput& input,
+                                     const QDateTime& moment,
                                      const platform::CopyProgress& progress) {
     const QString folder = getStoreFolder();
     for (int counter = 1; counter <= maxStoredNameCounter; ++counter) {
@@ -32,12 +34,18 @@ std::optional<QString> copyIntoStore(const FilingInput& input, const QDateTime& 
             storedFileName(folder, input.documentName, moment, input.sourcePath, counter);
         if (nameTaken(path))
             continue;
+        // A failed copy keeps the intent: should the copy have got the name after all, the next
+        // start removes it.
+        recordFilingIntent(data.dbMain, path);
         switch (platform::copyFileSafely(input.sourcePath, path, progress)) {
         case platform::CopyOutcome::Copied:
             return path;
         case platform::CopyOutcome::Cancelled:
+            dropFilingIntent(data.dbMain, path);
             return std::nullopt;
         case platform::CopyOutcome::TargetExists:
+            // The file of that name is another's, which the next start must leave alone.
+            dropFilingIntent(data.dbMain, path);
             break;
         }
     }
@@ -66,16 +74,18 @@ bool fileDocument(TdmData& data, const FilingInput& input, const platform::CopyP
     const int id = nextId(data.tDocuments);
     const QDateTime moment = QDateTime::currentDateTime();
     SourceFingerprint fingerprint(input.sourcePath);
-    const std::optional<QString> path = copyIntoStore(input, moment, progress);
+    const std::optional<QString> path = copyIntoStore(data, input, moment, progress);
     if (!path)
         return false;
     try {
         postRow(data.tDocuments, id, input, *path);
     } catch (...) {
-        // A copy without a row would be an orphan in the store that no window shows.
+        // A copy without a row would be an orphan in the store that no window shows. The
+        // intent stays, so that the next start removes a copy that could not be removed now.
         QFile::remove(*path);
         throw;
     }
+    dropFilingIntent(data.dbMain, *path);
     // Only a filed document's words, and only those its row keeps: the column cuts a long line,
     // and a word past the cut would find nothing.
     addSearchTerms(data.tSearchTerms, data.tDocuments.FieldByName(tagWordsColumn).AsString());

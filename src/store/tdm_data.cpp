@@ -1,6 +1,7 @@
 #include "store/tdm_data.h"
 
 #include "db/content_fingerprints.h"
+#include "db/filing_intents.h"
 #include "platform/user_error.h"
 #include "store/misc_ops.h"
 #include "store/store_unavailable.h"
@@ -66,6 +67,7 @@ void TdmData::DataModuleCreate(StartKind previousRun, const ConfirmFreshStart& c
         createTableIfMissing(tSearchTerms, searchTermsTable, searchTermsColumns());
         dbMain.AddManagedIndexes(storeIndexes());
         db::addFingerprintTable(dbMain.Connection());
+        db::addFilingIntentTable(dbMain.Connection());
         for (db::TDbTable* table : {&tDocuments, &tFolders, &tSearchTerms})
             table->Open();
         openQuery(qQuery);

@@ -1,4 +1,6 @@
 #include "care_run.h"
+#include "db/filing_intents.h"
+#include "db/sqlite_connection.h"
 #include "filed_documents.h"
 #include "temp_home.h"
 #include "test_files.h"
@@ -55,6 +57,25 @@ TEST(Backup, leavesOutWhatItCannotTakeAndBacksUpTheRest) {
     const QStringList copies = QDir(target.storeFolder()).entryList(QDir::Files);
     ASSERT_EQ(copies.size(), 1);
     EXPECT_EQ(contentsOf(target.storeFolder() + copies[0]), documentBytes(2));
+}
+
+// A filing under way when the backup is made names its copy only later, in the store, where a
+// restore leaves that copy; the start after the restore must not take it for the copy of a
+// filing that a kill interrupted.
+TEST(Backup, leavesOutTheNamesThatFilingsUnderWayRecorded) {
+    TempHome home;
+    makeStore(home, 1, 1);
+    {
+        db::SqliteConnection store(
+            QFile::encodeName(home.databaseFolder() + "main.abs").toStdString());
+        db::recordFilingIntent(store, "Under way 2013-03-04 10.00.pdf");
+    }
+    QTemporaryDir work;
+    const CareRun run =
+        runQuilloxDb({"backup", home.databaseFolder() + "main.abs", work.path() + "/dest"});
+    ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    db::SqliteConnection copy(QFile::encodeName(work.path() + "/dest/main.abs").toStdString());
+    EXPECT_TRUE(db::readFilingIntents(copy).empty());
 }
 
 } // namespace

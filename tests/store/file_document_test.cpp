@@ -17,8 +17,10 @@
 #include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -427,6 +429,50 @@ TEST_F(FileDocument, ARowThatCannotBePostedLeavesNoCopy) {
     // The table is left usable for the next filing.
     ASSERT_TRUE(fileDocument(data, inputFor(input.sourcePath), {}));
     EXPECT_EQ(documents().size(), 1u);
+}
+
+// Another program's write transaction on the store's file, such as quillox-db's, held until
+// release or the end of the object.
+class OtherProgramsTransaction {
+public:
+    explicit OtherProgramsTransaction(const QString& file) {
+        sqlite3_open_v2(QFile::encodeName(file).constData(), &handle_, SQLITE_OPEN_READWRITE,
+                        nullptr);
+        EXPECT_EQ(sqlite3_exec(handle_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+    ~OtherProgramsTransaction() { sqlite3_close(handle_); }
+    void release() { sqlite3_exec(handle_, "COMMIT", nullptr, nullptr, nullptr); }
+
+private:
+    sqlite3* handle_ = nullptr;
+};
+
+TEST_F(FileDocument, ABusyDatabaseIsWaitedForAWhileThenNamedAsBusy) {
+    const QString path = source("a.pdf", "bytes");
+    const QString database = home.databaseFolder() + "main.abs";
+    {
+        OtherProgramsTransaction other(database);
+        std::jthread releasing([&] {
+            std::this_thread::sleep_for(std::chrono::seconds(3));
+            other.release();
+        });
+        EXPECT_TRUE(fileDocument(data, inputFor(path), {}));
+    }
+    EXPECT_EQ(documents().size(), 1u);
+
+    OtherProgramsTransaction other(database);
+    try {
+        fileDocument(data, inputFor(path), {});
+        ADD_FAILURE() << "filed";
+    } catch (const std::exception& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "The database \"" + database.toStdString() +
+                      "\" is busy: another program is using it (for example quillox-db). Try "
+                      "again when it has finished - Native error: 20005");
+    }
+    other.release();
+    EXPECT_EQ(documents().size(), 1u);
+    EXPECT_EQ(entriesOf(home.storeFolder()).size(), 1);
 }
 
 } // namespace

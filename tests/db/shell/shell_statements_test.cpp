@@ -56,5 +56,30 @@ TEST_F(DbshellTest, StandardInputRunsStatementsAndCommandsRunInOrder) {
     EXPECT_EQ(fromArguments.out, "Term\nTAX\nBANK\n");
 }
 
+// A pattern of a megabyte, of letters that seldom repeat, against rows that hold pieces of it:
+// each statement ends, within runQuilloxDb's watchdog, with its answer or a message, and
+// selects no row, since no row holds the whole pattern.
+TEST_F(DbshellTest, ALikeWithAPatternOfAMegabyteEnds) {
+    QString pattern;
+    std::uint32_t state = 20130304;
+    while (pattern.size() < 1'000'000) {
+        state = state * 1664525u + 1013904223u;
+        pattern += QChar(u'A' + static_cast<char16_t>((state >> 16) % 26));
+    }
+    const ShellRun appended =
+        run({".append Documents ID=1 Document_Name=A Tag_Words=" + pattern.left(300) +
+                 " Path=/s/1.pdf InputDate=2013-04-10 Folder=F",
+             ".append Documents ID=2 Document_Name=B Tag_Words=" + pattern.mid(500'000, 300) +
+                 " Path=/s/2.pdf InputDate=2013-04-10 Folder=F"});
+    ASSERT_EQ(appended.exitCode, 0) << appended.err.toStdString();
+    for (const QString& like : {"'%" + pattern + "%'", "'" + pattern + "'", "'%" + pattern + "'"}) {
+        SCOPED_TRACE(like.left(4).toStdString());
+        const ShellRun result = runQuilloxDb(
+            {storeFile}, ("SELECT ID FROM Documents WHERE Tag_Words LIKE " + like + "\n").toUtf8());
+        EXPECT_TRUE(result.out == "ID\n" || (result.out.isEmpty() && !result.err.isEmpty()))
+            << result.out.toStdString() << result.err.toStdString();
+    }
+}
+
 } // namespace
 } // namespace quillox::db::shell

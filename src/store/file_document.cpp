@@ -11,6 +11,7 @@
 
 #include <QFile>
 #include <optional>
+#include <string>
 #include <sys/stat.h>
 
 namespace quillox::store {
@@ -22,19 +23,26 @@ bool nameTaken(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
 }
 
-// The stored copy's path, or nothing when the user cancelled. The first free name is tried
-// first; should another filing take it meanwhile, the rename refuses and the next one follows.
-std::optional<QString> copyIntoStore(const FilingInput& input, const QDateTime& moment,
-                                     const platform::CopyProgress& progress) {
+struct StoredCopy {
+    QString path;
+    std::string sha256; // of the bytes written into it
+};
+
+// The stored copy, or nothing when the user cancelled. The first free name is tried first;
+// should another filing take it meanwhile, the rename refuses and the next one follows.
+std::optional<StoredCopy> copyIntoStore(const FilingInput& input, const QDateTime& moment,
+                                        const platform::CopyProgress& progress) {
     const QString folder = getStoreFolder();
     for (int counter = 1; counter <= maxStoredNameCounter; ++counter) {
         const QString path =
             storedFileName(folder, input.documentName, moment, input.sourcePath, counter);
         if (nameTaken(path))
             continue;
-        switch (platform::copyFileSafely(input.sourcePath, path, progress)) {
+        std::string sha256;
+        switch (platform::copyFileSafely(input.sourcePath, path, progress,
+                                         platform::ExistingTarget::Keep, &sha256)) {
         case platform::CopyOutcome::Copied:
-            return path;
+            return StoredCopy{path, std::move(sha256)};
         case platform::CopyOutcome::Cancelled:
             return std::nullopt;
         case platform::CopyOutcome::TargetExists:
@@ -65,23 +73,24 @@ bool fileDocument(TdmData& data, const FilingInput& input, const platform::CopyP
     platform::checkCopySource(input.sourcePath);
     const int id = nextId(data.tDocuments);
     const QDateTime moment = QDateTime::currentDateTime();
-    SourceFingerprint fingerprint(input.sourcePath);
-    const std::optional<QString> path = copyIntoStore(input, moment, progress);
-    if (!path)
+    std::optional<StoredCopy> copy = copyIntoStore(input, moment, progress);
+    if (!copy)
         return false;
     try {
-        postRow(data.tDocuments, id, input, *path);
+        postRow(data.tDocuments, id, input, copy->path);
     } catch (...) {
         // A copy without a row would be an orphan in the store that no window shows.
-        QFile::remove(*path);
+        QFile::remove(copy->path);
         throw;
     }
     // Only a filed document's words, and only those its row keeps: the column cuts a long line,
     // and a word past the cut would find nothing.
     addSearchTerms(data.tSearchTerms, data.tDocuments.FieldByName(tagWordsColumn).AsString());
     // So that a check can tell a copy changed since filing, and a deleted document's copy
-    // from a stray file.
-    recordFingerprint(data.dbMain, *path, fingerprint.forCopy(*path, id));
+    // from a stray file. The SHA-256 is of the bytes written, never of the source read again:
+    // the source may have changed since without its size or time showing it.
+    recordFingerprint(data.dbMain, copy->path,
+                      fingerprintOfNewCopy(copy->path, id, std::move(copy->sha256)));
     return true;
 }
 

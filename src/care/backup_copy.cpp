@@ -1,9 +1,8 @@
 #include "care/backup_copy.h"
 
 #include "care/backup_selection.h"
-#include "platform/contents_copy.h"
+#include "platform/hashed_copy.h"
 #include "platform/open_below.h"
-#include "platform/sha256.h"
 #include "platform/user_error.h"
 
 #include <QFile>
@@ -17,6 +16,9 @@ namespace quillox::care {
 namespace {
 
 constexpr int copyAttempts = 3;
+// Small enough that four copies at once take little memory, large enough that the hashing
+// thread is handed few chunks.
+constexpr std::size_t chunkSize = 1 << 20;
 
 QString reason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -28,7 +30,7 @@ std::int64_t modifiedNs(const struct stat& status) {
 }
 
 TakenCopy refused(const QString& problem) {
-    return {TakenCopy::Outcome::Refused, 0, {}, problem};
+    return {TakenCopy::Outcome::Refused, 0, {}, problem, false};
 }
 
 [[noreturn]] void failWriting(const QString& path, int error) {
@@ -51,8 +53,9 @@ platform::Descriptor makeTarget(const CopyFolders& folders, const QByteArray& na
     return target;
 }
 
-// Copies the whole source onto the empty target: its size and modification time while it did
-// not change, nothing when it changed on every attempt, or a refusal when it cannot be read.
+// Copies the whole source onto the empty target, hashing what it writes: its size, modification
+// time and SHA-256 while it did not change, nothing when it changed on every attempt, or a
+// refusal when it cannot be read.
 TakenCopy copyUnchanged(int source, int target, const QString& sourcePath,
                         const QString& targetPath, struct stat& before) {
     for (int attempt = 0; attempt < copyAttempts; ++attempt) {
@@ -62,17 +65,24 @@ TakenCopy copyUnchanged(int source, int target, const QString& sourcePath,
             return refused(sourcePath + ": " + reason(errno));
         if (::fstat(source, &before) != 0)
             return refused(sourcePath + ": " + reason(errno));
-        const platform::ContentsCopy copied = platform::copyContents(source, target);
-        if (copied.writeError != 0)
-            failWriting(targetPath, copied.writeError);
-        if (copied.readError != 0)
-            return refused(sourcePath + " could not be read: " + reason(copied.readError));
+        platform::HashedCopy copy(chunkSize);
+        std::int64_t bytes = 0;
+        for (;;) {
+            const platform::ContentsCopy chunk = copy.copyChunk(source, target);
+            if (chunk.writeError != 0)
+                failWriting(targetPath, chunk.writeError);
+            if (chunk.readError != 0)
+                return refused(sourcePath + " could not be read: " + reason(chunk.readError));
+            if (chunk.bytes == 0)
+                break;
+            bytes += chunk.bytes;
+        }
         struct stat after {};
         if (::fstat(source, &after) != 0)
             return refused(sourcePath + ": " + reason(errno));
-        if (copied.bytes == before.st_size && after.st_size == before.st_size &&
+        if (bytes == before.st_size && after.st_size == before.st_size &&
             modifiedNs(after) == modifiedNs(before))
-            return {TakenCopy::Outcome::Taken, copied.bytes, {}, {}};
+            return {TakenCopy::Outcome::Taken, bytes, copy.hexDigest(), {}, false};
     }
     return refused(sourcePath + " changed each time it was copied");
 }
@@ -86,7 +96,7 @@ TakenCopy takeCopy(const CopyFolders& folders, const CopyToTake& copy) {
     const platform::Descriptor source =
         platform::openBelow(folders.store, copy.name, O_RDONLY | O_NONBLOCK | O_NOCTTY);
     if (!source.valid() && errno == ENOENT)
-        return {TakenCopy::Outcome::Gone, 0, {}, {}};
+        return {TakenCopy::Outcome::Gone, 0, {}, {}, false};
     if (!source.valid() && errno == ELOOP)
         return refused(sourcePath + " is reached through a symbolic link");
     if (!source.valid())
@@ -106,11 +116,7 @@ TakenCopy takeCopy(const CopyFolders& folders, const CopyToTake& copy) {
     // The disk starts on it now, while the next copies are made. This only asks; a failure to
     // write shows in the flush that ends the backup.
     ::sync_file_range(target.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
-    const std::optional<db::ContentFingerprint>& known = copy.fingerprint;
-    if (known && known->size == taken.size && known->modifiedNs == modifiedNs(before))
-        taken.sha256 = known->sha256;
-    else
-        taken.sha256 = platform::digestOpenFile(target.get(), targetPath).sha256;
+    taken.changedSinceFiling = copy.fingerprint && copy.fingerprint->sha256 != taken.sha256;
     return taken;
 }
 

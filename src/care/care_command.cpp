@@ -11,7 +11,7 @@ namespace {
 
 constexpr const char* help =
     "usage: quillox-db FILE [-c COMMAND]...\n"
-    "       quillox-db check FILE [--repair] [--store DIR]\n"
+    "       quillox-db check FILE [--full] [--repair] [--store DIR]\n"
     "       quillox-db backup FILE DEST [--store DIR]\n"
     "       quillox-db restore BACKUP [--replace]\n"
     "\n"
@@ -20,9 +20,16 @@ constexpr const char* help =
     "                        .append TABLE Column=value..., .reindex), else read them from\n"
     "                        standard input, one a line\n"
     "  check                 check the database, the stored copies and the folders; exit\n"
-    "                        status 0 clean, 1 findings, 2 could not check\n"
+    "                        status 0 clean, 1 findings, 2 could not check. It reads only\n"
+    "                        the copies whose size or time differ from those recorded at\n"
+    "                        filing: quick, for everyday use\n"
+    "  check --full          read every stored copy and compare it with its SHA-256 from\n"
+    "                        filing, which also finds a copy changed under its old size and\n"
+    "                        time (a failing disk, a tool that keeps times); now and then,\n"
+    "                        and whenever you doubt the store. Takes as long as reading it\n"
     "  backup                copy the database and its stored copies into the folder DEST,\n"
-    "                        with a manifest; Quillox may run meanwhile\n"
+    "                        with a manifest; Quillox may run meanwhile. It reads every\n"
+    "                        copy, and lists any whose bytes differ from those filed\n"
     "  restore               put a backup in place of this user's store\n"
     "\n"
     "See man quillox-db.\n";

@@ -101,7 +101,7 @@ CopyFindings reportCopies(db::SqliteConnection& connection, const QString& store
                           const std::vector<DocumentRow>& documents,
                           const db::ContentFingerprints& fingerprints, StoreFiles& files,
                           const std::vector<FolderRow>& folders, bool foldersKnown,
-                          CheckReport& report) {
+                          bool readEveryCopy, CheckReport& report) {
     Sections sections(report);
     std::unordered_set<std::string> folderNames;
     for (const FolderRow& folder : folders)
@@ -138,7 +138,8 @@ CopyFindings reportCopies(db::SqliteConnection& connection, const QString& store
             continue;
         }
         const auto known = fingerprints.find(*name);
-        if (known != fingerprints.end() && known->second.size == file->second.size &&
+        if (!readEveryCopy && known != fingerprints.end() &&
+            known->second.size == file->second.size &&
             known->second.modifiedNs == file->second.modifiedNs)
             continue;
         platform::FileDigest digest;
@@ -153,6 +154,9 @@ CopyFindings reportCopies(db::SqliteConnection& connection, const QString& store
             sections.changed.lines << label(row, shownPath(row));
             continue;
         }
+        if (known != fingerprints.end() && known->second.size == digest.size &&
+            known->second.modifiedNs == digest.modifiedNs)
+            continue;
         toRecord.emplace_back(*name, db::ContentFingerprint{row.id, digest.size, digest.modifiedNs,
                                                             std::move(digest.sha256)});
     }

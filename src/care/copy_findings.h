@@ -28,12 +28,15 @@ struct CopyFindings {
 // name): copies missing, unreadable,
 // outside the folder or changed since filing, documents in a folder that is not among the
 // folders (when they are known), files that no row names, and the kept copies of deleted
-// documents apart. A copy without a fingerprint, or whose size or time changed while its bytes
-// did not, gets its fingerprint recorded, unless the file can only be read. Throws DbError.
+// documents apart. A copy whose size and time are those of its fingerprint is taken to be
+// unchanged, unless told to read every copy: only reading tells a copy changed in place under
+// its old size and time. A copy without a fingerprint, or whose size or time changed while its
+// bytes did not, gets its fingerprint recorded, unless the file can only be read. Throws
+// DbError.
 CopyFindings reportCopies(db::SqliteConnection& connection, const QString& storeFolder,
                           const std::vector<DocumentRow>& documents,
                           const db::ContentFingerprints& fingerprints, StoreFiles& files,
                           const std::vector<FolderRow>& folders, bool foldersKnown,
-                          CheckReport& report);
+                          bool readEveryCopy, CheckReport& report);
 
 } // namespace quillox::care

@@ -108,7 +108,7 @@ platform::Descriptor makeDocumentsFolder(const BackupFolder& backup) {
     return folder;
 }
 
-// Copies the selected copies and hashes the database copy, on every core.
+// Copies and hashes the selected copies, and hashes the database copy, on every core.
 std::vector<TakenCopy> takeCopies(const std::vector<CopyToTake>& copies, const CopyFolders& folders,
                                   const QString& databaseCopy, std::string& databaseSha256) {
     std::vector<TakenCopy> taken(copies.size());
@@ -204,6 +204,7 @@ int runBackup(const QStringList& arguments, std::ostream& out) {
     QStringList leftOut;
     for (const QString& row : selection.outside)
         leftOut << row + " (outside the store folder)";
+    QStringList changed;
     QSet<QByteArray> takenNames;
     std::int64_t bytes = manifest.files.front().size;
     for (std::size_t i = 0; i < taken.size(); ++i) {
@@ -214,6 +215,10 @@ int runBackup(const QStringList& arguments, std::ostream& out) {
             manifest.files.push_back({QByteArray(backupDocumentsFolder) + "/" + copy.name,
                                       taken[i].size, taken[i].sha256});
             bytes += taken[i].size;
+            if (taken[i].changedSinceFiling && copy.rows.isEmpty())
+                changed << "kept copy " + options.storeFolder + "/" + QFile::decodeName(copy.name);
+            if (taken[i].changedSinceFiling)
+                changed << copy.rows;
             break;
         case TakenCopy::Outcome::Gone:
             for (const QString& row : copy.rows)
@@ -235,6 +240,10 @@ int runBackup(const QStringList& arguments, std::ostream& out) {
     printListing(out, "Documents whose stored copy is left out", leftOut,
                  "File them again, or restore their copies from an older backup. The backup "
                  "holds everything else.");
+    printListing(out, "Documents whose stored copy changed since filing, backed up as it is now",
+                 changed,
+                 "Its bytes differ from those filed. If the change was not yours, restore the "
+                 "copy from an older backup.");
     printListing(out, "Files in the store folder that the database does not know, left out",
                  unknown,
                  "A document filed while the backup was made goes into the next one; other "
@@ -245,7 +254,7 @@ int runBackup(const QStringList& arguments, std::ostream& out) {
                .arg(sizeText(bytes), backup.path())
                .toStdString()
         << '\n';
-    return leftOut.isEmpty() ? Clean : Findings;
+    return leftOut.isEmpty() && changed.isEmpty() ? Clean : Findings;
 }
 
 } // namespace quillox::care

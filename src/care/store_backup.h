@@ -11,8 +11,10 @@ namespace quillox::care {
 // copy of the database knows (in the store folder as the program finds it, or DIR); then
 // everything is flushed to the disk, and the manifest is written last. Writes what it left out
 // and a summary line to out, and returns Clean, or Findings when a document's copy is missing,
-// outside the store folder or unreadable (the backup then holds the rest). Throws UserError or
-// DbError when no backup can be made; what it wrote into DEST is removed then.
+// outside the store folder or unreadable (the backup then holds the rest), or when a copy's
+// bytes differ from its recorded fingerprint (the backup holds it as it is, under the SHA-256
+// of those bytes, so that it restores). Throws UserError or DbError when no backup can be made;
+// what it wrote into DEST is removed then.
 int runBackup(const QStringList& arguments, std::ostream& out);
 
 } // namespace quillox::care

@@ -27,12 +27,13 @@
 namespace quillox::care {
 namespace {
 
-const QString usage = "usage: quillox-db check FILE [--repair] [--store DIR]";
+const QString usage = "usage: quillox-db check FILE [--full] [--repair] [--store DIR]";
 
 struct CheckOptions {
     QString databaseFile;
     QString storeFolder; // without a final "/"
     bool repair = false;
+    bool full = false; // read every stored copy
 };
 
 CheckOptions parseOptions(const QStringList& arguments) {
@@ -41,6 +42,8 @@ CheckOptions parseOptions(const QStringList& arguments) {
         const QString& argument = arguments[i];
         if (argument == "--repair") {
             options.repair = true;
+        } else if (argument == "--full") {
+            options.full = true;
         } else if (argument == "--store" && i + 1 < arguments.size()) {
             options.storeFolder = arguments[++i];
         } else if (!argument.startsWith("--") && options.databaseFile.isEmpty()) {
@@ -185,7 +188,8 @@ int runCheck(const QStringList& arguments, std::ostream& out) {
     QStringList unfinished;
     if (side.use.documents) {
         unfinished = reportCopies(side.database.Connection(), options.storeFolder, side.documents,
-                                  side.fingerprints, files, side.folders, side.use.folders, report)
+                                  side.fingerprints, files, side.folders, side.use.folders,
+                                  options.full, report)
                          .unfinishedCopies;
     }
     reportUnfinishedCopies(unfinished, options, report);

@@ -1,6 +1,7 @@
 #include "platform/file_copy.h"
 
 #include "platform/descriptor.h"
+#include "platform/hashed_copy.h"
 #include "platform/unfinished_copy.h"
 #include "platform/user_error.h"
 
@@ -84,21 +85,37 @@ ssize_t copyThroughBuffer(int from, int to, std::vector<char>& buffer) {
     return got;
 }
 
+// One chunk through the hashing buffers, as copyThroughBuffer tells it.
+ssize_t copyHashed(int from, int to, HashedCopy& copy) {
+    const ContentsCopy chunk = copy.copyChunk(from, to);
+    if (chunk.readError != 0 || chunk.writeError != 0) {
+        errno = chunk.readError != 0 ? chunk.readError : chunk.writeError;
+        return -1;
+    }
+    return static_cast<ssize_t>(chunk.bytes);
+}
+
 struct CopyJob {
     const QString& source;
     const QString& target;
     const CopyProgress& progress;
+    std::string* sha256;
 };
 
 // Copies to the end of the source, telling the progress function after each chunk: the bytes
 // copied, or nothing when it asked to stop.
 std::optional<qint64> copyBytes(const CopyJob& job, int from, int to, qint64 size) {
-    bool kernelCopy = true;
+    std::optional<HashedCopy> hashed;
+    if (job.sha256)
+        hashed.emplace(chunkSize);
+    bool kernelCopy = !hashed;
     std::vector<char> buffer;
     qint64 copied = 0;
     for (;;) {
         ssize_t done = -1;
-        if (kernelCopy) {
+        if (hashed) {
+            done = copyHashed(from, to, *hashed);
+        } else if (kernelCopy) {
             done = ::copy_file_range(from, nullptr, to, nullptr, chunkSize, 0);
             // A 0 is also what some file systems answer instead of an error; reading tells.
             if (done == 0 || (done < 0 && kernelCopyMissing(errno))) {
@@ -112,8 +129,11 @@ std::optional<qint64> copyBytes(const CopyJob& job, int from, int to, qint64 siz
             continue;
         if (done < 0)
             failCopy(job.source, job.target, errno);
-        if (done == 0)
+        if (done == 0) {
+            if (hashed)
+                *job.sha256 = hashed->hexDigest();
             return copied;
+        }
         // Start writing the chunk out now, so that the flush at the end does not wait for the
         // whole file and the disk works while the next chunk is read.
         ::sync_file_range(to, copied, done, SYNC_FILE_RANGE_WRITE);
@@ -141,13 +161,15 @@ void checkCopySource(const QString& source) {
 }
 
 CopyOutcome copyFileSafely(const QString& source, const QString& target,
-                           const CopyProgress& progress, ExistingTarget existing) {
+                           const CopyProgress& progress, ExistingTarget existing,
+                           std::string* sha256) {
     const Source from = openSource(source);
-    return copyOpenFileSafely(from.file.get(), source, target, progress, existing);
+    return copyOpenFileSafely(from.file.get(), source, target, progress, existing, sha256);
 }
 
 CopyOutcome copyOpenFileSafely(int sourceFile, const QString& source, const QString& target,
-                               const CopyProgress& progress, ExistingTarget existing) {
+                               const CopyProgress& progress, ExistingTarget existing,
+                               std::string* sha256) {
     const struct stat status = sourceStatus(sourceFile, source);
     const QFileInfo targetInfo(target);
     const QByteArray targetName = nativePath(targetInfo.fileName());
@@ -158,8 +180,8 @@ CopyOutcome copyOpenFileSafely(int sourceFile, const QString& source, const QStr
     UnfinishedCopy copy(folder.get());
     if (!copy.file().valid())
         failCopy(source, target, copy.error());
-    const std::optional<qint64> copied =
-        copyBytes({source, target, progress}, sourceFile, copy.file().get(), status.st_size);
+    const std::optional<qint64> copied = copyBytes({source, target, progress, sha256}, sourceFile,
+                                                   copy.file().get(), status.st_size);
     if (!copied)
         return CopyOutcome::Cancelled;
     if (changedWhileCopied(sourceFile, status, *copied)) {

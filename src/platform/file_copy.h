@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <functional>
+#include <string>
 
 namespace quillox::platform {
 
@@ -28,14 +29,21 @@ void checkCopySource(const QString& source);
 // that yields other than its size, is refused with UserError, as is any failure, naming the
 // file and the system's reason. A refusal, a failure or a cancel leaves no unfinished copy. An
 // empty progress function is allowed.
+//
+// Given sha256, the bytes go through buffers that are hashed as they are written, and it gets
+// the SHA-256 of exactly the bytes the target holds, as 64 lowercase hexadecimal digits; a source
+// changed in place without a change of size or time cannot make it differ from the copy.
+// Otherwise the kernel copies where it can.
 CopyOutcome copyFileSafely(const QString& source, const QString& target,
                            const CopyProgress& progress,
-                           ExistingTarget existing = ExistingTarget::Keep);
+                           ExistingTarget existing = ExistingTarget::Keep,
+                           std::string* sha256 = nullptr);
 
 // Copies as copyFileSafely does from a file that the caller opened for reading and has not
 // read from; the source's path names it in messages.
 CopyOutcome copyOpenFileSafely(int sourceFile, const QString& source, const QString& target,
                                const CopyProgress& progress,
-                               ExistingTarget existing = ExistingTarget::Keep);
+                               ExistingTarget existing = ExistingTarget::Keep,
+                               std::string* sha256 = nullptr);
 
 } // namespace quillox::platform

@@ -57,16 +57,16 @@ std::int64_t modifiedNs(const struct stat& status) {
 
 } // namespace
 
-FileDigest digestFile(const QString& path, std::stop_token stop) {
+FileDigest digestFile(const QString& path) {
     Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (!file.valid()) {
         throw UserError(
             QString("The file \"%1\" could not be read: %2.").arg(path, std::strerror(errno)));
     }
-    return digestOpenFile(file.get(), path, stop);
+    return digestOpenFile(file.get(), path);
 }
 
-FileDigest digestOpenFile(int file, const QString& path, std::stop_token stop) {
+FileDigest digestOpenFile(int file, const QString& path) {
     const auto failure = [&](const char* reason) {
         return UserError(QString("The file \"%1\" could not be read: %2.").arg(path, reason));
     };
@@ -87,8 +87,6 @@ FileDigest digestOpenFile(int file, const QString& path, std::stop_token stop) {
                 throw failure(std::strerror(errno));
             if (got == 0)
                 break;
-            if (stop.stop_requested())
-                return {};
             hash.add(buffer.data(), static_cast<std::size_t>(got));
             offset += got;
             total += got;

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <stop_token>
 #include <string>
 
 namespace quillox::platform {
@@ -35,10 +34,10 @@ struct FileDigest {
 
 // Reads an ordinary file whole, following links. A file that changes while it is read is read
 // again. Throws UserError naming the file and the system's reason when it cannot be read, and
-// when it is not an ordinary file. Returns an empty digest once a stop is requested.
-FileDigest digestFile(const QString& path, std::stop_token stop = {});
+// when it is not an ordinary file.
+FileDigest digestFile(const QString& path);
 
 // Reads the open file whole from its start, as digestFile does; the path names it in messages.
-FileDigest digestOpenFile(int file, const QString& path, std::stop_token stop = {});
+FileDigest digestOpenFile(int file, const QString& path);
 
 } // namespace quillox::platform

@@ -1,37 +1,25 @@
 #include "store/copy_fingerprint.h"
 
 #include "db/tdb_database.h"
-#include "platform/sha256.h"
+#include "platform/user_error.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace quillox::store {
 
-db::ContentFingerprint fingerprintOfCopy(const QString& path, int documentId) {
-    platform::FileDigest digest = platform::digestFile(path);
-    return {documentId, digest.size, digest.modifiedNs, std::move(digest.sha256)};
-}
-
-SourceFingerprint::SourceFingerprint(const QString& sourcePath)
-    : hashing_([this, sourcePath](std::stop_token stop) {
-          try {
-              digest_ = platform::digestFile(sourcePath, stop);
-          } catch (...) {
-              failure_ = std::current_exception();
-          }
-      }) {}
-
-db::ContentFingerprint SourceFingerprint::forCopy(const QString& copyPath, int documentId) {
-    hashing_.join();
+db::ContentFingerprint fingerprintOfNewCopy(const QString& path, int documentId,
+                                            std::string sha256) {
     struct stat copy {};
-    if (failure_ || ::stat(QFile::encodeName(copyPath).constData(), &copy) != 0 ||
-        copy.st_size != digest_.size)
-        return fingerprintOfCopy(copyPath, documentId);
-    return {documentId, digest_.size,
+    if (::lstat(QFile::encodeName(path).constData(), &copy) != 0)
+        throw platform::UserError(
+            QString("The file \"%1\" could not be read: %2.").arg(path, std::strerror(errno)));
+    return {documentId, copy.st_size,
             static_cast<std::int64_t>(copy.st_mtim.tv_sec) * 1'000'000'000 + copy.st_mtim.tv_nsec,
-            digest_.sha256};
+            std::move(sha256)};
 }
 
 void recordFingerprint(db::TDbDatabase& database, const QString& path,

@@ -12,6 +12,7 @@
 
 #include <QFile>
 #include <optional>
+#include <string>
 #include <sys/stat.h>
 
 namespace quillox::store {
@@ -23,11 +24,16 @@ bool nameTaken(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
 }
 
-// The stored copy's path, or nothing when the user cancelled. The first free name is tried
-// first; should another filing take it meanwhile, the rename refuses and the next one follows.
-std::optional<QString> copyIntoStore(TdmData& data, const FilingInput& input,
-                                     const QDateTime& moment,
-                                     const platform::CopyProgress& progress) {
+struct StoredCopy {
+    QString path;
+    std::string sha256; // of the bytes written into it
+};
+
+// The stored copy, or nothing when the user cancelled. The first free name is tried first;
+// should another filing take it meanwhile, the rename refuses and the next one follows.
+std::optional<StoredCopy> copyIntoStore(TdmData& data, const FilingInput& input,
+                                        const QDateTime& moment,
+                                        const platform::CopyProgress& progress) {
     const QString folder = getStoreFolder();
     for (int counter = 1; counter <= maxStoredNameCounter; ++counter) {
         const QString path =
@@ -37,9 +43,11 @@ std::optional<QString> copyIntoStore(TdmData& data, const FilingInput& input,
         // A failed copy keeps the intent: should the copy have got the name after all, the next
         // start removes it.
         recordFilingIntent(data.dbMain, path);
-        switch (platform::copyFileSafely(input.sourcePath, path, progress)) {
+        std::string sha256;
+        switch (platform::copyFileSafely(input.sourcePath, path, progress,
+                                         platform::ExistingTarget::Keep, &sha256)) {
         case platform::CopyOutcome::Copied:
-            return path;
+            return StoredCopy{path, std::move(sha256)};
         case platform::CopyOutcome::Cancelled:
             dropFilingIntent(data.dbMain, path);
             return std::nullopt;
@@ -73,25 +81,26 @@ bool fileDocument(TdmData& data, const FilingInput& input, const platform::CopyP
     platform::checkCopySource(input.sourcePath);
     const int id = nextId(data.tDocuments);
     const QDateTime moment = QDateTime::currentDateTime();
-    SourceFingerprint fingerprint(input.sourcePath);
-    const std::optional<QString> path = copyIntoStore(data, input, moment, progress);
-    if (!path)
+    std::optional<StoredCopy> copy = copyIntoStore(data, input, moment, progress);
+    if (!copy)
         return false;
     try {
-        postRow(data.tDocuments, id, input, *path);
+        postRow(data.tDocuments, id, input, copy->path);
     } catch (...) {
         // A copy without a row would be an orphan in the store that no window shows. The
         // intent stays, so that the next start removes a copy that could not be removed now.
-        QFile::remove(*path);
+        QFile::remove(copy->path);
         throw;
     }
-    dropFilingIntent(data.dbMain, *path);
+    dropFilingIntent(data.dbMain, copy->path);
     // Only a filed document's words, and only those its row keeps: the column cuts a long line,
     // and a word past the cut would find nothing.
     addSearchTerms(data.tSearchTerms, data.tDocuments.FieldByName(tagWordsColumn).AsString());
     // So that a check can tell a copy changed since filing, and a deleted document's copy
-    // from a stray file.
-    recordFingerprint(data.dbMain, *path, fingerprint.forCopy(*path, id));
+    // from a stray file. The SHA-256 is of the bytes written, never of the source read again:
+    // the source may have changed since without its size or time showing it.
+    recordFingerprint(data.dbMain, copy->path,
+                      fingerprintOfNewCopy(copy->path, id, std::move(copy->sha256)));
     return true;
 }
 

@@ -1,10 +1,16 @@
 #include "care_run.h"
+#include "db/content_fingerprints.h"
 #include "db/filing_intents.h"
 #include "db/sqlite_connection.h"
 #include "filed_documents.h"
+#include "platform/sha256.h"
+#include "store/file_document.h"
+#include "store/tdm_data.h"
 #include "temp_home.h"
 #include "test_files.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -76,6 +82,90 @@ TEST(Backup, leavesOutTheNamesThatFilingsUnderWayRecorded) {
     ASSERT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
     db::SqliteConnection copy(QFile::encodeName(work.path() + "/dest/main.abs").toStdString());
     EXPECT_TRUE(db::readFilingIntents(copy).empty());
+}
+
+QByteArray sha256Of(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+// Every file the manifest names holds the bytes whose SHA-256 it gives.
+void expectManifestMatchesFiles(const QString& backup) {
+    const care::BackupManifest manifest = manifestOf(backup);
+    ASSERT_FALSE(manifest.files.empty());
+    for (const care::ManifestFile& file : manifest.files) {
+        const QString path = backup + "/" + QString::fromUtf8(file.path);
+        EXPECT_EQ(QByteArray::fromStdString(file.sha256), sha256Of(contentsOf(path)))
+            << path.toStdString();
+    }
+}
+
+// The source changes in place as soon as its last chunk is copied, keeping its size and time:
+// the fingerprint, the backup's manifest and the restored copy all hold the bytes filed.
+TEST(Backup, aDocumentWhoseSourceChangedAsItWasFiledBacksUpAndRestores) {
+    QTemporaryDir work;
+    const QString backup = work.path() + "/backup";
+    const QByteArray bytes = patternBytes(64 * 1024 * 1024);
+    {
+        TempHome home;
+        store::TdmData data;
+        data.DataModuleCreate();
+        const QString source = home.path() + "/incoming/large.pdf";
+        writeFile(source, bytes);
+        ASSERT_TRUE(store::fileDocument(
+            data, {source, "Large", "", "", QDateTime::currentDateTime(), filedFolder},
+            [&](qint64 copied, qint64 total) {
+                if (copied == total)
+                    overwriteKeepingTime(source, total - 4096, QByteArray(4096, '!'));
+                return true;
+            }));
+        const auto fingerprints = db::readFingerprints(data.dbMain.Connection());
+        ASSERT_EQ(fingerprints.size(), 1U);
+        EXPECT_EQ(QByteArray::fromStdString(fingerprints.begin()->second.sha256), sha256Of(bytes));
+        data.DataModuleDestroy();
+
+        const CareRun run = runQuilloxDb({"backup", home.databaseFolder() + "main.abs", backup});
+        EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    }
+    expectManifestMatchesFiles(backup);
+
+    TempHome target;
+    const CareRun restored = runQuilloxDb({"restore", backup});
+    ASSERT_EQ(restored.exitCode, 0) << restored.out.toStdString() << restored.err.toStdString();
+    const QStringList copies = QDir(target.storeFolder()).entryList(QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(contentsOf(target.storeFolder() + copies[0]), bytes);
+}
+
+// A stored copy changed since filing, its size and time set back, is a finding of the backup,
+// which still takes it as it is now under its true SHA-256, so that the backup restores.
+TEST(Backup, takesACopyChangedSinceFilingAsItIsAndReportsIt) {
+    QTemporaryDir work;
+    const QString backup = work.path() + "/backup";
+    QByteArray changed;
+    {
+        TempHome home;
+        makeStore(home, 1, 2);
+        const QStringList copies = QDir(home.storeFolder()).entryList(QDir::Files, QDir::Name);
+        ASSERT_EQ(copies.size(), 2);
+        overwriteKeepingTime(home.storeFolder() + copies[1], 10, "changed");
+        changed = contentsOf(home.storeFolder() + copies[1]);
+        const CareRun run = runQuilloxDb({"backup", home.databaseFolder() + "main.abs", backup});
+        EXPECT_EQ(run.exitCode, 1) << run.out.toStdString() << run.err.toStdString();
+        const qsizetype at = run.out.indexOf("changed since filing");
+        ASSERT_GE(at, 0) << run.out.toStdString();
+        const QString section = run.out.mid(at, run.out.indexOf("\n\n", at) - at);
+        EXPECT_TRUE(section.contains("document 2: ")) << section.toStdString();
+        EXPECT_FALSE(section.contains("document 1: ")) << section.toStdString();
+    }
+    expectManifestMatchesFiles(backup);
+
+    TempHome target;
+    const CareRun restored = runQuilloxDb({"restore", backup});
+    ASSERT_EQ(restored.exitCode, 0) << restored.out.toStdString() << restored.err.toStdString();
+    const QStringList copies = QDir(target.storeFolder()).entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(copies.size(), 2);
+    EXPECT_EQ(contentsOf(target.storeFolder() + copies[0]), documentBytes(1));
+    EXPECT_EQ(contentsOf(target.storeFolder() + copies[1]), changed);
 }
 
 } // namespace

@@ -202,6 +202,22 @@ TEST_F(StoreCheck, AStoreFiledBeforeFingerprintsGetsThemAtItsFirstCheck) {
     EXPECT_TRUE(run.out.contains("changed since filing (1)")) << run.out.toStdString();
 }
 
+// A copy changed with its size and time set back: the plain check trusts them, --full reads
+// every copy and finds it.
+TEST_F(StoreCheck, OnlyAFullCheckFindsACopyChangedUnderItsOldSizeAndTime) {
+    quillox::testing::overwriteKeepingTime(copies[1], 10, "changed");
+    const CheckRun plain = check();
+    EXPECT_EQ(plain.exitCode, 0) << plain.out.toStdString();
+
+    const CheckRun full = check({"--full"});
+    EXPECT_EQ(full.exitCode, 1) << full.out.toStdString() << full.err.toStdString();
+    EXPECT_TRUE(full.out.contains("Documents whose stored copy changed since filing (1):\n"
+                                  "  document 2: " +
+                                  copies[1]))
+        << full.out.toStdString();
+    EXPECT_TRUE(full.out.endsWith("1 finding.\n")) << full.out.toStdString();
+}
+
 TEST_F(StoreCheck, WhatCannotBeCheckedEndsWithStatusTwo) {
     const QString foreign = home.path() + "/other.db";
     runWithSqlite(foreign, "CREATE TABLE t (x)");
@@ -231,7 +247,7 @@ TEST_F(StoreCheck, AnotherStoreFolderIsCheckedWhenNamed) {
 TEST(QuilloxDbHelp, NamesEveryCommandAndTheVersion) {
     const auto help = quillox::testing::runQuilloxDb({"--help"});
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* usage : {"quillox-db FILE [-c COMMAND]", "quillox-db check FILE",
+    for (const char* usage : {"quillox-db FILE [-c COMMAND]", "quillox-db check FILE [--full]",
                               "quillox-db backup FILE DEST", "quillox-db restore BACKUP"})
         EXPECT_TRUE(help.out.contains(usage)) << usage;
     const auto version = quillox::testing::runQuilloxDb({"--version"});

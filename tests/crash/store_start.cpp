@@ -19,6 +19,7 @@ StartedStore startStore() {
         store::removeLeftoverCopies();
         store::TdmData data;
         data.DataModuleCreate(store::StartKind::AfterUncleanEnd);
+        store::removeCopiesOfInterruptedFilings(data);
         auto& documents = data.tDocuments;
         for (documents.First(); !documents.Eof(); documents.Next())
             started.rows[documents.FieldByName("Document_Name").AsString()] =

@@ -3,6 +3,7 @@
 #include "platform/user_error.h"
 #include "test_files.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <vector>
@@ -36,17 +38,28 @@ protected:
     QTemporaryDir dir;
 };
 
+// Asked for the SHA-256, the copy goes through buffers that take turns: a buffer reused before
+// its hashing ended would give another digest.
 TEST_F(FileCopy, CopiesEveryByteAndLeavesNoTemporaryFile) {
-    for (const qsizetype size : {qsizetype(0), qsizetype(1), chunk, 2 * chunk + 5}) {
-        SCOPED_TRACE(size);
-        const QByteArray bytes = patternBytes(size);
-        writeFile(path("source.pdf"), bytes);
-        QFile::remove(path("copy.pdf"));
+    for (const bool hashed : {false, true}) {
+        for (const qsizetype size : {qsizetype(0), qsizetype(1), chunk, 3 * chunk + 5}) {
+            SCOPED_TRACE(std::to_string(size) + (hashed ? " bytes, hashed" : " bytes"));
+            const QByteArray bytes = patternBytes(size);
+            writeFile(path("source.pdf"), bytes);
+            QFile::remove(path("copy.pdf"));
 
-        EXPECT_EQ(copyFileSafely(path("source.pdf"), path("copy.pdf"), {}), CopyOutcome::Copied);
-        EXPECT_EQ(contentsOf(path("copy.pdf")), bytes);
-        EXPECT_EQ(contentsOf(path("source.pdf")), bytes);
-        EXPECT_EQ(entriesOf(dir.path()), QStringList({"copy.pdf", "source.pdf"}));
+            std::string sha256;
+            EXPECT_EQ(copyFileSafely(path("source.pdf"), path("copy.pdf"), {}, ExistingTarget::Keep,
+                                     hashed ? &sha256 : nullptr),
+                      CopyOutcome::Copied);
+            EXPECT_EQ(contentsOf(path("copy.pdf")), bytes);
+            EXPECT_EQ(contentsOf(path("source.pdf")), bytes);
+            EXPECT_EQ(entriesOf(dir.path()), QStringList({"copy.pdf", "source.pdf"}));
+            if (hashed) {
+                EXPECT_EQ(QByteArray::fromStdString(sha256),
+                          QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+            }
+        }
     }
 }
 

@@ -31,6 +31,7 @@ using quillox::store::FilingInput;
 using quillox::testing::contentsOf;
 using quillox::testing::entriesOf;
 using quillox::testing::ordinaryUserId;
+using quillox::testing::overwriteKeepingTime;
 using quillox::testing::patternBytes;
 using quillox::testing::reportFromChild;
 using quillox::testing::reportWithoutRoot;
@@ -164,6 +165,26 @@ TEST_F(FileDocument, RecordsTheRowOnlyAfterAFaithfulCopy) {
               QFileInfo(row.path).lastModified().toMSecsSinceEpoch() * 1'000'000 +
                   fingerprint.modifiedNs % 1'000'000);
     EXPECT_EQ(QByteArray::fromStdString(fingerprint.sha256),
+              QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+}
+
+// The source changes in place as soon as its last chunk is copied, keeping its size and time,
+// so the copy cannot tell: the fingerprint must still be that of the bytes the copy holds, not
+// of the source as it is afterwards.
+TEST_F(FileDocument, TheFingerprintIsOfTheBytesTheCopyHoldsWhenTheSourceChangesAfterwards) {
+    const QByteArray bytes = patternBytes(64 * 1024 * 1024);
+    const QString path = source("large.pdf", bytes);
+    ASSERT_TRUE(fileDocument(data, inputFor(path), [&](qint64 copied, qint64 total) {
+        if (copied == total)
+            overwriteKeepingTime(path, total - 4096, QByteArray(4096, '!'));
+        return true;
+    }));
+
+    const QString copy = documents().back().path;
+    EXPECT_EQ(contentsOf(copy), bytes);
+    const auto fingerprints = quillox::db::readFingerprints(data.dbMain.Connection());
+    ASSERT_EQ(fingerprints.size(), 1u);
+    EXPECT_EQ(QByteArray::fromStdString(fingerprints.begin()->second.sha256),
               QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 

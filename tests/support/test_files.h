@@ -15,5 +15,8 @@ QByteArray contentsOf(const QString& path);
 QStringList entriesOf(const QString& folder);
 // Bytes that differ from chunk to chunk, so that a misplaced chunk shows.
 QByteArray patternBytes(qsizetype size);
+// Writes the bytes over the file's from the offset on and sets its modification time back, so
+// that the file keeps its size and time and only reading it shows the change.
+void overwriteKeepingTime(const QString& path, qint64 offset, const QByteArray& bytes);
 
 } // namespace quillox::testing

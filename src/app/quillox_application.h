@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QByteArrayList>
 #include <QImage>
 #include <functional>
 #include <future>
@@ -42,6 +43,8 @@ private:
 
     ErrorReporter reporter_;
     std::future<QImage> windowIcon_;
+    // The command line as the system gave it, without the toolkit's own options.
+    QByteArrayList arguments_;
 };
 
 } // namespace quillox::app

@@ -25,6 +25,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <QUrl>
 #include <csignal>
 
 using quillox::app::QuilloxApplication;
@@ -300,7 +301,7 @@ void StartupTest::aFileNamedOnTheCommandLineGoesToTheRunningCopy() {
     QVERIFY(QDir().mkpath(home.databaseFolder()));
     QCOMPARE(running.acquire(), quillox::app::SingleInstance::Holder::ThisCopy);
     QStringList handed;
-    running.listen([&handed](const QString& file) { handed << file; });
+    running.listen([&handed](const QUrl& file) { handed << file.toLocalFile(); });
 
     const QString folder = home.path() + "/scans\nof march";
     QVERIFY(QDir().mkpath(folder));
@@ -322,8 +323,8 @@ void StartupTest::aHandOverThatWaitsOutlivesTheSecondCopysConnection() {
     QVERIFY(QDir().mkpath(home.databaseFolder()));
     QCOMPARE(running.acquire(), quillox::app::SingleInstance::Holder::ThisCopy);
     QStringList handed;
-    running.listen([&handed](const QString& file) {
-        handed << file;
+    running.listen([&handed](const QUrl& file) {
+        handed << file.toLocalFile();
         QTest::qWait(300);
     });
 
@@ -393,7 +394,7 @@ void StartupTest::onlyTheCopyHoldingTheLockRemovesUnfinishedCopies() {
         quillox::app::SingleInstance running(home.databaseFolder() + "main.abs");
         QVERIFY(QDir().mkpath(home.databaseFolder()));
         QCOMPARE(running.acquire(), quillox::app::SingleInstance::Holder::ThisCopy);
-        running.listen([](const QString&) {});
+        running.listen([](const QUrl&) {});
         QProcess second;
         second.setProcessEnvironment(programEnvironment());
         second.start(QUILLOX_PATH, {});

@@ -11,6 +11,7 @@
 #include "filing/tf_new_dir.h"
 #include "filing/tf_new_doc.h"
 #include "platform/handler_guard.h"
+#include "program_process.h"
 #include "retrieval/tf_browse.h"
 #include "retrieval/tf_move_doc.h"
 #include "retrieval/tf_search.h"
@@ -209,48 +210,6 @@ void StartupTest::theErrorBoxAddsAFullStop() {
     QFETCH(QString, shown);
     QCOMPARE(quillox::app::withFullStop(message), shown);
 }
-
-namespace {
-
-// The temporary home is in this process's environment already.
-QProcessEnvironment programEnvironment() {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    return environment;
-}
-
-// Starts the program and waits until it holds its database.
-void startProgram(QProcess& program, const TempHome& home) {
-    program.setProcessEnvironment(programEnvironment());
-    program.start(QUILLOX_PATH, {});
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.databaseFolder() + "main.abs.lock"), 20000);
-    QTest::qWait(300);
-}
-
-// The first message the program shows, as it writes it to standard error too.
-QString firstMessage(QProcess& program) {
-    QByteArray said;
-    const bool spoke = QTest::qWaitFor(
-        [&] {
-            said += program.readAllStandardError();
-            return said.contains("quillox: ");
-        },
-        20000);
-    if (!spoke)
-        return {};
-    const qsizetype start = said.indexOf("quillox: ");
-    return start < 0 ? QString() : QString::fromLocal8Bit(said.mid(start).split('\n').front());
-}
-
-// A termination signal ends the run while a box of the start-up waits for its OK.
-void terminateDuringTheBox(QProcess& program) {
-    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
-    QVERIFY(program.waitForFinished(20000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-}
-
-} // namespace
 
 void StartupTest::aTerminationSignalEndsTheRunCleanly_data() {
     QTest::addColumn<int>("signal");

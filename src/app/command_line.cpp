@@ -2,9 +2,9 @@
 
 namespace quillox::app {
 
-CommandLine readCommandLine(const QStringList& arguments) {
+CommandLine readCommandLine(const QByteArrayList& arguments) {
     CommandLine line;
-    for (const QString& argument : arguments.mid(1)) {
+    for (const QByteArray& argument : arguments.mid(1)) {
         if (argument == "--help")
             return {CommandLine::Request::Help, {}, {}};
         if (argument == "--version")

@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QString>
-#include <QStringList>
 
 namespace quillox::app {
 
@@ -9,16 +9,17 @@ namespace quillox::app {
 // that they answer before the toolkit starts and need no display. Any other argument that
 // starts with '-' is an option the program does not know; the toolkit takes its own options
 // (-platform, -style and the like) out of the arguments first, so only once the application
-// object exists does an unknown option mean one.
+// object exists does an unknown option mean one. The arguments are read as the system gives
+// them, bytes: a file's name need not be text.
 struct CommandLine {
     enum class Request { Run, Help, Version, UnknownOption };
     Request request = Request::Run;
-    QString unknownOption;
+    QByteArray unknownOption;
     // The other arguments, in their order: files to file.
-    QStringList files;
+    QByteArrayList files;
 };
 
-CommandLine readCommandLine(const QStringList& arguments);
+CommandLine readCommandLine(const QByteArrayList& arguments);
 
 // The short usage that --help prints, and after an unknown option, to standard error.
 QString usageText();

@@ -5,9 +5,9 @@
 
 int main(int argc, char** argv) {
     // Help and version answer before the application object exists: making it needs a display.
-    QStringList arguments;
+    QByteArrayList arguments;
     for (int index = 0; index < argc; ++index)
-        arguments << QString::fromLocal8Bit(argv[index]);
+        arguments << argv[index];
     switch (quillox::app::readCommandLine(arguments).request) {
     case quillox::app::CommandLine::Request::Help:
         std::fputs(quillox::app::usageText().toLocal8Bit().constData(), stdout);

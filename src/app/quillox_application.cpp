@@ -7,8 +7,10 @@
 #include "app/single_instance.h"
 #include "app/tf_main.h"
 #include "app/window_flow.h"
+#include "platform/file_name_text.h"
 #include "platform/handler_guard.h"
 #include "platform/termination_signals.h"
+#include "platform/user_error.h"
 #include "store/leftover_copies.h"
 #include "store/misc_ops.h"
 #include "store/tdm_data.h"
@@ -26,12 +28,14 @@
 namespace quillox::app {
 namespace {
 
-// The first file named on the command line, as an absolute path; a file URL counts too.
-QString fileToFile(const QStringList& files) {
+// The first file named on the command line, as an absolute path; a file URL counts too. A
+// name that is not text is refused, as it is from a drop.
+QString fileToFile(const QByteArrayList& files) {
     if (files.isEmpty())
         return {};
-    const QUrl url(files.front());
-    const QString path = url.isLocalFile() ? url.toLocalFile() : files.front();
+    const QString argument = platform::pathAsText(files.front());
+    const QUrl url(argument);
+    const QString path = url.isLocalFile() ? platform::localPathAsText(url) : argument;
     return QFileInfo(path).absoluteFilePath();
 }
 
@@ -39,6 +43,8 @@ QString fileToFile(const QStringList& files) {
 
 QuilloxApplication::QuilloxApplication(int& argc, char** argv)
     : QApplication(argc, argv), reporter_(showErrorBox) {
+    for (int index = 0; index < argc; ++index)
+        arguments_ << argv[index];
     setApplicationName("Quillox");
     // The windows are designed in Tahoma; Wine's free Tahoma lies where fontconfig does not
     // look. Without it the toolkit takes its closest font. Adding it reads the whole font
@@ -82,10 +88,9 @@ void QuilloxApplication::useWindowIcon() {
 }
 
 int QuilloxApplication::Run() {
-    const CommandLine line = readCommandLine(arguments());
+    const CommandLine line = readCommandLine(arguments_);
     if (line.request == CommandLine::Request::UnknownOption) {
-        std::fprintf(stderr, "quillox: unknown option %s\n\n%s",
-                     line.unknownOption.toLocal8Bit().constData(),
+        std::fprintf(stderr, "quillox: unknown option %s\n\n%s", line.unknownOption.constData(),
                      usageText().toLocal8Bit().constData());
         return 2;
     }
@@ -99,7 +104,6 @@ int QuilloxApplication::Run() {
             fMain->close();
         QCoreApplication::exit(0);
     });
-    const QString file = fileToFile(line.files);
     // A second copy must never open the same database: it hands over to the running copy.
     std::unique_ptr<SingleInstance> guard;
     std::optional<SingleInstance::Holder> holder;
@@ -113,30 +117,43 @@ int QuilloxApplication::Run() {
     if (!holder)
         return 1;
     if (*holder == SingleInstance::Holder::RunningCopy) {
-        if (guard->activateRunningCopy(file))
-            return 0;
-        ReportError("Quillox is already running with this store, and it does not answer. Close it "
-                    "first");
-        return 1;
+        bool handedOver = false;
+        platform::runHandler([&] {
+            guard->activateRunningCopy(fileToFile(line.files));
+            handedOver = true;
+        });
+        return handedOver ? 0 : 1;
     }
     // Holding the store's lock, no other copy of the program can be writing into the store.
     platform::runHandler(store::removeLeftoverCopies);
-    guard->listen([](const QString& handedFile) {
-        platform::runHandler([&] {
-            if (handedFile.isEmpty())
-                bringRunToFront();
-            else if (fMain)
-                handOverFile(handedFile);
+    // This copy is of use without the hand-over; a terminal tells why a second copy cannot
+    // reach it, and the second copy says so itself.
+    try {
+        guard->listen([](const QUrl& handedFile) {
+            platform::runHandler([&] {
+                if (handedFile.isEmpty())
+                    bringRunToFront();
+                else if (fMain)
+                    handOverFile(platform::localPathAsText(handedFile));
+            });
         });
-    });
+    } catch (const platform::UserError& error) {
+        std::fprintf(stderr, "quillox: %s\n",
+                     withFullStop(QString::fromStdString(error.what())).toLocal8Bit().constData());
+    }
     CreateInstances(*holder == SingleInstance::Holder::ThisCopyAfterADeadOne
                         ? store::StartKind::AfterUncleanEnd
                         : store::StartKind::AfterCleanEnd);
-    // Without a store, the start-up has said why once already.
-    if (file.isEmpty() || !dmData->Available())
+    // Without a store, the start-up has said why once already; a file that cannot be filed
+    // leaves the main window.
+    bool filing = false;
+    if (!line.files.isEmpty() && dmData->Available())
+        platform::runHandler([&] {
+            handOverFile(fileToFile(line.files));
+            filing = true;
+        });
+    if (!filing)
         fMain->show();
-    else
-        platform::runHandler([&] { handOverFile(file); });
     const int status = terminating ? 0 : exec();
     DestroyInstances();
     return status;

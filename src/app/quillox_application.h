@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QByteArrayList>
 #include <QImage>
 #include <functional>
 #include <future>
@@ -32,8 +33,9 @@ public:
     // The whole run: start-up, the message loop until the main window closes or a
     // termination signal arrives, and the end of the run. Returns the exit status. Files
     // named on the command line are taken as a drop on the main window's drop picture is:
-    // the first one is filed, here or, when a copy already runs, there. An option the program
-    // does not know ends the run at once, with the usage on standard error and status 2.
+    // the first one is filed, here or, when a copy already runs, there; a second copy that
+    // cannot hand its request over says why and returns 1. An option the program does not know
+    // ends the run at once, with the usage on standard error and status 2.
     int Run();
 
 private:
@@ -42,6 +44,8 @@ private:
 
     ErrorReporter reporter_;
     std::future<QImage> windowIcon_;
+    // The command line as the system gave it, without the toolkit's own options.
+    QByteArrayList arguments_;
 };
 
 } // namespace quillox::app

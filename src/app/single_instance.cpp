@@ -1,5 +1,6 @@
 #include "app/single_instance.h"
 
+#include "platform/socket_folder.h"
 #include "platform/user_error.h"
 
 #include <QCryptographicHash>
@@ -13,30 +14,72 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
+#include <optional>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quillox::app {
 namespace {
 
+// A request takes two steps: the running copy acknowledges it, and carries it out only once the
+// sender, still waiting, tells it to go ahead. A sender that gave up before the acknowledgement
+// came has told the user that nothing was handed over, and closes without the second step.
 const QByteArray acknowledgement = "ok\n";
+const QByteArray goAhead = "go\n";
 // How long a copy that runs has to take a request before it counts as not answering.
 constexpr int answerMilliseconds = 5000;
 
-QString serverNameFor(const QString& databaseFile) {
+QString socketNameFor(const QString& databaseFile) {
     const QByteArray hash =
         QCryptographicHash::hash(databaseFile.toUtf8(), QCryptographicHash::Sha256).toHex();
-    return "quillox-" + QString::number(getuid()) + "-" + QString::fromLatin1(hash.left(24));
+    return "quillox-" + QString::fromLatin1(hash.left(24));
+}
+
+platform::UserError cannotHandOver(const QString& reason) {
+    return platform::UserError("Quillox is already running with this store, but nothing can be "
+                               "handed to it: " +
+                               reason);
+}
+
+platform::UserError cannotListen(const QString& reason) {
+    return platform::UserError("Quillox cannot take files from its other copies: " + reason);
+}
+
+platform::UserError notAnswering() {
+    return platform::UserError(
+        "Quillox is already running with this store, and it does not answer. Close it first");
+}
+
+// Whether the process at the other end of a connected local socket runs as this user.
+bool peerIsThisUser(qintptr socket) {
+    ucred peer{};
+    socklen_t size = sizeof peer;
+    return ::getsockopt(int(socket), SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 &&
+           peer.uid == ::getuid();
+}
+
+// Whether the running copy's socket is there yet. Anything of its name that is not a socket
+// of this user's is refused: it would take the request for someone else.
+bool ownSocketExists(const QString& path) {
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return false;
+    if (!S_ISSOCK(status.st_mode) || status.st_uid != ::getuid())
+        throw cannotHandOver("\"" + path + "\" is not a socket of yours");
+    return true;
 }
 
 // One request line: "activate", or "open" and a file's URL. Anything else is ignored.
-void answer(const QByteArray& line, const std::function<void(const QString&)>& activate) {
+void answer(const QByteArray& line, const std::function<void(const QUrl&)>& activate) {
     const QByteArray request = line.trimmed();
     if (request == "activate") {
         activate({});
     } else if (request.startsWith("open ")) {
         const QUrl url = QUrl::fromEncoded(request.mid(5), QUrl::StrictMode);
         if (url.isLocalFile())
-            activate(url.toLocalFile());
+            activate(url);
     }
 }
 
@@ -57,16 +100,23 @@ QString lockFailureReason(const QString& folder) {
                    : QString::fromLocal8Bit(std::strerror(error));
 }
 
-// Acknowledges the socket's requests at once, and answers them from the event loop, outside the
-// socket's signal: an answer may run a box's loop, in which the other copy ends and its socket
-// is deleted.
-void answerLater(QLocalServer& server, QLocalSocket& socket,
-                 const std::function<void(const QString&)>& activate) {
+// Acknowledges a connection's request, and answers it from the event loop once the sender goes
+// ahead, outside the socket's signal: an answer may run a box's loop, in which the other copy
+// ends and its socket is deleted.
+void takeRequest(QLocalServer& server, QLocalSocket& socket, std::optional<QByteArray>& request,
+                 const std::function<void(const QUrl&)>& activate) {
     while (socket.canReadLine()) {
-        socket.write(acknowledgement);
-        QMetaObject::invokeMethod(
-            &server, [line = socket.readLine(), activate] { answer(line, activate); },
-            Qt::QueuedConnection);
+        const QByteArray line = socket.readLine();
+        if (!request) {
+            request = line;
+            socket.write(acknowledgement);
+        } else if (line == goAhead) {
+            QMetaObject::invokeMethod(
+                &server, [line = *request, activate] { answer(line, activate); },
+                Qt::QueuedConnection);
+            socket.disconnectFromServer();
+            return;
+        }
     }
 }
 
@@ -74,7 +124,7 @@ void answerLater(QLocalServer& server, QLocalSocket& socket,
 
 SingleInstance::SingleInstance(const QString& databaseFile)
     : lockPath_(databaseFile + ".lock"), lock_(lockPath_),
-      serverName_(serverNameFor(databaseFile)) {
+      socketName_(socketNameFor(databaseFile)) {
     // Only a dead owner makes a lock stale, never its age: a run can last for weeks.
     lock_.setStaleLockTime(0);
 }
@@ -95,49 +145,81 @@ SingleInstance::Holder SingleInstance::acquire() {
                               "that its disk has room");
 }
 
-bool SingleInstance::activateRunningCopy(const QString& file) {
+void SingleInstance::activateRunningCopy(const QString& file) {
+    QString folder;
+    try {
+        folder = platform::socketFolder();
+    } catch (const platform::UserError& error) {
+        throw cannotHandOver(QString::fromStdString(error.what()));
+    }
+    const QString path = folder + "/" + socketName_;
     // The other copy may still be starting; give it a few seconds to listen.
     const QDeadlineTimer deadline(5000);
     while (!deadline.hasExpired()) {
         QLocalSocket socket;
-        socket.connectToServer(serverName_);
-        if (socket.waitForConnected(500)) {
-            // A path may hold any character but NUL; as a URL it fits on one line.
-            socket.write(file.isEmpty() ? QByteArray("activate\n")
-                                        : "open " + QUrl::fromLocalFile(file).toEncoded() + "\n");
-            // Waiting answers false when nothing is left to write, so ask only while there is.
-            while (socket.bytesToWrite() > 0) {
-                if (!socket.waitForBytesWritten(answerMilliseconds))
-                    return false;
+        if (ownSocketExists(path)) {
+            socket.connectToServer(path);
+            if (socket.waitForConnected(500)) {
+                if (!peerIsThisUser(socket.socketDescriptor()))
+                    throw cannotHandOver("\"" + path + "\" is answered by another user");
+                // A path may hold any character but NUL; as a URL it fits on one line.
+                socket.write(file.isEmpty()
+                                 ? QByteArray("activate\n")
+                                 : "open " + QUrl::fromLocalFile(file).toEncoded() + "\n");
+                // A stopped copy's socket takes the request all the same; only its answer
+                // counts.
+                const QDeadlineTimer answered(answerMilliseconds);
+                while (!socket.canReadLine()) {
+                    if (answered.hasExpired() ||
+                        !socket.waitForReadyRead(int(answered.remainingTime())))
+                        throw notAnswering();
+                }
+                if (socket.readLine() != acknowledgement)
+                    throw notAnswering();
+                socket.write(goAhead);
+                // Waiting answers false when nothing is left to write, so ask only while there
+                // is.
+                while (socket.bytesToWrite() > 0) {
+                    if (!socket.waitForBytesWritten(answerMilliseconds))
+                        throw notAnswering();
+                }
+                return;
             }
-            // A stopped copy's socket takes the request all the same; only its answer counts.
-            const QDeadlineTimer answered(answerMilliseconds);
-            while (!socket.canReadLine()) {
-                if (answered.hasExpired() ||
-                    !socket.waitForReadyRead(int(answered.remainingTime())))
-                    return false;
-            }
-            return socket.readLine() == acknowledgement;
         }
         QThread::msleep(100);
     }
-    return false;
+    throw notAnswering();
 }
 
-void SingleInstance::listen(std::function<void(const QString& file)> activate) {
+void SingleInstance::listen(std::function<void(const QUrl& file)> activate) {
+    QString folder;
+    try {
+        folder = platform::socketFolder();
+    } catch (const platform::UserError& error) {
+        throw cannotListen(QString::fromStdString(error.what()));
+    }
+    const QString path = folder + "/" + socketName_;
     server_ = std::make_unique<QLocalServer>();
     // We hold the lock, so a socket of that name was left by a copy that died.
-    QLocalServer::removeServer(serverName_);
+    QLocalServer::removeServer(path);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
-    server_->listen(serverName_);
+    if (!server_->listen(path))
+        throw cannotListen("\"" + path + "\": " + server_->errorString());
     QObject::connect(server_.get(), &QLocalServer::newConnection, server_.get(),
                      [server = server_.get(), activate = std::move(activate)] {
                          while (QLocalSocket* socket = server->nextPendingConnection()) {
                              QObject::connect(socket, &QLocalSocket::disconnected, socket,
                                               &QObject::deleteLater);
+                             // Another user's requests are not taken, whatever they ask.
+                             if (!peerIsThisUser(socket->socketDescriptor())) {
+                                 socket->abort();
+                                 socket->deleteLater();
+                                 continue;
+                             }
+                             auto request = std::make_shared<std::optional<QByteArray>>();
                              QObject::connect(socket, &QLocalSocket::readyRead, socket,
-                                              [server, socket, activate] {
-                                                  answerLater(*server, *socket, activate);
+                                              [server, socket, request, activate] {
+                                                  takeRequest(*server, *socket, *request, activate);
                                               });
                          }
                      });

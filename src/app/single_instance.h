@@ -6,6 +6,7 @@
 #include <memory>
 
 class QLocalServer;
+class QUrl;
 
 namespace quillox::app {
 
@@ -28,17 +29,21 @@ public:
     // folder and the system's reason.
     Holder acquire();
     // Asks the copy that holds the database to bring its windows to the front, or to file the
-    // given file when there is one; true when it acknowledged the request within a few
-    // seconds, false when it cannot be reached or does not answer (a stopped process).
-    bool activateRunningCopy(const QString& file = {});
-    // Answers other copies' requests, each acknowledged at once: the file they hand over, or
-    // the empty text.
-    void listen(std::function<void(const QString& file)> activate);
+    // given file when there is one. The request counts once the running copy has acknowledged
+    // it within a few seconds and been told to go ahead; a copy that answers late (a stopped
+    // process) is never told to, and does nothing. Throws UserError when the request cannot be
+    // handed over: no answer, or a socket or socket folder that is not the user's own.
+    void activateRunningCopy(const QString& file = {});
+    // Answers requests of other copies of the same user, each acknowledged at once and carried
+    // out once its sender goes ahead: the URL of the file they hand over, or an empty URL.
+    // Throws UserError when it cannot listen; the run goes on without taking requests.
+    void listen(std::function<void(const QUrl& file)> activate);
 
 private:
     QString lockPath_;
     QLockFile lock_;
-    QString serverName_;
+    // The socket's name within the user's socket folder.
+    QString socketName_;
     std::unique_ptr<QLocalServer> server_;
 };
 

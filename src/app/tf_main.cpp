@@ -1,6 +1,7 @@
 #include "app/tf_main.h"
 
 #include "platform/bmp_file.h"
+#include "platform/file_name_text.h"
 #include "platform/handler_guard.h"
 #include "platform/user_error.h"
 #include "scan/twain/condition_text.h"
@@ -64,10 +65,13 @@ QString becauseOf(int condition) {
     return condition == 0 ? QString(".") : ": " + twain::conditionText(condition) + ".";
 }
 
-// The first dropped item's local path; empty when it is not a local file.
+// The first dropped item's local path; empty when it is not a local file. A name that is not
+// text is refused.
 QString firstLocalPath(const QMimeData& data) {
     const QList<QUrl> urls = data.urls();
-    return urls.isEmpty() ? QString() : urls.front().toLocalFile();
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return {};
+    return platform::localPathAsText(urls.front());
 }
 
 } // namespace
@@ -221,9 +225,12 @@ void TfMain::dropEvent(QDropEvent* event) {
     const QRect box = iDropBotButton->geometry();
     const bool inside = box.left() < point.x() && point.x() < box.left() + box.width() &&
                         box.top() < point.y() && point.y() < box.top() + box.height();
-    const QString path = firstLocalPath(*event->mimeData());
-    if (inside && !path.isEmpty())
-        platform::runHandler([&] { emit fileDropped(path); });
+    if (inside)
+        platform::runHandler([&] {
+            const QString path = firstLocalPath(*event->mimeData());
+            if (!path.isEmpty())
+                emit fileDropped(path);
+        });
 }
 
 // Many window managers draw no help button, so F1 shows the About box too.

@@ -3,6 +3,7 @@
 #include "command_line_test.h"
 #include "end_to_end_test.h"
 #include "filing_dialogs_test.h"
+#include "hand_over_test.h"
 #include "main_window_test.h"
 #include "scan_workflow_test.h"
 #include "search_window_test.h"
@@ -13,6 +14,7 @@
 int main(int argc, char** argv) {
     quillox::app::QuilloxApplication application(argc, argv);
     StartupTest startup;
+    HandOverTest handOver;
     CommandLineTest commandLine;
     FilingDialogsTest filingDialogs;
     MainWindowTest mainWindow;
@@ -22,6 +24,6 @@ int main(int argc, char** argv) {
     ScanWorkflowTest scanWorkflow;
     WindowManagerTest windowManager;
     return runTestClasses(argc, argv,
-                          {&startup, &commandLine, &filingDialogs, &mainWindow, &browseWindow,
-                           &searchWindow, &endToEnd, &scanWorkflow, &windowManager});
+                          {&startup, &handOver, &commandLine, &filingDialogs, &mainWindow,
+                           &browseWindow, &searchWindow, &endToEnd, &scanWorkflow, &windowManager});
 }

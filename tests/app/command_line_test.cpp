@@ -12,32 +12,38 @@ using quillox::app::CommandLine;
 using Request = quillox::app::CommandLine::Request;
 
 void CommandLineTest::readsWhatTheCommandLineAsksFor_data() {
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArrayList>("arguments");
     QTest::addColumn<int>("request");
-    QTest::addColumn<QString>("unknownOption");
-    QTest::addColumn<QStringList>("files");
-    QTest::newRow("nothing") << QStringList{} << int(Request::Run) << "" << QStringList{};
-    QTest::newRow("files, in order") << QStringList{"b.pdf", "file:///a.pdf"} << int(Request::Run)
-                                     << "" << QStringList{"b.pdf", "file:///a.pdf"};
-    QTest::newRow("help after a file")
-        << QStringList{"a.pdf", "--help"} << int(Request::Help) << "" << QStringList{};
-    QTest::newRow("version") << QStringList{"--version"} << int(Request::Version) << ""
-                             << QStringList{};
+    QTest::addColumn<QByteArray>("unknownOption");
+    QTest::addColumn<QByteArrayList>("files");
+    QTest::newRow("nothing") << QByteArrayList{} << int(Request::Run) << QByteArray()
+                             << QByteArrayList{};
+    QTest::newRow("files, in order")
+        << QByteArrayList{"b.pdf", "file:///a.pdf"} << int(Request::Run) << QByteArray()
+        << QByteArrayList{"b.pdf", "file:///a.pdf"};
+    QTest::newRow("a name that is not text, as the system gives it")
+        << QByteArrayList{"\xff\xfe.pdf"} << int(Request::Run) << QByteArray()
+        << QByteArrayList{"\xff\xfe.pdf"};
+    QTest::newRow("help after a file") << QByteArrayList{"a.pdf", "--help"} << int(Request::Help)
+                                       << QByteArray() << QByteArrayList{};
+    QTest::newRow("version") << QByteArrayList{"--version"} << int(Request::Version) << QByteArray()
+                             << QByteArrayList{};
     QTest::newRow("help wins over an unknown option")
-        << QStringList{"--hlep", "--help"} << int(Request::Help) << "" << QStringList{};
+        << QByteArrayList{"--hlep", "--help"} << int(Request::Help) << QByteArray()
+        << QByteArrayList{};
     QTest::newRow("the first unknown option")
-        << QStringList{"-x", "a.pdf", "--version=2"} << int(Request::UnknownOption) << "-x"
-        << QStringList{"a.pdf"};
-    QTest::newRow("a lone dash") << QStringList{"-"} << int(Request::UnknownOption) << "-"
-                                 << QStringList{};
+        << QByteArrayList{"-x", "a.pdf", "--version=2"} << int(Request::UnknownOption)
+        << QByteArray("-x") << QByteArrayList{"a.pdf"};
+    QTest::newRow("a lone dash") << QByteArrayList{"-"} << int(Request::UnknownOption)
+                                 << QByteArray("-") << QByteArrayList{};
 }
 
 void CommandLineTest::readsWhatTheCommandLineAsksFor() {
-    QFETCH(QStringList, arguments);
+    QFETCH(QByteArrayList, arguments);
     QFETCH(int, request);
-    QFETCH(QString, unknownOption);
-    QFETCH(QStringList, files);
-    const CommandLine line = quillox::app::readCommandLine(QStringList{"quillox"} + arguments);
+    QFETCH(QByteArray, unknownOption);
+    QFETCH(QByteArrayList, files);
+    const CommandLine line = quillox::app::readCommandLine(QByteArrayList{"quillox"} + arguments);
     QCOMPARE(int(line.request), request);
     QCOMPARE(line.unknownOption, unknownOption);
     QCOMPARE(line.files, files);

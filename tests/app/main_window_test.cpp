@@ -49,6 +49,18 @@ void MainWindowTest::aDropCountsOnlyStrictlyInsideTheDropPicture() {
     QVERIFY(home.errors.isEmpty());
 }
 
+// The toolkit's text of such a name names another file, or none: the drop is refused with the
+// true reason, and the main window stays.
+void MainWindowTest::aDroppedFileWhoseNameIsNotTextIsRefused() {
+    TestHome home;
+    AppRun run(home);
+    dropUrls(fMain, {80, 100}, {QUrl::fromEncoded("file:///tmp/%FF%FE.pdf")});
+    QCOMPARE(home.errors, QStringList({"The file \"/tmp/\uFFFD\uFFFD.pdf\" cannot be filed: its "
+                                       "name is not valid text; rename it and file it again."}));
+    QVERIFY(fMain->isVisible());
+    QVERIFY(!fNewDoc->isVisible());
+}
+
 void MainWindowTest::aDropTakesTheFirstFileWholeAndEmptiesTheForm() {
     TestHome home;
     AppRun run(home);

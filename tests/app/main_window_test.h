@@ -9,6 +9,7 @@ private slots:
     void aDropCountsOnlyStrictlyInsideTheDropPicture_data();
     void aDropCountsOnlyStrictlyInsideTheDropPicture();
     void aDropTakesTheFirstFileWholeAndEmptiesTheForm();
+    void aDroppedFileWhoseNameIsNotTextIsRefused();
     void thePicturesCarryTheirHintsAndPointers();
     void theHelpButtonAndF1ShowTheAboutBox();
     void theAboutBoxOpensTheSupportPage();

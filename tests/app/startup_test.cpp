@@ -11,6 +11,7 @@
 #include "filing/tf_new_dir.h"
 #include "filing/tf_new_doc.h"
 #include "platform/handler_guard.h"
+#include "program_process.h"
 #include "retrieval/tf_browse.h"
 #include "retrieval/tf_move_doc.h"
 #include "retrieval/tf_search.h"
@@ -25,6 +26,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+#include <QUrl>
 #include <csignal>
 
 using quillox::app::QuilloxApplication;
@@ -209,48 +211,6 @@ void StartupTest::theErrorBoxAddsAFullStop() {
     QCOMPARE(quillox::app::withFullStop(message), shown);
 }
 
-namespace {
-
-// The temporary home is in this process's environment already.
-QProcessEnvironment programEnvironment() {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    return environment;
-}
-
-// Starts the program and waits until it holds its database.
-void startProgram(QProcess& program, const TempHome& home) {
-    program.setProcessEnvironment(programEnvironment());
-    program.start(QUILLOX_PATH, {});
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.databaseFolder() + "main.abs.lock"), 20000);
-    QTest::qWait(300);
-}
-
-// The first message the program shows, as it writes it to standard error too.
-QString firstMessage(QProcess& program) {
-    QByteArray said;
-    const bool spoke = QTest::qWaitFor(
-        [&] {
-            said += program.readAllStandardError();
-            return said.contains("quillox: ");
-        },
-        20000);
-    if (!spoke)
-        return {};
-    const qsizetype start = said.indexOf("quillox: ");
-    return start < 0 ? QString() : QString::fromLocal8Bit(said.mid(start).split('\n').front());
-}
-
-// A termination signal ends the run while a box of the start-up waits for its OK.
-void terminateDuringTheBox(QProcess& program) {
-    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
-    QVERIFY(program.waitForFinished(20000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-}
-
-} // namespace
-
 void StartupTest::aTerminationSignalEndsTheRunCleanly_data() {
     QTest::addColumn<int>("signal");
     QTest::newRow("SIGTERM") << SIGTERM;
@@ -300,7 +260,7 @@ void StartupTest::aFileNamedOnTheCommandLineGoesToTheRunningCopy() {
     QVERIFY(QDir().mkpath(home.databaseFolder()));
     QCOMPARE(running.acquire(), quillox::app::SingleInstance::Holder::ThisCopy);
     QStringList handed;
-    running.listen([&handed](const QString& file) { handed << file; });
+    running.listen([&handed](const QUrl& file) { handed << file.toLocalFile(); });
 
     const QString folder = home.path() + "/scans\nof march";
     QVERIFY(QDir().mkpath(folder));
@@ -322,8 +282,8 @@ void StartupTest::aHandOverThatWaitsOutlivesTheSecondCopysConnection() {
     QVERIFY(QDir().mkpath(home.databaseFolder()));
     QCOMPARE(running.acquire(), quillox::app::SingleInstance::Holder::ThisCopy);
     QStringList handed;
-    running.listen([&handed](const QString& file) {
-        handed << file;
+    running.listen([&handed](const QUrl& file) {
+        handed << file.toLocalFile();
         QTest::qWait(300);
     });
 
@@ -393,7 +353,7 @@ void StartupTest::onlyTheCopyHoldingTheLockRemovesUnfinishedCopies() {
         quillox::app::SingleInstance running(home.databaseFolder() + "main.abs");
         QVERIFY(QDir().mkpath(home.databaseFolder()));
         QCOMPARE(running.acquire(), quillox::app::SingleInstance::Holder::ThisCopy);
-        running.listen([](const QString&) {});
+        running.listen([](const QUrl&) {});
         QProcess second;
         second.setProcessEnvironment(programEnvironment());
         second.start(QUILLOX_PATH, {});

@@ -41,10 +41,14 @@ void click(quillox::widgets::PictureButton* picture) {
 }
 
 void dropFiles(QWidget* window, QPoint point, const QStringList& paths) {
-    QMimeData data;
     QList<QUrl> urls;
     for (const QString& path : paths)
         urls.append(QUrl::fromLocalFile(path));
+    dropUrls(window, point, urls);
+}
+
+void dropUrls(QWidget* window, QPoint point, const QList<QUrl>& urls) {
+    QMimeData data;
     data.setUrls(urls);
     QDragEnterEvent enter(point, Qt::CopyAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(window, &enter);

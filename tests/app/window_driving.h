@@ -5,6 +5,7 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <functional>
 
 class QAbstractItemView;
@@ -29,6 +30,8 @@ void click(quillox::widgets::PictureButton* picture);
 
 // A drop from the file manager: a drag enters the window, moves to the point and drops there.
 void dropFiles(QWidget* window, QPoint point, const QStringList& paths);
+// Drops the URLs as they are, which may name a file that a path as text cannot.
+void dropUrls(QWidget* window, QPoint point, const QList<QUrl>& urls);
 
 // A double-click on the grid's first row.
 void doubleClickFirstRow(quillox::widgets::DatasetGrid* grid);

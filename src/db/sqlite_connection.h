@@ -11,9 +11,9 @@ namespace quillox::db {
 
 class SqliteStatement;
 
-// An open SQLite database file, set up for the engine: full synchronous writes, so that each
-// committed change survives a crash; defensive mode and an untrusted schema, since a database
-// file is input like any other.
+// An open SQLite database file, set up for the engine: synchronous writes up to the journal's
+// removal, so that each committed change survives a crash or a power cut; defensive mode and an
+// untrusted schema, since a database file is input like any other.
 class SqliteConnection {
 public:
     // Opens an existing file for reading and writing (reading only when the file is write

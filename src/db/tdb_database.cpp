@@ -88,6 +88,11 @@ void TDbDatabase::ClaimEmptyFile() {
 void TDbDatabase::openFile(bool claimEmpty) {
     if (Connected())
         return;
+    if (QFileInfo(fileName_).isDir()) {
+        throw DbError(name_.toStdString() + ": '" + fileName_.toStdString() +
+                      "' is a folder, not a database file. Name the database file itself, or "
+                      "move the folder out of the way");
+    }
     if (fileName_.isEmpty() || !QFileInfo(fileName_).isFile()) {
         throw DbError(name_.toStdString() + ": Database file '" + fileName_.toStdString() +
                       "' does not exist");

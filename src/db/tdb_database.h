@@ -28,7 +28,7 @@ public:
     void SetDatabaseFileName(const QString& fileName);
 
     // Opens the existing file, which must hold a Quillox database; opening writes nothing.
-    // Throws DbError when it is missing, unreadable, damaged, empty (EmptyFile, or
+    // Throws DbError when it is missing, a folder, unreadable, damaged, empty (EmptyFile, or
     // UnmarkedDatabase for a database without tables that nobody marked) or another program's
     // database.
     void Open();

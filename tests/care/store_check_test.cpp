@@ -242,8 +242,11 @@ TEST_F(StoreCheck, WhatCannotBeCheckedEndsWithStatusTwo) {
     const QString text = home.path() + "/notes.txt";
     writeFile(text, "not a database");
     const std::vector<std::pair<QStringList, const char*>> cases = {
-        {{}, "No database file is named"},         {{home.path() + "/none.abs"}, "does not exist"},
-        {{foreign}, "not a Quillox database"},     {{text}, ""},
+        {{}, "No database file is named"},
+        {{home.path() + "/none.abs"}, "does not exist"},
+        {{foreign}, "not a Quillox database"},
+        {{text}, ""},
+        {{home.path()}, "is a folder, not a database file. Name the database file itself"},
         {{file, "--colour"}, "is not understood"},
     };
     for (const auto& [arguments, message] : cases) {

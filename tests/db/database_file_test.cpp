@@ -89,6 +89,16 @@ TEST_F(DatabaseFileTest, AMissingFileIsReportedAndNotCreated) {
     EXPECT_FALSE(QFile::exists(missing));
 }
 
+TEST_F(DatabaseFileTest, AFolderInTheFilesPlaceIsNamedAsAFolder) {
+    const QString folder = dir_.path() + "/main.abs";
+    ASSERT_TRUE(QDir().mkdir(folder));
+    db_.SetDatabaseFileName(folder);
+    EXPECT_EQ(errorOf([&] { db_.Open(); }),
+              "dbTest: '" + folder.toStdString() +
+                  "' is a folder, not a database file. Name the database file itself, or move "
+                  "the folder out of the way");
+}
+
 TEST_F(DatabaseFileTest, CreateDatabaseNeverReplacesAFile) {
     const QByteArray before = contentsOf(databasePath());
     const std::string path = databasePath().toStdString();

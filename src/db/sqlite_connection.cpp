@@ -4,7 +4,9 @@
 
 #include "db/db_error.h"
 
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <sqlite3.h>
 
 namespace quillox::db {
@@ -16,6 +18,12 @@ std::string openFailure(const std::string& path, int code, const std::string& te
 }
 
 } // namespace
+
+std::string readOnlyFailure(const std::string& path) {
+    return "The database file '" + path +
+           "' can only be read, so nothing can be changed in it. Check the permissions of the "
+           "file and of its folder";
+}
 
 SqliteConnection::SqliteConnection(const std::string& path) : path_(path) {
     const int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
@@ -87,8 +95,18 @@ int SqliteConnection::lastChangedRows() const {
 }
 
 void SqliteConnection::fail() const {
-    const int number = sqliteNativeBase + sqlite3_extended_errcode(db_);
-    throw DbError(withNativeError(sqlite3_errmsg(db_), number), number);
+    const int code = sqlite3_extended_errcode(db_);
+    const int number = sqliteNativeBase + code;
+    std::string text = sqlite3_errmsg(db_);
+    // SQLite's own words name no file; these two the user can do something about.
+    if ((code & 0xff) == SQLITE_READONLY)
+        text = readOnlyFailure(path_);
+    else if ((code & 0xff) == SQLITE_FULL || sqlite3_system_errno(db_) == ENOSPC)
+        text = "The disk that holds the folder '" +
+               std::filesystem::path(path_).parent_path().string() +
+               "' is full, so the database file '" + path_ +
+               "' could not be written. Free some space on that disk, then try again";
+    throw DbError(withNativeError(text, number), number);
 }
 
 } // namespace quillox::db

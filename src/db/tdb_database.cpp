@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <map>
+#include <sqlite3.h>
 #include <unistd.h>
 
 namespace quillox::db {
@@ -127,6 +128,17 @@ void TDbDatabase::Close() {
     close(true);
     close(false);
     connection_.reset();
+}
+
+bool TDbDatabase::ReadOnly() {
+    return Connection().readOnly();
+}
+
+void TDbDatabase::RequireWritable() {
+    if (!ReadOnly())
+        return;
+    const int number = sqliteNativeBase + SQLITE_READONLY;
+    throw DbError(withNativeError(readOnlyFailure(Connection().path()), number), number);
 }
 
 SqliteConnection& TDbDatabase::Connection() {

@@ -227,7 +227,9 @@ TEST_F(DatabaseFileTest, FilesWithoutRightsAreRefusedWithTheSystemsReason) {
     if (!report)
         GTEST_SKIP() << "running as root without a way to give it up";
 
-    const std::string refused = "attempt to write a readonly database - Native error: 20008";
+    const std::string refused = "The database file '" + databasePath().toStdString() +
+                                "' can only be read, so nothing can be changed in it. Check the "
+                                "permissions of the file and of its folder - Native error: 20008";
     const std::string denied = "' Error code: 13. ErrorMessage: Permission denied - Native error: ";
     EXPECT_THAT(
         linesOf(*report),

@@ -15,6 +15,7 @@
 #include "store/misc_ops.h"
 #include "store/tdm_data.h"
 #include "widgets/artwork.h"
+#include "widgets/message_box.h"
 
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -144,6 +145,10 @@ int QuilloxApplication::Run() {
     CreateInstances(*holder == SingleInstance::Holder::ThisCopyAfterADeadOne
                         ? store::StartKind::AfterUncleanEnd
                         : store::StartKind::AfterCleanEnd);
+    // A store that can only be read still browses and searches; said once, so that no filing
+    // is begun in vain.
+    if (const QString notice = dmData->ReadOnlyNotice(); !notice.isEmpty())
+        widgets::showMessageBox(QMessageBox::Information, notice);
     // Without a store, the start-up has said why once already; a file that cannot be filed
     // leaves the main window.
     bool filing = false;

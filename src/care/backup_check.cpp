@@ -60,10 +60,18 @@ BackupManifest readManifest(const CheckedBackup& backup) {
     QFile reader;
     if (!reader.open(file.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         failFile(backup, manifestName, "cannot be read: " + reader.errorString());
-    const QByteArray text = reader.read(manifestSizeAtMost + 1);
-    if (reader.error() != QFileDevice::NoError)
-        failFile(backup, manifestName, "cannot be read: " + reader.errorString());
-    return parseManifest(text);
+    return parseManifest(reader);
+}
+
+// A backup makes its documents folder itself: a link in its place leads elsewhere, to files that
+// the backup never vouched for.
+void refuseLinkedDocumentsFolder(const CheckedBackup& backup) {
+    struct stat status {};
+    if (::fstatat(backup.folder.get(), backupDocumentsFolder, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISLNK(status.st_mode))
+        failFile(backup, backupDocumentsFolder,
+                 "is a symbolic link, which a backup never holds; restore from a backup whose "
+                 "\"documents\" is a folder");
 }
 
 void checkFile(CheckedBackup& backup, std::size_t index) {
@@ -92,6 +100,7 @@ CheckedBackup checkBackup(const QString& folder) {
         throw platform::UserError(QString("The backup folder \"%1\" cannot be read: %2.")
                                       .arg(backup.path, reason(errno)));
     backup.manifest = readManifest(backup);
+    refuseLinkedDocumentsFolder(backup);
     backup.modifiedNs.resize(backup.manifest.files.size());
     forEachInParallel(backup.manifest.files.size(),
                       [&](std::size_t index) { checkFile(backup, index); });

@@ -5,9 +5,11 @@
 #include "platform/unfinished_copy.h"
 #include "platform/user_error.h"
 
+#include <QBuffer>
 #include <QList>
 #include <algorithm>
-#include <set>
+#include <numeric>
+#include <vector>
 
 namespace quillox::care {
 namespace {
@@ -15,6 +17,11 @@ namespace {
 const QByteArray header = "Quillox backup manifest, version 1";
 const QByteArray headerStart = "Quillox backup manifest, version ";
 constexpr qsizetype sizeDigitsAtMost = 18;
+// A file record: a path of up to PATH_MAX bytes, each escaped to three at most, its size and
+// digest, the tabs and the line end.
+constexpr qsizetype lineBytesAtMost = 3 * 4096 + 128;
+// The header, then the store, database and taken records.
+constexpr qsizetype firstFileLine = 5;
 
 QByteArray record(const QList<QByteArray>& fields) {
     QByteArray line = fields.join('\t');
@@ -47,13 +54,7 @@ bool allowedPath(const QByteArray& path) {
 
 class Reader {
 public:
-    explicit Reader(const QByteArray& text) : lines_(text.split('\n')) {
-        // The text ends with a line end, which leaves one empty piece after it.
-        if (lines_.back().isEmpty())
-            lines_.removeLast();
-        else
-            endsWithLineEnd_ = false;
-    }
+    explicit Reader(QIODevice& device) : device_(device) {}
 
     BackupManifest read() {
         readHeader();
@@ -63,7 +64,6 @@ public:
         manifest.taken = QDateTime::fromString(QString::fromLatin1(single("taken")), Qt::ISODate);
         if (!manifest.taken.isValid())
             fail("the time is not written as ISO 8601 says");
-        std::set<QByteArray> paths;
         while (next() && fields_[0] == "file") {
             if (fields_.size() != 4)
                 fail("a file record has four fields");
@@ -72,8 +72,6 @@ public:
                 fail("the path leaves the backup's folders, or is not one a backup makes");
             if (manifest.files.empty() != (file.path == backupDatabaseName))
                 fail(QByteArray("the first file, and only that one, is ") + backupDatabaseName);
-            if (!paths.insert(file.path).second)
-                fail("the file is named twice");
             if (!wellFormedCount(fields_[2]))
                 fail("the size is not a number");
             file.size = fields_[2].toLongLong();
@@ -83,6 +81,7 @@ public:
         }
         if (manifest.files.empty())
             fail(QByteArray("the database copy ") + backupDatabaseName + " is not named");
+        refuseNamedTwice(manifest.files);
         if (fields_.isEmpty() || fields_[0] != "end" || fields_.size() != 2)
             fail("an end record was expected");
         if (!wellFormedCount(fields_[1]) ||
@@ -102,22 +101,51 @@ private:
                                       .arg(QString::fromUtf8(what)));
     }
 
-    // Splits the next line into fields_; false after the last line.
+    // Reads the next line into fields_; false after the last line. A line is read only up to
+    // the longest that a backup writes, so that no input holds more than that in memory.
     bool next() {
-        if (line_ >= lines_.size()) {
-            fields_.clear();
-            ++line_;
+        ++line_;
+        fields_.clear();
+        QByteArray line = device_.readLine(lineBytesAtMost + 1);
+        if (line.isEmpty()) {
+            if (!device_.atEnd())
+                fail("it cannot be read: " + device_.errorString().toUtf8());
             return false;
         }
-        fields_ = lines_[line_++].split('\t');
+        if (line.endsWith('\n'))
+            line.chop(1);
+        else if (line.size() > lineBytesAtMost)
+            fail("the line is longer than any that a backup writes");
+        else
+            endsWithLineEnd_ = false;
+        // A copy through a tool of another system may end each line with "\r\n"; the digests
+        // of the files still vouch for what they hold.
+        if (line.endsWith('\r'))
+            line.chop(1);
+        fields_ = line.split('\t');
         return true;
+    }
+
+    // Sorted by their paths, files named twice lie side by side; the line named is the later's.
+    void refuseNamedTwice(const std::deque<ManifestFile>& files) {
+        std::vector<std::size_t> order(files.size());
+        std::iota(order.begin(), order.end(), std::size_t(0));
+        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+            return files[a].path < files[b].path || (files[a].path == files[b].path && a < b);
+        });
+        for (std::size_t i = 1; i < order.size(); ++i) {
+            if (files[order[i]].path == files[order[i - 1]].path) {
+                line_ = firstFileLine + static_cast<qsizetype>(order[i]);
+                fail("the file is named twice");
+            }
+        }
     }
 
     void readHeader() {
         if (!next() || !fields_[0].startsWith(headerStart))
             fail("it does not start as a Quillox backup manifest does");
-        if (lines_[0] != header)
-            fail("it is of version " + lines_[0].mid(headerStart.size()) +
+        if (fields_.size() != 1 || fields_[0] != header)
+            fail("it is of version " + fields_[0].mid(headerStart.size()).left(20) +
                  ", which this quillox-db cannot read");
     }
 
@@ -143,7 +171,7 @@ private:
         return path;
     }
 
-    QList<QByteArray> lines_;
+    QIODevice& device_;
     bool endsWithLineEnd_ = true;
     qsizetype line_ = 0;
     QList<QByteArray> fields_;
@@ -164,8 +192,15 @@ QByteArray manifestText(const BackupManifest& manifest) {
     return text;
 }
 
+BackupManifest parseManifest(QIODevice& device) {
+    return Reader(device).read();
+}
+
 BackupManifest parseManifest(const QByteArray& text) {
-    return Reader(text).read();
+    QBuffer buffer;
+    buffer.setData(text);
+    buffer.open(QIODevice::ReadOnly);
+    return parseManifest(buffer);
 }
 
 } // namespace quillox::care

@@ -2,9 +2,10 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QIODevice>
 #include <cstdint>
+#include <deque>
 #include <string>
-#include <vector>
 
 namespace quillox::care {
 
@@ -25,7 +26,7 @@ struct ManifestFile {
 };
 
 // What a backup folder holds and where it came from. The manifest is UTF-8 text, one record a
-// line ending in "\n", the fields of a record separated by one tab:
+// line ending in "\n" (read also when "\r\n"), the fields of a record separated by one tab:
 //
 //   Quillox backup manifest, version 1
 //   store     TAB  the store folder the copies came from, absolute
@@ -43,7 +44,7 @@ struct BackupManifest {
     QByteArray storeFolder; // without a final "/"
     QByteArray databaseFile;
     QDateTime taken;
-    std::vector<ManifestFile> files; // the database copy first
+    std::deque<ManifestFile> files; // the database copy first; grows without moving its records
 };
 
 // The manifest's text.
@@ -52,7 +53,10 @@ QByteArray manifestText(const BackupManifest& manifest);
 // Reads a manifest's text, refusing anything that manifestText does not write: another
 // header or version, a record out of place, missing or given twice, a path that leaves its
 // folder, a file named twice, a size or digest that is not well formed, a file count that does
-// not match, anything after the end. Throws UserError naming the line and what is wrong.
+// not match, anything after the end, a line longer than a backup writes. Reads the device line
+// by line, never holding more than one line of its text. Throws UserError naming the line and
+// what is wrong.
+BackupManifest parseManifest(QIODevice& device);
 BackupManifest parseManifest(const QByteArray& text);
 
 } // namespace quillox::care

@@ -14,6 +14,10 @@ QString storeFolderFor(const QString& given) {
 }
 
 void requireDatabaseFile(const QString& databaseFile) {
+    if (QFileInfo(databaseFile).isDir())
+        throw platform::UserError("\"" + databaseFile +
+                                  "\" is a folder, not a database file. Name the database file "
+                                  "itself: main.abs in Quillox's data folder.");
     if (!QFileInfo(databaseFile).isFile())
         throw platform::UserError("The database file \"" + databaseFile + "\" does not exist.");
 }

@@ -8,7 +8,8 @@ namespace quillox::care {
 // program finds; absolute, plain, and without a final "/".
 QString storeFolderFor(const QString& given);
 
-// Throws UserError when the database file that a command is given does not exist.
+// Throws UserError when the database file that a command is given does not exist or is a
+// folder.
 void requireDatabaseFile(const QString& databaseFile);
 
 } // namespace quillox::care

@@ -167,7 +167,8 @@ CopyFindings reportCopies(db::SqliteConnection& connection, const QString& store
         const QString path = prefix + QFile::decodeName(QByteArray::fromStdString(name));
         if (name.find('/') == std::string::npos &&
             platform::isUnfinishedCopyName(QByteArray::fromStdString(name)))
-            findings.unfinishedCopies << path;
+            (S_ISREG(file.mode) ? findings.unfinishedCopies : findings.namedLikeUnfinishedCopies)
+                << path;
         else if (const auto known = fingerprints.find(name);
                  known != fingerprints.end() && !ids.contains(known->second.documentId))
             sections.kept.lines << path;
@@ -179,6 +180,7 @@ CopyFindings reportCopies(db::SqliteConnection& connection, const QString& store
     for (ReportSection* section : {&sections.strays, &sections.kept})
         section->lines.sort();
     findings.unfinishedCopies.sort();
+    findings.namedLikeUnfinishedCopies.sort();
     if (toRecord.empty())
         return findings;
     if (connection.readOnly()) {

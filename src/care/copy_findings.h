@@ -22,6 +22,9 @@ class CheckReport;
 struct CopyFindings {
     // The paths of the hidden files of interrupted filings in the store folder.
     QStringList unfinishedCopies;
+    // The paths of links and other entries that are no ordinary file but have such a hidden
+    // name: no filing makes them, so they are left to the user.
+    QStringList namedLikeUnfinishedCopies;
 };
 
 // Compares the Documents rows with the files of the store folder (marking the files that rows

@@ -111,21 +111,30 @@ void reportDamage(const QString& finding, CheckReport& report) {
 }
 
 // The files of interrupted filings, removed when told to repair; the lock keeps Quillox from
-// filing meanwhile.
-void reportUnfinishedCopies(const QStringList& names, const CheckOptions& options,
+// filing meanwhile. The report names only what was removed: whatever stays is a finding still.
+void reportUnfinishedCopies(const CopyFindings& copies, const CheckOptions& options,
                             CheckReport& report) {
-    if (names.isEmpty())
-        return;
-    if (options.repair) {
-        platform::removeLeftoverCopies(options.storeFolder);
+    QStringList left = copies.unfinishedCopies;
+    if (options.repair && !left.isEmpty()) {
+        QStringList removed;
+        for (const QByteArray& name : platform::removeLeftoverCopies(options.storeFolder))
+            removed << options.storeFolder + "/" + QFile::decodeName(name);
+        removed.sort();
+        for (const QString& path : removed)
+            left.removeOne(path);
         report.section("Removed the temporary files of interrupted filings", {}, false).lines =
-            names;
-        return;
+            removed;
     }
     report
         .section("Temporary files of interrupted filings",
                  "Quit Quillox, then run quillox-db check again with --repair to remove them.")
-        .lines = names;
+        .lines = left;
+    report
+        .section("Entries named like temporary files of interrupted filings that are not "
+                 "ordinary files",
+                 "No filing makes them, and --repair leaves them alone. Look at each, and remove "
+                 "it or move it out of the store folder yourself.")
+        .lines = copies.namedLikeUnfinishedCopies;
 }
 
 // What a check reads of the database: all of it is read while the store folder is listed.
@@ -185,14 +194,13 @@ int runCheck(const QStringList& arguments, std::ostream& out) {
         report.print(out, "the database file");
         return Findings;
     }
-    QStringList unfinished;
+    CopyFindings copies;
     if (side.use.documents) {
-        unfinished = reportCopies(side.database.Connection(), options.storeFolder, side.documents,
-                                  side.fingerprints, files, side.folders, side.use.folders,
-                                  options.full, report)
-                         .unfinishedCopies;
+        copies = reportCopies(side.database.Connection(), options.storeFolder, side.documents,
+                              side.fingerprints, files, side.folders, side.use.folders,
+                              options.full, report);
     }
-    reportUnfinishedCopies(unfinished, options, report);
+    reportUnfinishedCopies(copies, options, report);
     report.print(out, QString("%1 documents, %2 folders and %3 files in %4")
                           .arg(side.documents.size())
                           .arg(side.folders.size())

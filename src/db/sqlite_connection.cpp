@@ -4,7 +4,9 @@
 
 #include "db/db_error.h"
 
+#include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <sqlite3.h>
 
 namespace quillox::db {
@@ -26,6 +28,12 @@ std::string openFailure(const std::string& path, int code, const std::string& te
 }
 
 } // namespace
+
+std::string readOnlyFailure(const std::string& path) {
+    return "The database file '" + path +
+           "' can only be read, so nothing can be changed in it. Check the permissions of the "
+           "file and of its folder";
+}
 
 SqliteConnection::SqliteConnection(const std::string& path) : path_(path) {
     const int rc = sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr);
@@ -101,10 +109,18 @@ int SqliteConnection::lastChangedRows() const {
 void SqliteConnection::fail() const {
     const int code = sqlite3_extended_errcode(db_);
     const int number = sqliteNativeBase + code;
-    // SQLite's own "database is locked" names neither the file nor the cause.
-    const std::string message =
-        (code & 0xff) == SQLITE_BUSY ? busyMessage(path_) : std::string(sqlite3_errmsg(db_));
-    throw DbError(withNativeError(message, number), number);
+    std::string text = sqlite3_errmsg(db_);
+    // SQLite's own words name no file, nor the cause of a lock; these the user can act on.
+    if ((code & 0xff) == SQLITE_BUSY)
+        text = busyMessage(path_);
+    else if ((code & 0xff) == SQLITE_READONLY)
+        text = readOnlyFailure(path_);
+    else if ((code & 0xff) == SQLITE_FULL || sqlite3_system_errno(db_) == ENOSPC)
+        text = "The disk that holds the folder '" +
+               std::filesystem::path(path_).parent_path().string() +
+               "' is full, so the database file '" + path_ +
+               "' could not be written. Free some space on that disk, then try again";
+    throw DbError(withNativeError(text, number), number);
 }
 
 } // namespace quillox::db

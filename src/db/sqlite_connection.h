@@ -59,4 +59,8 @@ private:
     std::uint64_t changes_ = 0;
 };
 
+// The message of a write refused because the file can only be read: it names the file and says
+// what to check.
+std::string readOnlyFailure(const std::string& path);
+
 } // namespace quillox::db

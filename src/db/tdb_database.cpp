@@ -12,6 +12,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <map>
+#include <sqlite3.h>
 #include <unistd.h>
 
 namespace quillox::db {
@@ -88,6 +89,11 @@ void TDbDatabase::ClaimEmptyFile() {
 void TDbDatabase::openFile(bool claimEmpty) {
     if (Connected())
         return;
+    if (QFileInfo(fileName_).isDir()) {
+        throw DbError(name_.toStdString() + ": '" + fileName_.toStdString() +
+                      "' is a folder, not a database file. Name the database file itself, or "
+                      "move the folder out of the way");
+    }
     if (fileName_.isEmpty() || !QFileInfo(fileName_).isFile()) {
         throw DbError(name_.toStdString() + ": Database file '" + fileName_.toStdString() +
                       "' does not exist");
@@ -125,6 +131,17 @@ void TDbDatabase::Close() {
     close(true);
     close(false);
     connection_.reset();
+}
+
+bool TDbDatabase::ReadOnly() {
+    return Connection().readOnly();
+}
+
+void TDbDatabase::RequireWritable() {
+    if (!ReadOnly())
+        return;
+    const int number = sqliteNativeBase + SQLITE_READONLY;
+    throw DbError(withNativeError(readOnlyFailure(Connection().path()), number), number);
 }
 
 SqliteConnection& TDbDatabase::Connection() {

@@ -28,7 +28,7 @@ public:
     void SetDatabaseFileName(const QString& fileName);
 
     // Opens the existing file, which must hold a Quillox database; opening writes nothing.
-    // Throws DbError when it is missing, unreadable, damaged, empty (EmptyFile, or
+    // Throws DbError when it is missing, a folder, unreadable, damaged, empty (EmptyFile, or
     // UnmarkedDatabase for a database without tables that nobody marked) or another program's
     // database.
     void Open();
@@ -48,6 +48,11 @@ public:
     // Closes the queries open on the database, then its tables, then the file.
     void Close();
     bool Connected() const { return connection_ != nullptr; }
+    // Whether the open file can only be read, for its permissions or its file system's.
+    bool ReadOnly();
+    // Throws DbError, as a refused write would, when the file can only be read: for the writes
+    // that have work to do before they reach the database.
+    void RequireWritable();
 
     // The open file, opened first when needed; for the datasets.
     SqliteConnection& Connection();

@@ -149,25 +149,29 @@ bool isUnfinishedCopyName(const QByteArray& name) {
                        [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
-void removeLeftoverCopies(const QString& folder) {
+std::vector<QByteArray> removeLeftoverCopies(const QString& folder) {
     const Descriptor directory(
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!directory.valid() && errno == ENOENT)
-        return;
+        return {};
     if (!directory.valid())
         failReading(folder, errno);
+    std::vector<QByteArray> removed;
     for (const QByteArray& name : hiddenNamesIn(directory.get(), folder)) {
         struct stat status {};
         if (::fstatat(directory.get(), name.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
             !S_ISREG(status.st_mode))
             continue;
-        if (::unlinkat(directory.get(), name.constData(), 0) != 0 && errno != ENOENT) {
+        if (::unlinkat(directory.get(), name.constData(), 0) == 0) {
+            removed.push_back(name);
+        } else if (errno != ENOENT) {
             const int error = errno;
             throw UserError(
                 QString("The unfinished copy \"%1\" could not be removed: %2.")
                     .arg(QDir(folder).filePath(QFile::decodeName(name)), reason(error)));
         }
     }
+    return removed;
 }
 
 } // namespace quillox::platform

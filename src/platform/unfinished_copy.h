@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 namespace quillox::platform {
 
@@ -45,8 +46,9 @@ bool isUnfinishedCopyName(const QByteArray& name);
 
 // Removes from the folder the files of copies that a kill left, and nothing else: ordinary
 // files with an unfinished copy's hidden name. A missing folder holds none. Only for when no
-// copy into the folder can be running. Throws UserError naming the file or folder and the
+// copy into the folder can be running. Returns the names of the files it removed; links and
+// other entries of such a name stay. Throws UserError naming the file or folder and the
 // system's reason when one cannot be read or removed.
-void removeLeftoverCopies(const QString& folder);
+std::vector<QByteArray> removeLeftoverCopies(const QString& folder);
 
 } // namespace quillox::platform

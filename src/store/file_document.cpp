@@ -78,6 +78,8 @@ void postRow(db::TDbTable& documents, int id, const FilingInput& input, const QS
 } // namespace
 
 bool fileDocument(TdmData& data, const FilingInput& input, const platform::CopyProgress& progress) {
+    // Refused before the copy, which would otherwise be made only to be thrown away.
+    data.dbMain.RequireWritable();
     platform::checkCopySource(input.sourcePath);
     const int id = nextId(data.tDocuments);
     const QDateTime moment = QDateTime::currentDateTime();

@@ -43,6 +43,13 @@ QString freshStartQuestion(const QString& found, const QString& file) {
 void openStoreFile(db::TDbDatabase& database, StartKind previousRun,
                    const ConfirmFreshStart& confirm) {
     const QString file = database.DatabaseFileName();
+    if (QFileInfo(file).isDir()) {
+        throw platform::UserError(
+            "The store's database file '" + file +
+            "' is a folder, not a database file. Quillox has changed nothing in it. Move that "
+            "folder elsewhere or rename it: Quillox then starts a new, empty store, or you can "
+            "restore the store from a backup with quillox-db restore");
+    }
     if (!QFileInfo::exists(file)) {
         database.CreateDatabase();
         return;

@@ -2,6 +2,7 @@
 
 #include "db/content_fingerprints.h"
 #include "db/filing_intents.h"
+#include "db/sqlite_connection.h"
 #include "platform/user_error.h"
 #include "store/misc_ops.h"
 #include "store/store_unavailable.h"
@@ -85,6 +86,14 @@ void TdmData::DataModuleCreate(StartKind previousRun, const ConfirmFreshStart& c
 void TdmData::RequireAvailable() const {
     if (!Available())
         throw platform::UserError(failure_);
+}
+
+QString TdmData::ReadOnlyNotice() {
+    if (!Available() || !dbMain.ReadOnly())
+        return {};
+    return QString::fromStdString(db::readOnlyFailure(dbMain.Connection().path())) +
+           ".\n\nQuillox shows and searches the documents, but cannot file, add folders, move "
+           "or delete until it can write to the file.";
 }
 
 void TdmData::DataModuleDestroy() {

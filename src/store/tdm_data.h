@@ -33,6 +33,9 @@ public:
     bool Available() const { return failure_.isEmpty(); }
     // Throws platform::UserError with DataModuleCreate's message while the store is unavailable.
     void RequireAvailable() const;
+    // What the user is told once at start when the open store can only be read: browsing and
+    // searching work, every change is refused. Empty when the store can be written.
+    QString ReadOnlyNotice();
 
     // Deletes the folder, every folder below it and the documents of them all: rows only, the
     // stored files stay. Terminates on a damaged table whose parents form a cycle.

@@ -40,6 +40,13 @@ TEST(BackupManifest, keepsEveryNameThroughItsText) {
     }
 }
 
+// A copy through another system's tool ends every line with "\r\n": the manifest reads the same.
+TEST(BackupManifest, readsLinesEndedWithACarriageReturnToo) {
+    const QByteArray text = manifestText(sample("x.pdf"));
+    const BackupManifest read = parseManifest(QByteArray(text).replace("\n", "\r\n"));
+    EXPECT_EQ(manifestText(read), text);
+}
+
 // Each case changes one thing of a well-formed manifest.
 TEST(BackupManifest, refusesWhatItDoesNotWrite) {
     const QByteArray good = manifestText(sample("x.pdf"));
@@ -55,6 +62,8 @@ TEST(BackupManifest, refusesWhatItDoesNotWrite) {
         {"another file", "just some text\n"},
         {"another version", replaced("version 1", "version 2")},
         {"no line end at the end", good.chopped(1)},
+        {"two carriage returns to a line", replaced("\n", "\r\r\n")},
+        {"a carriage return alone", replaced("\n", "\r")},
         {"cut short", good.left(good.indexOf("end\t"))},
         {"a count that does not match", replaced("end\t2", "end\t3")},
         {"something after the end", good + "file\tdocuments/y\t1\t" + digestB.c_str() + "\n"},

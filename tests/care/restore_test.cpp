@@ -5,12 +5,17 @@
 #include "temp_home.h"
 #include "test_files.h"
 
+#include "child_process.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quillox::testing {
 namespace {
@@ -96,6 +101,12 @@ TEST_F(Restore, refusesAndChangesNothing) {
              QFile::link(outside + "/linked", firstCopy(backup));
          },
          "symbolic link"},
+        {"a documents folder that is a link", true,
+         [](const QString& backup, const QString& outside) {
+             ASSERT_TRUE(QDir().rename(backup + "/documents", outside + "/documents"));
+             ASSERT_TRUE(QFile::link(outside + "/documents", backup + "/documents"));
+         },
+         "\"documents\" is a symbolic link, which a backup never holds"},
         {"a path out of the backup", true,
          [](const QString& backup, const QString&) { nameCopyAs(backup, "documents/../../x"); },
          "not well formed"},
@@ -170,6 +181,48 @@ TEST_F(Restore, replacesKeepingWhatWasThere) {
         runQuilloxDb({database, "-c", "SELECT Document_Name, Path FROM Documents"});
     EXPECT_EQ(paths.out, QString("Document_Name\tPath\nDocument 1\t%1\nDocument 2\t%2\n")
                              .arg(target->storeFolder() + restoredName, same));
+}
+
+// The peak memory, in KiB, of a quillox-db restore of the folder, run from a child of its own so
+// that no earlier run counts.
+long restorePeakKib(const QString& folder) {
+    const std::string report = reportFromChild([&] {
+        const QByteArray path = QFile::encodeName(folder);
+        const pid_t restore = fork();
+        if (restore == 0) {
+            execl(QUILLOX_DB_PATH, "quillox-db", "restore", path.constData(), nullptr);
+            _exit(127);
+        }
+        int status = 0;
+        if (restore < 0 || waitpid(restore, &status, 0) != restore || !WIFEXITED(status) ||
+            WEXITSTATUS(status) != 2)
+            return std::string("the restore was not refused");
+        rusage usage{};
+        getrusage(RUSAGE_CHILDREN, &usage);
+        return std::to_string(usage.ru_maxrss);
+    });
+    try {
+        return std::stol(report);
+    } catch (const std::exception&) {
+        ADD_FAILURE() << report;
+        return -1;
+    }
+}
+
+// A manifest of one line far longer than any a backup writes is refused having read little of
+// it: a restore stays within 64 MiB.
+TEST(RestoreMemory, anOverlongManifestLineIsRefusedEarly) {
+    QTemporaryDir folder;
+    QFile manifest(folder.filePath("manifest"));
+    ASSERT_TRUE(manifest.open(QIODevice::WriteOnly));
+    manifest.write("Quillox backup manifest, version 1\nstore\t/");
+    const QByteArray chunk(1 << 20, 'a');
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(manifest.write(chunk), chunk.size());
+    manifest.close();
+    const long peak = restorePeakKib(folder.path());
+    EXPECT_GT(peak, 0);
+    EXPECT_LE(peak, 64 * 1024) << peak << " KiB";
 }
 
 } // namespace

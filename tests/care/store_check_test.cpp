@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -184,6 +185,39 @@ TEST_F(StoreCheck, RepairRemovesOnlyTheInterruptedFilingsFilesAndNotWhileQuillox
     EXPECT_TRUE(QFile::exists(home.storeFolder() + "notes.txt"));
 }
 
+// A link of such a name is no filing's: it stays, and is a finding before and after a repair.
+TEST_F(StoreCheck, RepairReportsOnlyWhatItRemovedAndALinkOfTheHiddenNameStaysAFinding) {
+    const QString outside = home.path() + "/outside.txt";
+    writeFile(outside, "someone else's");
+    const QString link = home.storeFolder() + ".quillox-copy-abc";
+    ASSERT_TRUE(QFile::link(outside, link));
+    const QString leftover = home.storeFolder() + ".quillox-copy-1f2e";
+    writeFile(leftover, "half");
+    const QString linkHeading = "Entries named like temporary files of interrupted filings that "
+                                "are not ordinary files (1):\n  " +
+                                link;
+
+    const CheckRun before = check();
+    EXPECT_TRUE(before.out.contains("Temporary files of interrupted filings (1):\n  " + leftover))
+        << before.out.toStdString();
+    EXPECT_TRUE(before.out.contains(linkHeading)) << before.out.toStdString();
+
+    const CheckRun repaired = check({"--repair"});
+    EXPECT_TRUE(repaired.out.contains(
+        "Removed the temporary files of interrupted filings (1):\n  " + leftover))
+        << repaired.out.toStdString();
+    EXPECT_FALSE(QFile::exists(leftover));
+    const CheckRun again = check({"--repair"});
+    EXPECT_FALSE(again.out.contains("Removed")) << again.out.toStdString();
+    for (const CheckRun& run : {repaired, again}) {
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.out.contains(linkHeading)) << run.out.toStdString();
+        EXPECT_TRUE(run.out.contains("1 finding.")) << run.out.toStdString();
+    }
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), outside);
+    EXPECT_EQ(quillox::testing::contentsOf(outside), "someone else's");
+}
+
 TEST_F(StoreCheck, AStoreFiledBeforeFingerprintsGetsThemAtItsFirstCheck) {
     sql("DROP TABLE \"Documents.fingerprints\"");
     const CheckRun first = check();
@@ -224,8 +258,11 @@ TEST_F(StoreCheck, WhatCannotBeCheckedEndsWithStatusTwo) {
     const QString text = home.path() + "/notes.txt";
     writeFile(text, "not a database");
     const std::vector<std::pair<QStringList, const char*>> cases = {
-        {{}, "No database file is named"},         {{home.path() + "/none.abs"}, "does not exist"},
-        {{foreign}, "not a Quillox database"},     {{text}, ""},
+        {{}, "No database file is named"},
+        {{home.path() + "/none.abs"}, "does not exist"},
+        {{foreign}, "not a Quillox database"},
+        {{text}, ""},
+        {{home.path()}, "is a folder, not a database file. Name the database file itself"},
         {{file, "--colour"}, "is not understood"},
     };
     for (const auto& [arguments, message] : cases) {

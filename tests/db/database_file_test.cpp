@@ -89,6 +89,16 @@ TEST_F(DatabaseFileTest, AMissingFileIsReportedAndNotCreated) {
     EXPECT_FALSE(QFile::exists(missing));
 }
 
+TEST_F(DatabaseFileTest, AFolderInTheFilesPlaceIsNamedAsAFolder) {
+    const QString folder = dir_.path() + "/main.abs";
+    ASSERT_TRUE(QDir().mkdir(folder));
+    db_.SetDatabaseFileName(folder);
+    EXPECT_EQ(errorOf([&] { db_.Open(); }),
+              "dbTest: '" + folder.toStdString() +
+                  "' is a folder, not a database file. Name the database file itself, or move "
+                  "the folder out of the way");
+}
+
 TEST_F(DatabaseFileTest, CreateDatabaseNeverReplacesAFile) {
     const QByteArray before = contentsOf(databasePath());
     const std::string path = databasePath().toStdString();
@@ -217,7 +227,9 @@ TEST_F(DatabaseFileTest, FilesWithoutRightsAreRefusedWithTheSystemsReason) {
     if (!report)
         GTEST_SKIP() << "running as root without a way to give it up";
 
-    const std::string refused = "attempt to write a readonly database - Native error: 20008";
+    const std::string refused = "The database file '" + databasePath().toStdString() +
+                                "' can only be read, so nothing can be changed in it. Check the "
+                                "permissions of the file and of its folder - Native error: 20008";
     const std::string denied = "' Error code: 13. ErrorMessage: Permission denied - Native error: ";
     EXPECT_THAT(
         linesOf(*report),

@@ -126,6 +126,14 @@ TEST(DamagedStore, EachIsRefusedWithWhatWasFoundAndLeftAsItWas) {
              sqlite(file, "CREATE TABLE Notes (Text TEXT); INSERT INTO Notes VALUES ('mine')");
          },
          StartKind::AfterCleanEnd, "' is not a Quillox database - Native error: 10032"},
+        {"a folder in the file's place",
+         [](const QString& file) {
+             QFile::remove(file);
+             QDir().mkdir(file);
+         },
+         StartKind::AfterUncleanEnd,
+         "' is a folder, not a database file. Quillox has changed nothing in it. Move that "
+         "folder elsewhere or rename it"},
         {"an index page overwritten by its older self, after a copy died", loseTheLastIndexChange,
          StartKind::AfterUncleanEnd,
          "' is damaged (row 4 missing from index Documents._ID). Quillox has written nothing to "

@@ -404,6 +404,74 @@ TEST_F(FileDocument, AFullOrReadOnlyStoreFolderIsToldAndLeavesNothing) {
     }
 }
 
+// The database folder made read-only by a mount, as root can: the start tells it once, and a
+// filing is refused before anything is copied; a full disk names the folder and what to do.
+TEST_F(FileDocument, ADatabaseThatCannotBeWrittenIsNamedAndRefusedBeforeTheCopy) {
+    const QString path = source("a.pdf", patternBytes(64 * 1024));
+    ASSERT_TRUE(QDir().mkpath(home.storeFolder()));
+    data.DataModuleDestroy();
+    const QByteArray folder = QFile::encodeName(home.databaseFolder());
+    if (::mount(folder.constData(), folder.constData(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "mounting needs root";
+    const bool readOnly = ::mount(nullptr, folder.constData(), nullptr,
+                                  MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    std::string message = "filed";
+    QString notice;
+    if (readOnly) {
+        data.DataModuleCreate();
+        notice = data.ReadOnlyNotice();
+        try {
+            fileDocument(data, inputFor(path), {});
+        } catch (const std::exception& error) {
+            message = error.what();
+        }
+        data.DataModuleDestroy();
+    }
+    ::umount2(folder.constData(), MNT_DETACH);
+    ASSERT_TRUE(readOnly);
+    const std::string file = (home.databaseFolder() + "main.abs").toStdString();
+    EXPECT_EQ(message, "The database file '" + file +
+                           "' can only be read, so nothing can be changed in it. Check the "
+                           "permissions of the file and of its folder - Native error: 20008");
+    EXPECT_TRUE(notice.startsWith(QString::fromStdString(message).section(" - ", 0, 0)))
+        << notice.toStdString();
+    EXPECT_TRUE(notice.contains("shows and searches")) << notice.toStdString();
+    EXPECT_TRUE(entriesOf(home.storeFolder()).empty());
+    data.DataModuleCreate();
+    EXPECT_TRUE(data.ReadOnlyNotice().isEmpty());
+    EXPECT_TRUE(documents().empty());
+}
+
+TEST_F(FileDocument, AFullDiskUnderTheDatabaseIsNamedWithWhatToDo) {
+    data.DataModuleDestroy();
+    const QString databaseFolder = home.databaseFolder();
+    const QByteArray folder = QFile::encodeName(databaseFolder);
+    const QByteArray database = contentsOf(databaseFolder + "main.abs");
+    if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=1m") != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    writeFile(databaseFolder + "main.abs", database);
+    // What is left of the file system after the database is taken by a file of no use.
+    QFile filler(databaseFolder + "filler");
+    EXPECT_TRUE(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'f')) > 0 && filler.flush()) {
+    }
+    filler.close();
+    std::string message = "filed";
+    try {
+        data.DataModuleCreate();
+        fileDocument(data, inputFor(source("a.pdf", "bytes")), {});
+    } catch (const std::exception& error) {
+        message = error.what();
+    }
+    data.DataModuleDestroy();
+    ::umount2(folder.constData(), MNT_DETACH);
+    EXPECT_TRUE(message.starts_with(
+        "The disk that holds the folder '" + databaseFolder.chopped(1).toStdString() +
+        "' is full, so the database file '" + (databaseFolder + "main.abs").toStdString() +
+        "' could not be written. Free some space on that disk"))
+        << message;
+}
+
 TEST_F(FileDocument, TheVocabularyTakesOnlyTheTagWordsTheRowKeeps) {
     // Eight bytes to a word with its space: the row's 500 bytes end inside the 63rd word.
     QStringList words;

@@ -38,4 +38,12 @@ CopyOutcome copyOpenFileSafely(int sourceFile, const QString& source, const QStr
                                const CopyProgress& progress,
                                ExistingTarget existing = ExistingTarget::Keep);
 
+// Copies as copyOpenFileSafely does into the open folder, under the name (a single part, no
+// "/"): the folder is not looked up again, so that a link put in the way of its path meanwhile
+// is not followed. The target names the copy in messages.
+CopyOutcome copyOpenFileIntoFolder(int sourceFile, const QString& source, int folder,
+                                   const QByteArray& name, const QString& target,
+                                   const CopyProgress& progress,
+                                   ExistingTarget existing = ExistingTarget::Keep);
+
 } // namespace quillox::platform

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -139,6 +140,50 @@ TEST_F(Restore, refusesAndChangesNothing) {
         EXPECT_EQ(run.exitCode, 2) << run.out.toStdString();
         EXPECT_TRUE(run.err.contains(refusal.message)) << run.err.toStdString();
         EXPECT_EQ(listingOf(target->path()), before);
+    }
+}
+
+// A link below the store folder on the way to a copy is refused before anything is written; a
+// store folder that is itself a link is the user's own choice, and is restored into.
+TEST_F(Restore, writesNothingThroughALinkBelowTheStoreFolder) {
+    const QString elsewhere = work.path() + "/elsewhere";
+    QDir().mkpath(elsewhere);
+    nameCopyAs(backup(), "documents/sub/evil.pdf");
+    for (const char* link : {"sub", "deeper/sub"}) {
+        SCOPED_TRACE(link);
+        const QString at = target->storeFolder() + link;
+        QDir().mkpath(QFileInfo(at).absolutePath());
+        ASSERT_TRUE(QFile::link(elsewhere, at));
+        if (QByteArray(link) == "deeper/sub")
+            nameCopyAs(backup(), "documents/deeper/sub/evil.pdf");
+        const QStringList before = listingOf(target->path());
+        const CareRun run = runQuilloxDb({"restore", backup(), "--replace"});
+        EXPECT_EQ(run.exitCode, 2) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains("\"" + at + "\" is a symbolic link")) << run.err.toStdString();
+        EXPECT_EQ(listingOf(target->path()), before);
+        EXPECT_EQ(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList());
+        QFile::remove(at);
+    }
+
+    const QString realStore = work.path() + "/real-store";
+    QDir().mkpath(realStore);
+    ASSERT_TRUE(QDir(target->storeFolder()).removeRecursively());
+    ASSERT_TRUE(QFile::link(realStore, target->storeFolder().chopped(1)));
+    const CareRun run = runQuilloxDb({"restore", backup(), "--replace"});
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(realStore + "/deeper/sub/evil.pdf"));
+}
+
+// SQLite plays back no journal that is empty or whose header is zeroed, as a kill while a change
+// began leaves it: the restore goes on.
+TEST_F(Restore, aJournalThatWouldNotBePlayedBackIsNoReasonToRefuse) {
+    for (const QByteArray& journal : {QByteArray(), QByteArray(512, '\0')}) {
+        SCOPED_TRACE(journal.size());
+        writeFile(target->databaseFolder() + "main.abs-journal", journal);
+        const CareRun run = runQuilloxDb({"restore", backup(), "--replace"});
+        EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+        EXPECT_TRUE(run.out.contains("Restored 2 documents")) << run.out.toStdString();
     }
 }
 

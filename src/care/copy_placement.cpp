@@ -12,6 +12,7 @@
 #include <QSet>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -46,16 +47,19 @@ std::int64_t modifiedNs(const struct stat& status) {
            status.st_mtim.tv_nsec;
 }
 
-// Whether the file at the path holds the bytes the manifest gives, as they are now: its size
-// and time then, for its fingerprint.
-std::optional<platform::FileDigest> sameBytes(const QString& path, const ManifestFile& expected) {
+// Whether the file of the name in the open folder holds the bytes the manifest gives, as they
+// are now: its size and time then, for its fingerprint.
+std::optional<platform::FileDigest> sameBytes(int folder, const QByteArray& name,
+                                              const QString& shown, const ManifestFile& expected) {
+    const platform::Descriptor file(
+        ::openat(folder, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat status {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode) ||
+    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_size != expected.size)
         return std::nullopt;
     platform::FileDigest digest;
     try {
-        digest = platform::digestFile(path);
+        digest = platform::digestOpenFile(file.get(), shown);
     } catch (const platform::UserError&) {
         // A file that cannot be read is not the copy; the copy takes another name.
         return std::nullopt;
@@ -65,23 +69,45 @@ std::optional<platform::FileDigest> sameBytes(const QString& path, const Manifes
     return digest;
 }
 
-bool taken(const QString& path) {
+bool taken(int folder, const QByteArray& name) {
     struct stat status {};
-    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+    return ::fstatat(folder, name.constData(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+QByteArray folderOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QByteArray() : path.left(slash);
+}
+
+QByteArray lastPart(const QByteArray& path) {
+    return path.mid(path.lastIndexOf('/') + 1);
 }
 
 } // namespace
 
 CopyPlacement::~CopyPlacement() {
-    if (kept_)
+    if (kept_ || !folders_)
         return;
-    for (const QString& path : placed_)
-        QFile::remove(path);
+    // Reached as they were made, through no link. Taking back is all that is left to do here;
+    // what cannot be reached now stays, and the error that ended the restore is the one told.
+    const auto removeBelow = [this](const QByteArray& path, int flags) {
+        try {
+            const platform::Descriptor folder = folders_->open(folderOf(path));
+            if (folder.valid())
+                ::unlinkat(folder.get(), lastPart(path).constData(), flags);
+        } catch (const platform::UserError&) {
+        }
+    };
+    for (const QByteArray& copy : placed_)
+        removeBelow(copy, 0);
+    for (auto made = made_.crbegin(); made != made_.crend(); ++made)
+        removeBelow(*made, AT_REMOVEDIR);
 }
 
 PlacedCopies CopyPlacement::place(const CheckedBackup& backup, const QString& storeFolder,
                                   MadeFolders& folders) {
     folders.make(storeFolder, "store folder");
+    folders_.emplace(storeFolder);
     const QByteArray prefix = QByteArray(backupDocumentsFolder) + "/";
     PlacedCopies result;
     QSet<QByteArray> placedNames;
@@ -90,9 +116,7 @@ PlacedCopies CopyPlacement::place(const CheckedBackup& backup, const QString& st
         if (!file.path.startsWith(prefix))
             continue;
         const QByteArray name = file.path.mid(prefix.size());
-        if (name.contains('/'))
-            folders.make(storeFolder + "/" + QFile::decodeName(name.left(name.lastIndexOf('/'))),
-                         "store folder");
+        const platform::Descriptor folder = folders_->open(folderOf(name), &made_);
         const platform::Descriptor source = openCheckedFile(backup, index);
         const QString sourcePath = backup.path + "/" + QFile::decodeName(file.path);
         for (int attempt = 0;; ++attempt) {
@@ -100,12 +124,13 @@ PlacedCopies CopyPlacement::place(const CheckedBackup& backup, const QString& st
                 throw platform::UserError(QString("No free name is left in \"%1\" for \"%2\".")
                                               .arg(storeFolder, sourcePath));
             const QByteArray candidate = candidateName(name, attempt);
-            const QString target = storeFolder + "/" + QFile::decodeName(candidate);
+            const QByteArray last = lastPart(candidate);
+            const QString target = folders_->shown(candidate);
             if (placedNames.contains(candidate))
                 continue;
             std::optional<platform::FileDigest> there;
-            if (taken(target)) {
-                there = sameBytes(target, file);
+            if (taken(folder.get(), last)) {
+                there = sameBytes(folder.get(), last, target, file);
                 if (!there)
                     continue;
                 ++result.reused;
@@ -114,13 +139,14 @@ PlacedCopies CopyPlacement::place(const CheckedBackup& backup, const QString& st
                 if (::lseek(source.get(), 0, SEEK_SET) != 0)
                     throw platform::UserError(QString("The file \"%1\" could not be read: %2.")
                                                   .arg(sourcePath, std::strerror(errno)));
-                if (platform::copyOpenFileSafely(source.get(), sourcePath, target, {}) ==
-                    platform::CopyOutcome::TargetExists)
+                if (platform::copyOpenFileIntoFolder(source.get(), sourcePath, folder.get(), last,
+                                                     target,
+                                                     {}) == platform::CopyOutcome::TargetExists)
                     continue;
-                placed_ << target;
+                placed_ << candidate;
                 ++result.copied;
                 struct stat status {};
-                if (::lstat(QFile::encodeName(target).constData(), &status) != 0)
+                if (::fstatat(folder.get(), last.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
                     throw platform::UserError(
                         QString("The restored copy \"%1\" is gone.").arg(target));
                 there = platform::FileDigest{status.st_size, modifiedNs(status), file.sha256};

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "care/store_subfolders.h"
 #include "store/relocate_copies.h"
+
+#include <QList>
+#include <optional>
 
 #include <QString>
 #include <QStringList>
@@ -23,8 +27,9 @@ struct PlacedCopies {
 // Puts the stored copies of a checked backup into the store folder, never replacing a file: a
 // name taken by a file of the same bytes keeps that file, a name taken by anything else makes
 // the copy take a free one, with " (restored)" before the extension, then " (restored 2)" and
-// on. Each copy is complete and on the disk once it has its name. Going removes the copies it
-// put there, unless they are kept.
+// on. Each copy is complete and on the disk once it has its name. Every folder below the store
+// folder is reached without following a link (see StoreSubfolders). Going removes the copies
+// it put there and the folders it made below the store folder, unless they are kept.
 class CopyPlacement {
 public:
     CopyPlacement() = default;
@@ -40,7 +45,9 @@ public:
     void keep() { kept_ = true; }
 
 private:
-    QStringList placed_;
+    std::optional<StoreSubfolders> folders_;
+    QList<QByteArray> placed_; // below the store folder
+    QList<QByteArray> made_;   // the folders made below it, in order
     bool kept_ = false;
 };
 

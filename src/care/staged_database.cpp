@@ -1,6 +1,7 @@
 #include "care/staged_database.h"
 
 #include "care/check_report.h"
+#include "care/restore_leftovers.h"
 #include "care/schema_findings.h"
 #include "db/integrity_check.h"
 #include "db/tdb_database.h"
@@ -12,7 +13,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -22,7 +22,6 @@
 namespace quillox::care {
 namespace {
 
-constexpr int nameAttempts = 16;
 constexpr int keptNamesAtMost = 1000;
 
 QString reason(int error) {
@@ -39,21 +38,6 @@ void flushFolder(const QString& folder) {
     if (!descriptor.valid() || ::fsync(descriptor.get()) != 0)
         throw platform::UserError(QString("The folder \"%1\" could not be written to the disk: %2.")
                                       .arg(folder, reason(errno)));
-}
-
-// A new hidden file in the folder, open for writing.
-platform::Descriptor makeHiddenFile(const QString& folder, QString& path) {
-    for (int attempt = 0; attempt < nameAttempts; ++attempt) {
-        path =
-            folder +
-            QString(".main.abs.restoring-%1").arg(QRandomGenerator::system()->generate64(), 0, 16);
-        platform::Descriptor file(
-            ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
-        if (file.valid() || errno != EEXIST)
-            return file;
-    }
-    errno = EEXIST;
-    return platform::Descriptor();
 }
 
 // Gives the database file a second name beside it, so that it stays once the new database
@@ -78,20 +62,25 @@ QString keepAside(const QString& databaseFile) {
 
 } // namespace
 
-StagedDatabase::StagedDatabase(int source, const QString& sourcePath, const QString& folder) {
+StagedDatabase::StagedDatabase(int source, const QString& sourcePath, const QString& databaseFile)
+    : path_(stagedDatabaseFile(databaseFile)) {
+    const QString folder = QFileInfo(databaseFile).absolutePath();
     // A constructor that throws has no destructor run: the file goes here.
     const auto fail = [&](int error) {
-        if (!path_.isEmpty())
-            QFile::remove(path_);
+        QFile::remove(path_);
         throw platform::UserError(QString("The database \"%1\" could not be copied into \"%2\": "
                                           "%3.")
                                       .arg(sourcePath, folder, reason(error)));
     };
-    platform::Descriptor file = makeHiddenFile(folder, path_);
+    // The leftovers of a killed restore are gone by now: the name is free, unless another file
+    // took it meanwhile, which is then not overwritten.
+    platform::Descriptor file(
+        ::open(native(path_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
     if (!file.valid()) {
         const int error = errno;
-        path_.clear();
-        fail(error);
+        throw platform::UserError(QString("The database \"%1\" could not be copied into \"%2\": "
+                                          "%3.")
+                                      .arg(sourcePath, path_, reason(error)));
     }
     const platform::ContentsCopy copied = platform::copyContents(source, file.get());
     if (copied.readError != 0 || copied.writeError != 0)
@@ -103,7 +92,7 @@ StagedDatabase::StagedDatabase(int source, const QString& sourcePath, const QStr
 }
 
 StagedDatabase::~StagedDatabase() {
-    if (!placed_ && !path_.isEmpty()) {
+    if (!placed_) {
         QFile::remove(path_);
         QFile::remove(path_ + "-journal");
     }

@@ -4,15 +4,15 @@
 
 namespace quillox::care {
 
-// A restore's database, copied first into a hidden file of its own in the database folder
-// (the same file system as the database file), where it is checked and rewritten without
+// A restore's database, copied first into a hidden file beside the database file (see
+// stagedDatabaseFile: the same file system), where it is checked and rewritten without
 // touching the backup, and then renamed into place in one step. Going removes the file unless
-// it was put in place.
+// it was put in place; a kill leaves it for the next restore or check --repair to remove.
 class StagedDatabase {
 public:
-    // Copies the open file into a new hidden file in the folder and flushes it. Throws
+    // Copies the open file into the staged file, which must not exist, and flushes it. Throws
     // UserError.
-    StagedDatabase(int source, const QString& sourcePath, const QString& folder);
+    StagedDatabase(int source, const QString& sourcePath, const QString& databaseFile);
     ~StagedDatabase();
     StagedDatabase(const StagedDatabase&) = delete;
     StagedDatabase& operator=(const StagedDatabase&) = delete;

@@ -6,10 +6,12 @@
 #include "care/copy_findings.h"
 #include "care/document_rows.h"
 #include "care/folder_faults.h"
+#include "care/restore_leftovers.h"
 #include "care/schema_findings.h"
 #include "care/store_files.h"
 #include "care/store_lock.h"
 #include "db/integrity_check.h"
+#include "db/journal_left.h"
 #include "db/sqlite_connection.h"
 #include "db/sqlite_statement.h"
 #include "db/tdb_database.h"
@@ -137,6 +139,22 @@ void reportUnfinishedCopies(const CopyFindings& copies, const CheckOptions& opti
         .lines = copies.namedLikeUnfinishedCopies;
 }
 
+// The staged database and files of a restore that was killed, removed when told to repair.
+void reportRestoreLeftovers(const CheckOptions& options, CheckReport& report) {
+    const QStringList leftovers = restoreLeftovers(options.databaseFile);
+    if (leftovers.isEmpty())
+        return;
+    if (options.repair) {
+        removeRestoreLeftovers(leftovers);
+        report.section("Removed the files of interrupted restores", {}, false).lines = leftovers;
+        return;
+    }
+    report
+        .section("Files of interrupted restores",
+                 "Quit Quillox, then run quillox-db check again with --repair to remove them.")
+        .lines = leftovers;
+}
+
 // What a check reads of the database: all of it is read while the store folder is listed.
 struct DatabaseSide {
     QString damage; // SQLite's integrity check's first finding; nothing else is read then
@@ -201,6 +219,10 @@ int runCheck(const QStringList& arguments, std::ostream& out) {
                               options.full, report);
     }
     reportUnfinishedCopies(copies, options, report);
+    reportRestoreLeftovers(options, report);
+    if (options.repair && db::removeUnplayedJournal(side.database.Connection()))
+        report.section("Removed a journal that SQLite would not play back", {}, false).lines
+            << options.databaseFile + "-journal";
     report.print(out, QString("%1 documents, %2 folders and %3 files in %4")
                           .arg(side.documents.size())
                           .arg(side.folders.size())

@@ -5,10 +5,15 @@
 #include "care/copy_placement.h"
 #include "care/listing.h"
 #include "care/made_folders.h"
+#include "care/restore_leftovers.h"
+#include "care/restore_marker.h"
 #include "care/staged_database.h"
 #include "care/store_lock.h"
+#include "care/store_subfolders.h"
+#include "db/journal_left.h"
 #include "db/tdb_database.h"
 #include "platform/user_error.h"
+#include "store/interrupted_restore.h"
 #include "store/misc_ops.h"
 #include "store/relocate_copies.h"
 
@@ -46,17 +51,17 @@ bool exists(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
 }
 
-// A journal would be played back into whatever database has the name, the restored one too.
+// A journal that SQLite would play back would be played into whatever database has the name,
+// the restored one too. One that it ignores is no reason to refuse.
 void refuseWhatIsInTheWay(const QString& databaseFile, bool replace) {
-    for (const char* suffix : {"-journal", "-wal"}) {
-        if (exists(databaseFile + suffix)) {
-            throw platform::UserError(
-                QString("A change to the store was cut short: \"%1\" lies beside its database. "
-                        "Start Quillox and quit it, so that the change is taken back, then "
-                        "restore again. When Quillox cannot open the store, move the database "
-                        "and this file aside together first.")
-                    .arg(databaseFile + suffix));
-        }
+    if (db::journalLeftBehind(databaseFile)) {
+        throw platform::UserError(
+            QString("A change to the store was cut short: a journal lies beside its database "
+                    "\"%1\". Start Quillox and quit it, so that the change is taken back, then "
+                    "restore again. When Quillox cannot open the store, move the database "
+                    "and the files beside it whose names begin with its own aside together "
+                    "first.")
+                .arg(databaseFile));
     }
     if (exists(databaseFile) && !replace) {
         throw platform::UserError(
@@ -64,6 +69,17 @@ void refuseWhatIsInTheWay(const QString& databaseFile, bool replace) {
                     "in its place; its database is then kept beside it.")
                 .arg(databaseFile));
     }
+}
+
+// The stored copies' paths below the store folder, as the backup names them.
+std::vector<QByteArray> copyNames(const CheckedBackup& backup) {
+    const QByteArray prefix = QByteArray(backupDocumentsFolder) + "/";
+    std::vector<QByteArray> names;
+    for (const ManifestFile& file : backup.manifest.files) {
+        if (file.path.startsWith(prefix))
+            names.push_back(file.path.mid(prefix.size()));
+    }
+    return names;
 }
 
 QStringList rowLines(const store::Relocation& relocation) {
@@ -80,17 +96,29 @@ int runRestore(const QStringList& arguments, std::ostream& out) {
     const QString databaseFolder = store::databaseFolderPath();
     const QString databaseFile = databaseFolder + "main.abs";
     const QString storeFolder = QDir::cleanPath(store::storeFolderPath());
-    refuseWhatIsInTheWay(databaseFile, options.replace);
+    // Rerunning an interrupted restore finishes it: the database that restore may have put in
+    // place already is replaced, and kept beside, as with --replace.
+    const auto replacing = [&] {
+        return options.replace || exists(store::restoreMarkerFile(databaseFile));
+    };
+    refuseWhatIsInTheWay(databaseFile, replacing());
     const CheckedBackup backup = checkBackup(options.backupFolder);
+    refuseLinksOnTheWay(storeFolder, copyNames(backup));
 
     MadeFolders folders;
     folders.make(databaseFolder, "database folder");
     const StoreLock lock(databaseFile);
-    refuseWhatIsInTheWay(databaseFile, options.replace);
+    const bool replace = replacing();
+    refuseWhatIsInTheWay(databaseFile, replace);
+    removeRestoreLeftovers(restoreLeftovers(databaseFile));
     StagedDatabase staged(openCheckedFile(backup, 0).get(), backup.path + "/" + backupDatabaseName,
-                          databaseFolder);
+                          databaseFile);
     staged.check();
 
+    // From here until the database is in place, the store is incomplete: a kill leaves the
+    // marker, and Quillox refuses to start until a restore finishes.
+    RestoreMarker marker(databaseFile);
+    marker.write(backup.path);
     CopyPlacement placement;
     const PlacedCopies placed = placement.place(backup, storeFolder, folders);
     store::Relocation relocation;
@@ -101,10 +129,11 @@ int runRestore(const QStringList& arguments, std::ostream& out) {
                                            storeFolder, placed.copies);
     }
     staged.flush();
-    const QString kept = staged.putInPlace(databaseFile, options.replace);
+    const QString kept = staged.putInPlace(databaseFile, replace);
     placement.keep();
     folders.keep();
     staged.flushName(databaseFile);
+    marker.remove();
 
     printListing(out, "Copies restored under a new name, since another file had theirs",
                  placed.renamed, "Their documents name the new names.");

@@ -170,14 +170,24 @@ CopyOutcome copyFileSafely(const QString& source, const QString& target,
 CopyOutcome copyOpenFileSafely(int sourceFile, const QString& source, const QString& target,
                                const CopyProgress& progress, ExistingTarget existing,
                                std::string* sha256) {
-    const struct stat status = sourceStatus(sourceFile, source);
     const QFileInfo targetInfo(target);
-    const QByteArray targetName = nativePath(targetInfo.fileName());
     const Descriptor folder(::open(nativePath(targetInfo.absolutePath()).constData(),
                                    O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.valid())
+    if (!folder.valid()) {
+        sourceStatus(sourceFile, source);
         failCopy(source, target, errno);
-    UnfinishedCopy copy(folder.get());
+    }
+    return copyOpenFileIntoFolder(sourceFile, source, folder.get(),
+                                  nativePath(targetInfo.fileName()), target, progress, existing,
+                                  sha256);
+}
+
+CopyOutcome copyOpenFileIntoFolder(int sourceFile, const QString& source, int folder,
+                                   const QByteArray& name, const QString& target,
+                                   const CopyProgress& progress, ExistingTarget existing,
+                                   std::string* sha256) {
+    const struct stat status = sourceStatus(sourceFile, source);
+    UnfinishedCopy copy(folder);
     if (!copy.file().valid())
         failCopy(source, target, copy.error());
     const std::optional<qint64> copied = copyBytes({source, target, progress, sha256}, sourceFile,
@@ -191,17 +201,17 @@ CopyOutcome copyOpenFileSafely(int sourceFile, const QString& source, const QStr
     }
     if (::fsync(copy.file().get()) != 0)
         failCopy(source, target, errno);
-    const int error = copy.giveName(targetName, existing);
+    const int error = copy.giveName(name, existing);
     if (error == EEXIST && existing == ExistingTarget::Keep)
         return CopyOutcome::TargetExists;
     if (error != 0)
         failCopy(source, target, error);
     // The new name must reach the disk too, or a crash could leave the copy nameless. A
     // replaced file is gone already, so its replacement stays.
-    if (::fsync(folder.get()) != 0) {
+    if (::fsync(folder) != 0) {
         const int syncError = errno;
         if (existing == ExistingTarget::Keep)
-            ::unlinkat(folder.get(), targetName.constData(), 0);
+            ::unlinkat(folder, name.constData(), 0);
         failCopy(source, target, syncError);
     }
     return CopyOutcome::Copied;

@@ -46,4 +46,13 @@ CopyOutcome copyOpenFileSafely(int sourceFile, const QString& source, const QStr
                                ExistingTarget existing = ExistingTarget::Keep,
                                std::string* sha256 = nullptr);
 
+// Copies as copyOpenFileSafely does into the open folder, under the name (a single part, no
+// "/"): the folder is not looked up again, so that a link put in the way of its path meanwhile
+// is not followed. The target names the copy in messages.
+CopyOutcome copyOpenFileIntoFolder(int sourceFile, const QString& source, int folder,
+                                   const QByteArray& name, const QString& target,
+                                   const CopyProgress& progress,
+                                   ExistingTarget existing = ExistingTarget::Keep,
+                                   std::string* sha256 = nullptr);
+
 } // namespace quillox::platform

@@ -5,6 +5,7 @@
 #include "db/journal_left.h"
 #include "db/tdb_database.h"
 #include "platform/user_error.h"
+#include "store/interrupted_restore.h"
 #include "store/store_unavailable.h"
 
 #include <QFileInfo>
@@ -43,6 +44,7 @@ QString freshStartQuestion(const QString& found, const QString& file) {
 void openStoreFile(db::TDbDatabase& database, StartKind previousRun,
                    const ConfirmFreshStart& confirm) {
     const QString file = database.DatabaseFileName();
+    refuseInterruptedRestore(file);
     if (QFileInfo(file).isDir()) {
         throw platform::UserError(
             "The store's database file '" + file +
@@ -66,6 +68,9 @@ void openStoreFile(db::TDbDatabase& database, StartKind previousRun,
             throw platform::UserError(found + ". No new store was started in it");
         database.ClaimEmptyFile();
     }
+    // A run killed while starting a change can leave a journal that SQLite ignores; it would
+    // stay for good, and look to a restore like a change cut short.
+    db::removeUnplayedJournal(database.Connection());
 }
 
 } // namespace quillox::store

@@ -392,3 +392,25 @@ void StartupTest::aDeadCopysStoreIsCheckedBeforeUse() {
     QVERIFY2(message.contains("is damaged"), qPrintable(message));
     terminateDuringTheBox(program);
 }
+
+// A kill while a change began can leave a journal whose header is zeroed, which SQLite ignores
+// and so never removes; the start-up that holds the lock does.
+void StartupTest::aCleanStartRemovesAJournalThatWouldNotBePlayedBack() {
+    TestHome home;
+    {
+        quillox::store::TdmData data;
+        data.DataModuleCreate();
+        data.DataModuleDestroy();
+    }
+    const QString journal = home.databaseFolder() + "main.abs-journal";
+    QFile zeroed(journal);
+    QVERIFY(zeroed.open(QIODevice::WriteOnly));
+    zeroed.write(QByteArray(512, '\0'));
+    zeroed.close();
+    {
+        AppRun run(home);
+        QCOMPARE(home.errors, QStringList());
+        QVERIFY(dmData->Available());
+    }
+    QVERIFY(!QFile::exists(journal));
+}

@@ -23,5 +23,6 @@ private slots:
     void aLockThatCannotBeMadeIsNamedAsSuch();
     void aRunningCopyThatDoesNotAnswerIsReported();
     void aDeadCopysStoreIsCheckedBeforeUse();
+    void aCleanStartRemovesAJournalThatWouldNotBePlayedBack();
     void onlyTheCopyHoldingTheLockRemovesUnfinishedCopies();
 };

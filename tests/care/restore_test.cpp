@@ -1,15 +1,25 @@
 #include "care_run.h"
 #include "filed_documents.h"
 #include "platform/sha256.h"
+#include "platform/user_error.h"
+#include "store/add_folder.h"
+#include "store/file_document.h"
+#include "store/table_names.h"
+#include "store/tdm_data.h"
 #include "store_damage.h"
 #include "temp_home.h"
 #include "test_files.h"
 
 #include "child_process.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -153,6 +163,50 @@ TEST_F(Restore, refusesAndChangesNothing) {
     }
 }
 
+// A link below the store folder on the way to a copy is refused before anything is written; a
+// store folder that is itself a link is the user's own choice, and is restored into.
+TEST_F(Restore, writesNothingThroughALinkBelowTheStoreFolder) {
+    const QString elsewhere = work.path() + "/elsewhere";
+    QDir().mkpath(elsewhere);
+    nameCopyAs(backup(), "documents/sub/evil.pdf");
+    for (const char* link : {"sub", "deeper/sub"}) {
+        SCOPED_TRACE(link);
+        const QString at = target->storeFolder() + link;
+        QDir().mkpath(QFileInfo(at).absolutePath());
+        ASSERT_TRUE(QFile::link(elsewhere, at));
+        if (QByteArray(link) == "deeper/sub")
+            nameCopyAs(backup(), "documents/deeper/sub/evil.pdf");
+        const QStringList before = listingOf(target->path());
+        const CareRun run = runQuilloxDb({"restore", backup(), "--replace"});
+        EXPECT_EQ(run.exitCode, 2) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains("\"" + at + "\" is a symbolic link")) << run.err.toStdString();
+        EXPECT_EQ(listingOf(target->path()), before);
+        EXPECT_EQ(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList());
+        QFile::remove(at);
+    }
+
+    const QString realStore = work.path() + "/real-store";
+    QDir().mkpath(realStore);
+    ASSERT_TRUE(QDir(target->storeFolder()).removeRecursively());
+    ASSERT_TRUE(QFile::link(realStore, target->storeFolder().chopped(1)));
+    const CareRun run = runQuilloxDb({"restore", backup(), "--replace"});
+    EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(realStore + "/deeper/sub/evil.pdf"));
+}
+
+// SQLite plays back no journal that is empty or whose header is zeroed, as a kill while a change
+// began leaves it: the restore goes on.
+TEST_F(Restore, aJournalThatWouldNotBePlayedBackIsNoReasonToRefuse) {
+    for (const QByteArray& journal : {QByteArray(), QByteArray(512, '\0')}) {
+        SCOPED_TRACE(journal.size());
+        writeFile(target->databaseFolder() + "main.abs-journal", journal);
+        const CareRun run = runQuilloxDb({"restore", backup(), "--replace"});
+        EXPECT_EQ(run.exitCode, 0) << run.out.toStdString() << run.err.toStdString();
+        EXPECT_TRUE(run.out.contains("Restored 2 documents")) << run.out.toStdString();
+    }
+}
+
 // The replaced database stays beside the new one; the store folder's files stay as they were,
 // one of the same bytes is taken for the backup's copy, and a copy whose name another file of
 // its size has takes a new one, which its document then names.
@@ -223,6 +277,113 @@ TEST(RestoreMemory, anOverlongManifestLineIsRefusedEarly) {
     const long peak = restorePeakKib(folder.path());
     EXPECT_GT(peak, 0);
     EXPECT_LE(peak, 64 * 1024) << peak << " KiB";
+}
+
+// What a killed restore left in the home: whether the marker, the database and the staged
+// database are there, and how many files the store folder holds.
+QString stateOf(const TempHome& home) {
+    const QString database = home.databaseFolder() + "main.abs";
+    const auto there = [](const QString& path) { return QFileInfo(path).exists() ? "1" : "0"; };
+    return QString("marker %1 database %2 staged %3 copies %4")
+        .arg(there(database + ".restoring"), there(database),
+             there(home.databaseFolder() + ".main.abs.restoring"))
+        .arg(QDir(home.storeFolder()).entryList(QDir::Files).size());
+}
+
+// Kills the restore once the condition holds, or lets it end first.
+void killWhen(QProcess& restore, const std::function<bool()>& condition) {
+    // Taken while it runs: once it ended, the process id reads 0, which kill takes as every
+    // process of the group.
+    const auto pid = static_cast<pid_t>(restore.processId());
+    ASSERT_GT(pid, 0);
+    // Waiting a little at a time is what tells the QProcess that the process ended.
+    while (!condition() && !restore.waitForFinished(1)) {
+    }
+    if (restore.state() == QProcess::Running)
+        ::kill(pid, SIGKILL);
+    restore.waitForFinished(60000);
+}
+
+// A restore of many small copies killed at many moments, into a home without a store: each
+// time, the next start either works without any restored copy, or says that the restore was
+// interrupted and creates nothing; the same command run again then finishes it, and the store
+// checks clean with no leftovers.
+TEST(InterruptedRestore, isRecognisedAtTheNextStartAndFinishedByTheSameCommand) {
+    constexpr int documents = 80;
+    QTemporaryDir work;
+    const QString backup = work.path() + "/backup";
+    {
+        TempHome source;
+        store::TdmData data;
+        data.DataModuleCreate();
+        store::addFolder(data.tFolders, filedFolder, store::topLevelMarker, 0);
+        for (int number = 1; number <= documents; ++number) {
+            const QString file = source.path() + QString("/incoming/%1.pdf").arg(number);
+            writeFile(file, "small document " + QByteArray::number(number));
+            ASSERT_TRUE(store::fileDocument(data,
+                                            {file, QString("Document %1").arg(number), "", "SMALL",
+                                             QDateTime::currentDateTime(), filedFolder},
+                                            {}));
+        }
+        data.DataModuleDestroy();
+        const CareRun run = runQuilloxDb({"backup", source.databaseFolder() + "main.abs", backup});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    }
+
+    std::vector<std::function<bool(const TempHome&)>> moments = {
+        [](const TempHome&) { return true; },
+        [](const TempHome& home) {
+            return QFile::exists(home.databaseFolder() + ".main.abs.restoring");
+        },
+        [](const TempHome& home) {
+            return QFile::exists(home.databaseFolder() + "main.abs.restoring");
+        },
+        [](const TempHome& home) { return QFile::exists(home.databaseFolder() + "main.abs"); },
+    };
+    for (int copies : {1, 3, 8, 15, 25, 35, 45, 55, 65, 75, documents}) {
+        moments.push_back([copies](const TempHome& home) {
+            return QDir(home.storeFolder()).entryList(QDir::Files).size() >= copies;
+        });
+    }
+    QSet<QString> states;
+    for (std::size_t moment = 0; moment < moments.size(); ++moment) {
+        SCOPED_TRACE(moment);
+        TempHome home;
+        QProcess restore;
+        restore.start(QUILLOX_DB_PATH, {"restore", backup});
+        ASSERT_TRUE(restore.waitForStarted(30000));
+        killWhen(restore, [&] { return moments[moment](home); });
+        const QString state = stateOf(home);
+        SCOPED_TRACE(state.toStdString());
+        states.insert(state);
+        const QString database = home.databaseFolder() + "main.abs";
+        const bool databaseWasThere = QFile::exists(database);
+
+        store::TdmData data;
+        if (!QFile::exists(database + ".restoring")) {
+            const bool finished = databaseWasThere;
+            EXPECT_TRUE(finished || QDir(home.storeFolder()).entryList(QDir::Files).isEmpty());
+            EXPECT_NO_THROW(data.DataModuleCreate());
+            continue;
+        }
+        try {
+            data.DataModuleCreate();
+            ADD_FAILURE() << "the start-up opened a store whose restore was interrupted";
+        } catch (const platform::UserError& error) {
+            EXPECT_TRUE(QString(error.what()).contains("quillox-db restore \"" + backup + "\""))
+                << error.what();
+        }
+        EXPECT_EQ(QFile::exists(database), databaseWasThere);
+
+        const CareRun rerun = runQuilloxDb({"restore", backup});
+        ASSERT_EQ(rerun.exitCode, 0) << rerun.err.toStdString();
+        const CareRun check = runQuilloxDb({"check", database});
+        EXPECT_EQ(check.exitCode, 0) << check.out.toStdString() << check.err.toStdString();
+        EXPECT_EQ(QDir(home.databaseFolder())
+                      .entryList({"*.restoring*"}, QDir::AllEntries | QDir::Hidden),
+                  QStringList());
+    }
+    EXPECT_GE(states.size(), 10) << QStringList(states.values()).join("\n").toStdString();
 }
 
 } // namespace

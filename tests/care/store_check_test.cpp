@@ -218,6 +218,22 @@ TEST_F(StoreCheck, RepairReportsOnlyWhatItRemovedAndALinkOfTheHiddenNameStaysAFi
     EXPECT_EQ(quillox::testing::contentsOf(outside), "someone else's");
 }
 
+// A journal whose header a kill left zeroed is ignored by SQLite: no finding, and repair
+// removes it; one that SQLite would play back stays.
+TEST_F(StoreCheck, RepairRemovesOnlyAJournalThatSQLiteWouldNotPlayBack) {
+    const QString journal = file + "-journal";
+    writeFile(journal, QByteArray(512, '\0'));
+    const CheckRun plain = check();
+    EXPECT_EQ(plain.exitCode, 0) << plain.out.toStdString() << plain.err.toStdString();
+    EXPECT_TRUE(QFile::exists(journal));
+    const CheckRun repaired = check({"--repair"});
+    EXPECT_EQ(repaired.exitCode, 0) << repaired.out.toStdString() << repaired.err.toStdString();
+    EXPECT_TRUE(repaired.out.contains("Removed a journal that SQLite would not play back (1):\n  " +
+                                      journal))
+        << repaired.out.toStdString();
+    EXPECT_FALSE(QFile::exists(journal));
+}
+
 TEST_F(StoreCheck, AStoreFiledBeforeFingerprintsGetsThemAtItsFirstCheck) {
     sql("DROP TABLE \"Documents.fingerprints\"");
     const CheckRun first = check();

@@ -31,7 +31,7 @@ void refuseInterruptedRestore(const QString& databaseFile) {
     throw platform::UserError(
         QString("A restore of the store%1 was interrupted, so the store is incomplete. Run "
                 "`%2` again to finish it; it then replaces what the interrupted restore put in "
-                "place. (\"%3\" tells that the restore is unfinished.)")
+                "place. \"%3\" marks the restore as unfinished")
             .arg(backup.isEmpty() ? QString() : " from \"" + backup + "\"", command, marker));
 }
 

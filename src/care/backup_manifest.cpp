@@ -54,7 +54,8 @@ bool allowedPath(const QByteArray& path) {
 
 class Reader {
 public:
-    explicit Reader(QIODevice& device) : device_(device) {}
+    Reader(QIODevice& device, const std::function<void(const ManifestFile&)>& vouchFor)
+        : device_(device), vouchFor_(vouchFor) {}
 
     BackupManifest read() {
         readHeader();
@@ -77,6 +78,8 @@ public:
             file.size = fields_[2].toLongLong();
             if (!wellFormedSha256(fields_[3]))
                 fail("the SHA-256 is not 64 lowercase hexadecimal digits");
+            if (vouchFor_)
+                vouchFor_(file);
             manifest.files.push_back(std::move(file));
         }
         if (manifest.files.empty())
@@ -172,6 +175,7 @@ private:
     }
 
     QIODevice& device_;
+    const std::function<void(const ManifestFile&)>& vouchFor_;
     bool endsWithLineEnd_ = true;
     qsizetype line_ = 0;
     QList<QByteArray> fields_;
@@ -192,15 +196,16 @@ QByteArray manifestText(const BackupManifest& manifest) {
     return text;
 }
 
-BackupManifest parseManifest(QIODevice& device) {
-    return Reader(device).read();
+BackupManifest parseManifest(QIODevice& device,
+                             const std::function<void(const ManifestFile&)>& vouchFor) {
+    return Reader(device, vouchFor).read();
 }
 
 BackupManifest parseManifest(const QByteArray& text) {
     QBuffer buffer;
     buffer.setData(text);
     buffer.open(QIODevice::ReadOnly);
-    return parseManifest(buffer);
+    return parseManifest(buffer, {});
 }
 
 } // namespace quillox::care

@@ -5,6 +5,7 @@
 #include <QIODevice>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <string>
 
 namespace quillox::care {
@@ -55,8 +56,10 @@ QByteArray manifestText(const BackupManifest& manifest);
 // folder, a file named twice, a size or digest that is not well formed, a file count that does
 // not match, anything after the end, a line longer than a backup writes. Reads the device line
 // by line, never holding more than one line of its text. Throws UserError naming the line and
-// what is wrong.
-BackupManifest parseManifest(QIODevice& device);
+// what is wrong. Each file record, once read, goes to vouchFor before the next line is read: a
+// record it refuses by throwing ends the reading there.
+BackupManifest parseManifest(QIODevice& device,
+                             const std::function<void(const ManifestFile&)>& vouchFor = {});
 BackupManifest parseManifest(const QByteArray& text);
 
 } // namespace quillox::care

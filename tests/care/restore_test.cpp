@@ -279,6 +279,37 @@ TEST(RestoreMemory, anOverlongManifestLineIsRefusedEarly) {
     EXPECT_LE(peak, 64 * 1024) << peak << " KiB";
 }
 
+// A real backup's manifest with a million records of made-up files added is refused at the
+// first of them: a restore stays within 64 MiB.
+TEST(RestoreMemory, aMillionRecordsOfMissingFilesAreRefusedEarly) {
+    QTemporaryDir work;
+    const QString backup = work.filePath("backup");
+    {
+        TempHome source;
+        makeStore(source, 1, 2);
+        ASSERT_EQ(runQuilloxDb({"backup", source.databaseFolder() + "main.abs", backup}).exitCode,
+                  0);
+    }
+    // Gone before the restore starts, which would count this process's memory as its own.
+    {
+        const QString manifestPath = backup + "/" + care::manifestName;
+        QByteArray text = contentsOf(manifestPath);
+        const auto files = static_cast<qsizetype>(manifestOf(backup).files.size());
+        text.truncate(text.lastIndexOf("end\t"));
+        constexpr qsizetype madeUp = 1'000'000;
+        const QByteArray digest(64, 'a');
+        for (qsizetype i = 0; i < madeUp; ++i)
+            text += "file\tdocuments/missing-" + QByteArray::number(i) + "\t1\t" + digest + "\n";
+        text += "end\t" + QByteArray::number(files + madeUp) + "\n";
+        QFile::remove(manifestPath);
+        writeFile(manifestPath, text);
+    }
+    const TempHome home;
+    const long peak = restorePeakKib(backup);
+    EXPECT_GT(peak, 0);
+    EXPECT_LE(peak, 64 * 1024) << peak << " KiB";
+}
+
 // What a killed restore left in the home: whether the marker, the database and the staged
 // database are there, and how many files the store folder holds.
 QString stateOf(const TempHome& home) {

@@ -3,6 +3,7 @@
 #include "care/parallel_each.h"
 #include "platform/open_below.h"
 #include "platform/sha256.h"
+#include "platform/sha256_bytes.h"
 #include "platform/user_error.h"
 
 #include <QDir>
@@ -88,14 +89,14 @@ void refuseLinkedDocumentsFolder(const CheckedBackup& backup) {
 }
 
 void checkFile(CheckedBackup& backup, std::size_t index) {
-    const ManifestFile& expected = backup.manifest.files[index];
+    const ManifestFile expected = backup.manifest.files[index];
     struct stat status {};
     const platform::Descriptor file = openFile(backup, expected.path, status);
     const QString shown = backup.path + "/" + QFile::decodeName(expected.path);
     const platform::FileDigest digest = platform::digestOpenFile(file.get(), shown);
     if (digest.size != expected.size)
         failSize(backup, expected.path, digest.size, expected.size);
-    if (digest.sha256 != expected.sha256)
+    if (digest.sha256 != platform::sha256Text(expected.sha256))
         failFile(backup, expected.path, "differs from what the manifest says it holds");
     backup.modifiedNs[index] = digest.modifiedNs;
 }
@@ -119,7 +120,7 @@ CheckedBackup checkBackup(const QString& folder) {
 }
 
 platform::Descriptor openCheckedFile(const CheckedBackup& backup, std::size_t index) {
-    const ManifestFile& expected = backup.manifest.files[index];
+    const ManifestFile expected = backup.manifest.files[index];
     struct stat status {};
     platform::Descriptor file = openFile(backup, expected.path, status);
     if (status.st_size != expected.size || modifiedNs(status) != backup.modifiedNs[index])

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "care/manifest_files.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QIODevice>
-#include <cstdint>
-#include <deque>
 #include <functional>
-#include <string>
 
 namespace quillox::care {
 
@@ -17,14 +16,6 @@ inline constexpr const char* backupDocumentsFolder = "documents";
 inline constexpr const char* manifestName = "manifest";
 // The manifest while it is written, renamed to manifestName once on the disk.
 inline constexpr const char* unfinishedManifestName = "manifest.unfinished";
-
-// One file of a backup: its path in the backup folder, as the file system spells it, its size
-// and the SHA-256 of its bytes (64 lowercase hexadecimal digits).
-struct ManifestFile {
-    QByteArray path;
-    std::int64_t size = 0;
-    std::string sha256;
-};
 
 // What a backup folder holds and where it came from. The manifest is UTF-8 text, one record a
 // line ending in "\n" (read also when "\r\n"), the fields of a record separated by one tab:
@@ -45,7 +36,7 @@ struct BackupManifest {
     QByteArray storeFolder; // without a final "/"
     QByteArray databaseFile;
     QDateTime taken;
-    std::deque<ManifestFile> files; // the database copy first; grows without moving its records
+    ManifestFiles files; // the database copy first
 };
 
 // The manifest's text.

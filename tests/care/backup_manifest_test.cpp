@@ -98,5 +98,30 @@ TEST(BackupManifest, refusesWhatItDoesNotWrite) {
     }
 }
 
+// Paths of many lengths, over several blocks and one longer than a block, come back as added.
+TEST(ManifestFiles, giveBackEveryFileAsAdded) {
+    const auto fileNumber = [](int number) {
+        platform::Sha256Bytes digest{};
+        digest[0] = static_cast<std::uint8_t>(number);
+        digest[31] = static_cast<std::uint8_t>(number >> 8);
+        const qsizetype length = number == 1000 ? (qsizetype(3) << 20) : number * 7 % 4099;
+        return ManifestFile{QByteArray(length, static_cast<char>('a' + number % 26)), number,
+                            digest};
+    };
+    constexpr int count = 3000;
+    ManifestFiles files;
+    for (int number = 0; number < count; ++number)
+        files.add(fileNumber(number));
+    ASSERT_EQ(files.size(), std::size_t(count));
+    int number = 0;
+    for (const ManifestFile& file : files) {
+        const ManifestFile added = fileNumber(number++);
+        ASSERT_EQ(file.path, added.path) << number;
+        ASSERT_EQ(file.size, added.size);
+        ASSERT_EQ(file.sha256, added.sha256);
+    }
+    EXPECT_EQ(number, count);
+}
+
 } // namespace
 } // namespace quillox::care

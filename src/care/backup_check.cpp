@@ -3,6 +3,7 @@
 #include "care/parallel_each.h"
 #include "platform/open_below.h"
 #include "platform/sha256.h"
+#include "platform/sha256_bytes.h"
 #include "platform/user_error.h"
 
 #include <QDir>
@@ -27,6 +28,12 @@ QString reason(int error) {
                            const QString& what) {
     throw platform::UserError(QString("The backup \"%1\" cannot be restored: \"%2\" %3.")
                                   .arg(backup.path, QFile::decodeName(path), what));
+}
+
+[[noreturn]] void failSize(const CheckedBackup& backup, const QByteArray& path, std::int64_t size,
+                           std::int64_t expected) {
+    failFile(backup, path,
+             QString("has %1 bytes where the manifest says %2").arg(size).arg(expected));
 }
 
 std::int64_t modifiedNs(const struct stat& status) {
@@ -60,7 +67,14 @@ BackupManifest readManifest(const CheckedBackup& backup) {
     QFile reader;
     if (!reader.open(file.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         failFile(backup, manifestName, "cannot be read: " + reader.errorString());
-    return parseManifest(reader);
+    // A file that is missing, or not of its size, ends the reading at its record, so that no
+    // manifest of made-up records fills the memory before the files are read.
+    return parseManifest(reader, [&](const ManifestFile& named) {
+        struct stat found {};
+        openFile(backup, named.path, found);
+        if (found.st_size != named.size)
+            failSize(backup, named.path, found.st_size, named.size);
+    });
 }
 
 // A backup makes its documents folder itself: a link in its place leads elsewhere, to files that
@@ -75,16 +89,14 @@ void refuseLinkedDocumentsFolder(const CheckedBackup& backup) {
 }
 
 void checkFile(CheckedBackup& backup, std::size_t index) {
-    const ManifestFile& expected = backup.manifest.files[index];
+    const ManifestFile expected = backup.manifest.files[index];
     struct stat status {};
     const platform::Descriptor file = openFile(backup, expected.path, status);
     const QString shown = backup.path + "/" + QFile::decodeName(expected.path);
     const platform::FileDigest digest = platform::digestOpenFile(file.get(), shown);
     if (digest.size != expected.size)
-        failFile(
-            backup, expected.path,
-            QString("has %1 bytes where the manifest says %2").arg(digest.size).arg(expected.size));
-    if (digest.sha256 != expected.sha256)
+        failSize(backup, expected.path, digest.size, expected.size);
+    if (digest.sha256 != platform::sha256Text(expected.sha256))
         failFile(backup, expected.path, "differs from what the manifest says it holds");
     backup.modifiedNs[index] = digest.modifiedNs;
 }
@@ -99,8 +111,8 @@ CheckedBackup checkBackup(const QString& folder) {
     if (!backup.folder.valid())
         throw platform::UserError(QString("The backup folder \"%1\" cannot be read: %2.")
                                       .arg(backup.path, reason(errno)));
-    backup.manifest = readManifest(backup);
     refuseLinkedDocumentsFolder(backup);
+    backup.manifest = readManifest(backup);
     backup.modifiedNs.resize(backup.manifest.files.size());
     forEachInParallel(backup.manifest.files.size(),
                       [&](std::size_t index) { checkFile(backup, index); });
@@ -108,7 +120,7 @@ CheckedBackup checkBackup(const QString& folder) {
 }
 
 platform::Descriptor openCheckedFile(const CheckedBackup& backup, std::size_t index) {
-    const ManifestFile& expected = backup.manifest.files[index];
+    const ManifestFile expected = backup.manifest.files[index];
     struct stat status {};
     platform::Descriptor file = openFile(backup, expected.path, status);
     if (status.st_size != expected.size || modifiedNs(status) != backup.modifiedNs[index])

@@ -19,7 +19,8 @@ struct CheckedBackup {
     std::vector<std::int64_t> modifiedNs;
 };
 
-// Reads the backup folder's manifest, and every file it names in full, on every core: each must
+// Reads the backup folder's manifest, refusing a missing file or one of another size at its
+// record, then every file it names in full, on every core: each must
 // be an ordinary file below the folder, reached through no symbolic link, of the manifest's
 // size and SHA-256. Nothing is written. Throws UserError naming what is missing, changed or not
 // well formed.

@@ -2,6 +2,7 @@
 
 #include "care/manifest_escape.h"
 #include "platform/open_below.h"
+#include "platform/sha256_bytes.h"
 #include "platform/unfinished_copy.h"
 #include "platform/user_error.h"
 
@@ -29,12 +30,6 @@ QByteArray record(const QList<QByteArray>& fields) {
     return line;
 }
 
-bool wellFormedSha256(const QByteArray& text) {
-    return text.size() == 64 && std::all_of(text.begin(), text.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
-           });
-}
-
 bool wellFormedCount(const QByteArray& text) {
     return !text.isEmpty() && text.size() <= sizeDigitsAtMost &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -54,7 +49,8 @@ bool allowedPath(const QByteArray& path) {
 
 class Reader {
 public:
-    explicit Reader(QIODevice& device) : device_(device) {}
+    Reader(QIODevice& device, const std::function<void(const ManifestFile&)>& vouchFor)
+        : device_(device), vouchFor_(vouchFor) {}
 
     BackupManifest read() {
         readHeader();
@@ -67,7 +63,7 @@ public:
         while (next() && fields_[0] == "file") {
             if (fields_.size() != 4)
                 fail("a file record has four fields");
-            ManifestFile file{unescaped(fields_[1]), 0, fields_[3].toStdString()};
+            ManifestFile file{unescaped(fields_[1]), 0, {}};
             if (!allowedPath(file.path))
                 fail("the path leaves the backup's folders, or is not one a backup makes");
             if (manifest.files.empty() != (file.path == backupDatabaseName))
@@ -75,9 +71,14 @@ public:
             if (!wellFormedCount(fields_[2]))
                 fail("the size is not a number");
             file.size = fields_[2].toLongLong();
-            if (!wellFormedSha256(fields_[3]))
+            const std::optional<platform::Sha256Bytes> sha256 =
+                platform::sha256FromText(fields_[3].toStdString());
+            if (!sha256)
                 fail("the SHA-256 is not 64 lowercase hexadecimal digits");
-            manifest.files.push_back(std::move(file));
+            file.sha256 = *sha256;
+            if (vouchFor_)
+                vouchFor_(file);
+            manifest.files.add(file);
         }
         if (manifest.files.empty())
             fail(QByteArray("the database copy ") + backupDatabaseName + " is not named");
@@ -127,14 +128,15 @@ private:
     }
 
     // Sorted by their paths, files named twice lie side by side; the line named is the later's.
-    void refuseNamedTwice(const std::deque<ManifestFile>& files) {
-        std::vector<std::size_t> order(files.size());
-        std::iota(order.begin(), order.end(), std::size_t(0));
-        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            return files[a].path < files[b].path || (files[a].path == files[b].path && a < b);
+    // The indices fit 32 bits: a manifest small enough to be read has far fewer records.
+    void refuseNamedTwice(const ManifestFiles& files) {
+        std::vector<std::uint32_t> order(files.size());
+        std::iota(order.begin(), order.end(), std::uint32_t(0));
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return files.path(a) < files.path(b) || (files.path(a) == files.path(b) && a < b);
         });
         for (std::size_t i = 1; i < order.size(); ++i) {
-            if (files[order[i]].path == files[order[i - 1]].path) {
+            if (files.path(order[i]) == files.path(order[i - 1])) {
                 line_ = firstFileLine + static_cast<qsizetype>(order[i]);
                 fail("the file is named twice");
             }
@@ -172,6 +174,7 @@ private:
     }
 
     QIODevice& device_;
+    const std::function<void(const ManifestFile&)>& vouchFor_;
     bool endsWithLineEnd_ = true;
     qsizetype line_ = 0;
     QList<QByteArray> fields_;
@@ -186,21 +189,22 @@ QByteArray manifestText(const BackupManifest& manifest) {
     text += record({"taken", manifest.taken.toUTC().toString(Qt::ISODate).toLatin1()});
     for (const ManifestFile& file : manifest.files) {
         text += record({"file", escapeManifestText(file.path), QByteArray::number(file.size),
-                        QByteArray::fromStdString(file.sha256)});
+                        QByteArray::fromStdString(platform::sha256Text(file.sha256))});
     }
     text += record({"end", QByteArray::number(static_cast<qulonglong>(manifest.files.size()))});
     return text;
 }
 
-BackupManifest parseManifest(QIODevice& device) {
-    return Reader(device).read();
+BackupManifest parseManifest(QIODevice& device,
+                             const std::function<void(const ManifestFile&)>& vouchFor) {
+    return Reader(device, vouchFor).read();
 }
 
 BackupManifest parseManifest(const QByteArray& text) {
     QBuffer buffer;
     buffer.setData(text);
     buffer.open(QIODevice::ReadOnly);
-    return parseManifest(buffer);
+    return parseManifest(buffer, {});
 }
 
 } // namespace quillox::care

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "care/manifest_files.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QIODevice>
-#include <cstdint>
-#include <deque>
-#include <string>
+#include <functional>
 
 namespace quillox::care {
 
@@ -16,14 +16,6 @@ inline constexpr const char* backupDocumentsFolder = "documents";
 inline constexpr const char* manifestName = "manifest";
 // The manifest while it is written, renamed to manifestName once on the disk.
 inline constexpr const char* unfinishedManifestName = "manifest.unfinished";
-
-// One file of a backup: its path in the backup folder, as the file system spells it, its size
-// and the SHA-256 of its bytes (64 lowercase hexadecimal digits).
-struct ManifestFile {
-    QByteArray path;
-    std::int64_t size = 0;
-    std::string sha256;
-};
 
 // What a backup folder holds and where it came from. The manifest is UTF-8 text, one record a
 // line ending in "\n" (read also when "\r\n"), the fields of a record separated by one tab:
@@ -44,7 +36,7 @@ struct BackupManifest {
     QByteArray storeFolder; // without a final "/"
     QByteArray databaseFile;
     QDateTime taken;
-    std::deque<ManifestFile> files; // the database copy first; grows without moving its records
+    ManifestFiles files; // the database copy first
 };
 
 // The manifest's text.
@@ -55,8 +47,10 @@ QByteArray manifestText(const BackupManifest& manifest);
 // folder, a file named twice, a size or digest that is not well formed, a file count that does
 // not match, anything after the end, a line longer than a backup writes. Reads the device line
 // by line, never holding more than one line of its text. Throws UserError naming the line and
-// what is wrong.
-BackupManifest parseManifest(QIODevice& device);
+// what is wrong. Each file record, once read, goes to vouchFor before the next line is read: a
+// record it refuses by throwing ends the reading there.
+BackupManifest parseManifest(QIODevice& device,
+                             const std::function<void(const ManifestFile&)>& vouchFor = {});
 BackupManifest parseManifest(const QByteArray& text);
 
 } // namespace quillox::care

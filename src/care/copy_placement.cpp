@@ -5,6 +5,7 @@
 #include "db/text_rules.h"
 #include "platform/file_copy.h"
 #include "platform/sha256.h"
+#include "platform/sha256_bytes.h"
 #include "platform/user_error.h"
 
 #include <QFile>
@@ -64,7 +65,7 @@ std::optional<platform::FileDigest> sameBytes(int folder, const QByteArray& name
         // A file that cannot be read is not the copy; the copy takes another name.
         return std::nullopt;
     }
-    if (digest.sha256 != expected.sha256)
+    if (digest.sha256 != platform::sha256Text(expected.sha256))
         return std::nullopt;
     return digest;
 }
@@ -112,7 +113,7 @@ PlacedCopies CopyPlacement::place(const CheckedBackup& backup, const QString& st
     PlacedCopies result;
     QSet<QByteArray> placedNames;
     for (std::size_t index = 0; index < backup.manifest.files.size(); ++index) {
-        const ManifestFile& file = backup.manifest.files[index];
+        const ManifestFile file = backup.manifest.files[index];
         if (!file.path.startsWith(prefix))
             continue;
         const QByteArray name = file.path.mid(prefix.size());
@@ -149,12 +150,14 @@ PlacedCopies CopyPlacement::place(const CheckedBackup& backup, const QString& st
                 if (::fstatat(folder.get(), last.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
                     throw platform::UserError(
                         QString("The restored copy \"%1\" is gone.").arg(target));
-                there = platform::FileDigest{status.st_size, modifiedNs(status), file.sha256};
+                there = platform::FileDigest{status.st_size, modifiedNs(status),
+                                             platform::sha256Text(file.sha256)};
             }
             placedNames.insert(candidate);
             if (attempt > 0)
                 result.renamed << QFile::decodeName(name) + " as " + QFile::decodeName(candidate);
-            result.copies.push_back({name, candidate, there->size, there->modifiedNs, file.sha256});
+            result.copies.push_back(
+                {name, candidate, there->size, there->modifiedNs, std::move(there->sha256)});
             break;
         }
     }

@@ -14,6 +14,7 @@
 #include "db/tdb_database.h"
 #include "platform/descriptor.h"
 #include "platform/sha256.h"
+#include "platform/sha256_bytes.h"
 #include "platform/unfinished_copy.h"
 #include "platform/user_error.h"
 #include "store/misc_ops.h"
@@ -194,26 +195,29 @@ int runBackup(const QStringList& arguments, std::ostream& out) {
     const platform::Descriptor documents = makeDocumentsFolder(backup);
     const CopyFolders folders{store.valid() ? store.get() : -1, options.storeFolder,
                               documents.get(), backup.filePath(backupDocumentsFolder)};
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    std::string databaseSha256;
+    const std::vector<TakenCopy> taken =
+        takeCopies(selection.copies, folders, databaseCopy, databaseSha256);
     BackupManifest manifest{QFile::encodeName(options.storeFolder),
                             QFile::encodeName(options.databaseFile),
-                            QDateTime::currentDateTimeUtc(),
-                            {{backupDatabaseName, QFileInfo(databaseCopy).size(), {}}}};
-    const std::vector<TakenCopy> taken =
-        takeCopies(selection.copies, folders, databaseCopy, manifest.files.front().sha256);
+                            now,
+                            {{backupDatabaseName, QFileInfo(databaseCopy).size(),
+                              platform::sha256FromText(databaseSha256).value()}}};
 
     QStringList leftOut;
     for (const QString& row : selection.outside)
         leftOut << row + " (outside the store folder)";
     QStringList changed;
     QSet<QByteArray> takenNames;
-    std::int64_t bytes = manifest.files.front().size;
+    std::int64_t bytes = manifest.files[0].size;
     for (std::size_t i = 0; i < taken.size(); ++i) {
         const CopyToTake& copy = selection.copies[i];
         takenNames.insert(copy.name);
         switch (taken[i].outcome) {
         case TakenCopy::Outcome::Taken:
-            manifest.files.push_back({QByteArray(backupDocumentsFolder) + "/" + copy.name,
-                                      taken[i].size, taken[i].sha256});
+            manifest.files.add({QByteArray(backupDocumentsFolder) + "/" + copy.name, taken[i].size,
+                                platform::sha256FromText(taken[i].sha256).value()});
             bytes += taken[i].size;
             if (taken[i].changedSinceFiling && copy.rows.isEmpty())
                 changed << "kept copy " + options.storeFolder + "/" + QFile::decodeName(copy.name);

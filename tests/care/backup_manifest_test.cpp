@@ -1,4 +1,5 @@
 #include "care/backup_manifest.h"
+#include "platform/sha256_bytes.h"
 #include "platform/user_error.h"
 
 #include <QByteArrayView>
@@ -8,13 +9,18 @@ namespace quillox::care {
 namespace {
 
 const std::string digestA(64, 'a');
-const std::string digestB(64, '0');
+const std::string digestB = "0123456789abcdeffedcba98765432100123456789abcdef00112233445566ff";
+
+platform::Sha256Bytes bytesOf(const std::string& digest) {
+    return platform::sha256FromText(digest).value();
+}
 
 BackupManifest sample(const QByteArray& copyName) {
-    return {"/home/ann/Documents/Quillox",
-            "/home/ann/.local/share/Quillox/main.abs",
-            QDateTime(QDate(2025, 1, 31), QTime(10, 11, 12), Qt::UTC),
-            {{"main.abs", 81920, digestA}, {"documents/" + copyName, 12, digestB}}};
+    return {
+        "/home/ann/Documents/Quillox",
+        "/home/ann/.local/share/Quillox/main.abs",
+        QDateTime(QDate(2025, 1, 31), QTime(10, 11, 12), Qt::UTC),
+        {{"main.abs", 81920, bytesOf(digestA)}, {"documents/" + copyName, 12, bytesOf(digestB)}}};
 }
 
 // Any byte a file name can hold comes back as it was, and the text stays UTF-8 lines of the
@@ -36,7 +42,7 @@ TEST(BackupManifest, keepsEveryNameThroughItsText) {
         ASSERT_EQ(read.files.size(), 2U);
         EXPECT_EQ(read.files[1].path, "documents/" + name);
         EXPECT_EQ(read.files[1].size, 12);
-        EXPECT_EQ(read.files[1].sha256, digestB);
+        EXPECT_EQ(platform::sha256Text(read.files[1].sha256), digestB);
     }
 }
 
@@ -90,6 +96,31 @@ TEST(BackupManifest, refusesWhatItDoesNotWrite) {
         SCOPED_TRACE(name);
         EXPECT_THROW(parseManifest(text), platform::UserError);
     }
+}
+
+// Paths of many lengths, over several blocks and one longer than a block, come back as added.
+TEST(ManifestFiles, giveBackEveryFileAsAdded) {
+    const auto fileNumber = [](int number) {
+        platform::Sha256Bytes digest{};
+        digest[0] = static_cast<std::uint8_t>(number);
+        digest[31] = static_cast<std::uint8_t>(number >> 8);
+        const qsizetype length = number == 1000 ? (qsizetype(3) << 20) : number * 7 % 4099;
+        return ManifestFile{QByteArray(length, static_cast<char>('a' + number % 26)), number,
+                            digest};
+    };
+    constexpr int count = 3000;
+    ManifestFiles files;
+    for (int number = 0; number < count; ++number)
+        files.add(fileNumber(number));
+    ASSERT_EQ(files.size(), std::size_t(count));
+    int number = 0;
+    for (const ManifestFile& file : files) {
+        const ManifestFile added = fileNumber(number++);
+        ASSERT_EQ(file.path, added.path) << number;
+        ASSERT_EQ(file.size, added.size);
+        ASSERT_EQ(file.sha256, added.sha256);
+    }
+    EXPECT_EQ(number, count);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "db/sqlite_connection.h"
 #include "filed_documents.h"
 #include "platform/sha256.h"
+#include "platform/sha256_bytes.h"
 #include "store/file_document.h"
 #include "store/tdm_data.h"
 #include "temp_home.h"
@@ -94,7 +95,8 @@ void expectManifestMatchesFiles(const QString& backup) {
     ASSERT_FALSE(manifest.files.empty());
     for (const care::ManifestFile& file : manifest.files) {
         const QString path = backup + "/" + QString::fromUtf8(file.path);
-        EXPECT_EQ(QByteArray::fromStdString(file.sha256), sha256Of(contentsOf(path)))
+        EXPECT_EQ(QByteArray::fromStdString(platform::sha256Text(file.sha256)),
+                  sha256Of(contentsOf(path)))
             << path.toStdString();
     }
 }

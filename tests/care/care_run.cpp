@@ -72,4 +72,12 @@ void writeManifest(const QString& backupFolder, const care::BackupManifest& mani
     writeFile(backupFolder + "/" + care::manifestName, care::manifestText(manifest));
 }
 
+care::BackupManifest withFile(const care::BackupManifest& manifest, std::size_t index,
+                              const care::ManifestFile& file) {
+    care::BackupManifest changed{manifest.storeFolder, manifest.databaseFile, manifest.taken, {}};
+    for (std::size_t i = 0; i < manifest.files.size(); ++i)
+        changed.files.add(i == index ? file : manifest.files[i]);
+    return changed;
+}
+
 } // namespace quillox::testing

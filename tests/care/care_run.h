@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 
 namespace quillox::testing {
 
@@ -31,5 +32,8 @@ QStringList listingOf(const QString& folder);
 // The manifest of a backup folder, read and written as the care commands do.
 care::BackupManifest manifestOf(const QString& backupFolder);
 void writeManifest(const QString& backupFolder, const care::BackupManifest& manifest);
+// The manifest with the file at the index put in place of its own.
+care::BackupManifest withFile(const care::BackupManifest& manifest, std::size_t index,
+                              const care::ManifestFile& file);
 
 } // namespace quillox::testing

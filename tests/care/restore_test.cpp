@@ -1,6 +1,7 @@
 #include "care_run.h"
 #include "filed_documents.h"
 #include "platform/sha256.h"
+#include "platform/sha256_bytes.h"
 #include "platform/user_error.h"
 #include "store/add_folder.h"
 #include "store/file_document.h"
@@ -42,11 +43,12 @@ void copyBackup(const QString& from, const QString& to) {
 // Points the manifest's first stored copy at the path, and puts a file of the copy's bytes
 // there, so that only the path itself can be refused.
 void nameCopyAs(const QString& backup, const QString& path) {
-    care::BackupManifest manifest = manifestOf(backup);
+    const care::BackupManifest manifest = manifestOf(backup);
+    care::ManifestFile copy = manifest.files[1];
     writeFile(path.startsWith('/') ? path : backup + "/" + path,
-              contentsOf(backup + "/" + QString::fromUtf8(manifest.files[1].path)));
-    manifest.files[1].path = path.toUtf8();
-    writeManifest(backup, manifest);
+              contentsOf(backup + "/" + QString::fromUtf8(copy.path)));
+    copy.path = path.toUtf8();
+    writeManifest(backup, withFile(manifest, 1, copy));
 }
 
 // A backup of a store of documents 1 and 2, taken in a home of its own; then the home that
@@ -132,11 +134,10 @@ TEST_F(Restore, refusesAndChangesNothing) {
              loseTheIndexChangeOf(database, "INSERT INTO Documents (ID, Document_Name, Path, "
                                             "InputDate, Folder) VALUES (99, 'lost', "
                                             "'/lost.pdf', '2014-01-01', 'FILED')");
-             care::BackupManifest manifest = manifestOf(backup);
              const platform::FileDigest digest = platform::digestFile(database);
-             manifest.files[0].size = digest.size;
-             manifest.files[0].sha256 = digest.sha256;
-             writeManifest(backup, manifest);
+             writeManifest(backup, withFile(manifestOf(backup), 0,
+                                            {care::backupDatabaseName, digest.size,
+                                             platform::sha256FromText(digest.sha256).value()}));
          },
          "is damaged"},
         // Last: the journal stays for the cases after it.
@@ -275,6 +276,37 @@ TEST(RestoreMemory, anOverlongManifestLineIsRefusedEarly) {
         ASSERT_EQ(manifest.write(chunk), chunk.size());
     manifest.close();
     const long peak = restorePeakKib(folder.path());
+    EXPECT_GT(peak, 0);
+    EXPECT_LE(peak, 64 * 1024) << peak << " KiB";
+}
+
+// A real backup's manifest with a million records of made-up files added is refused at the
+// first of them: a restore stays within 64 MiB.
+TEST(RestoreMemory, aMillionRecordsOfMissingFilesAreRefusedEarly) {
+    QTemporaryDir work;
+    const QString backup = work.filePath("backup");
+    {
+        TempHome source;
+        makeStore(source, 1, 2);
+        ASSERT_EQ(runQuilloxDb({"backup", source.databaseFolder() + "main.abs", backup}).exitCode,
+                  0);
+    }
+    // Gone before the restore starts, which would count this process's memory as its own.
+    {
+        const QString manifestPath = backup + "/" + care::manifestName;
+        QByteArray text = contentsOf(manifestPath);
+        const auto files = static_cast<qsizetype>(manifestOf(backup).files.size());
+        text.truncate(text.lastIndexOf("end\t"));
+        constexpr qsizetype madeUp = 1'000'000;
+        const QByteArray digest(64, 'a');
+        for (qsizetype i = 0; i < madeUp; ++i)
+            text += "file\tdocuments/missing-" + QByteArray::number(i) + "\t1\t" + digest + "\n";
+        text += "end\t" + QByteArray::number(files + madeUp) + "\n";
+        QFile::remove(manifestPath);
+        writeFile(manifestPath, text);
+    }
+    const TempHome home;
+    const long peak = restorePeakKib(backup);
     EXPECT_GT(peak, 0);
     EXPECT_LE(peak, 64 * 1024) << peak << " KiB";
 }

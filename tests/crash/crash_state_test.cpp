@@ -10,6 +10,7 @@
 #include "crash_states.h"
 #include "file_tree.h"
 #include "platform/sha256.h"
+#include "platform/sha256_bytes.h"
 #include "recorded_run.h"
 #include "store/file_document.h"
 #include "store/tdm_data.h"
@@ -242,7 +243,7 @@ protected:
             const auto found = backup.find(file.path.toStdString());
             if (found == backup.end() || !found->second ||
                 static_cast<std::int64_t>(found->second->size()) != file.size ||
-                sha256Of(*found->second) != file.sha256)
+                sha256Of(*found->second) != quillox::platform::sha256Text(file.sha256))
                 problems.push_back("the backup's file " + file.path.toStdString() +
                                    " is not the one its manifest names");
         }
